@@ -1,0 +1,81 @@
+#include "app/Seams.h"
+
+#include <mmsystem.h>
+#include <shellapi.h>
+
+// winmm exports it, but MinGW's headers do not declare it.
+extern "C" BOOL WINAPI mciExecute(LPCSTR command);
+
+namespace {
+
+BOOL UtcToLocal(const SYSTEMTIME* utc, SYSTEMTIME* local) {
+    return SystemTimeToTzSpecificLocalTime(nullptr, utc, local);
+}
+
+BOOL LocalToUtc(const SYSTEMTIME* local, SYSTEMTIME* utc) {
+    return TzSpecificLocalTimeToSystemTime(nullptr, local, utc);
+}
+
+class TokenHandle {
+public:
+    TokenHandle() = default;
+    TokenHandle(const TokenHandle&) = delete;
+    TokenHandle& operator=(const TokenHandle&) = delete;
+    ~TokenHandle() {
+        if (handle_) CloseHandle(handle_);
+    }
+    HANDLE* out() { return &handle_; }
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+BOOL EnableShutdownPrivilege() {
+    TokenHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.out())) return FALSE;
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (!LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid)) return FALSE;
+    return AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr) &&
+           GetLastError() == ERROR_SUCCESS;
+}
+
+// hhctrl.ocx is loaded on first use: most runs never open the help.
+HWND HtmlHelp(HWND caller, LPCSTR file, UINT command, DWORD_PTR data) {
+    using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+    static const auto function = [] {
+        const HMODULE library = LoadLibraryA("hhctrl.ocx");
+        return library ? reinterpret_cast<HtmlHelpFunction>(
+                             reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")))
+                       : nullptr;
+    }();
+    return function ? function(caller, file, command, data) : nullptr;
+}
+
+}  // namespace
+
+Seams RealSeams() {
+    return Seams{
+        [](LPSYSTEMTIME time) { ::GetLocalTime(time); },
+        [](LPSYSTEMTIME time) { ::GetSystemTime(time); },
+        UtcToLocal,
+        LocalToUtc,
+        [](const SYSTEMTIME* time) { return ::SetLocalTime(time); },
+        EnableShutdownPrivilege,
+        [](UINT flags, DWORD reason) { return ::ExitWindowsEx(flags, reason); },
+        [](HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR folder, INT show) {
+            return ::ShellExecuteA(owner, operation, file, parameters, folder, show);
+        },
+        [](LPCSTR sound, HMODULE module, DWORD flags) { return ::PlaySoundA(sound, module, flags); },
+        [](LPCSTR command) { return ::mciExecute(command); },
+        HtmlHelp,
+        [](DWORD frequency, DWORD duration) { return ::Beep(frequency, duration); },
+        [](DWORD milliseconds) { ::Sleep(milliseconds); },
+        [] { return ::waveOutGetNumDevs(); },
+        [] { return ::midiOutGetNumDevs(); },
+    };
+}
+
+Seams seams = RealSeams();

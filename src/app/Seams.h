@@ -1,0 +1,31 @@
+#pragma once
+// Every call that reads the clock, changes the machine or starts something outside the program goes
+// through here, so tests can stand at any time and record instead of acting. The program never
+// replaces these; tests do, and put them back. Plain function pointers, so a test
+// can install a lambda.
+#include <windows.h>
+
+struct Seams {
+    void (*GetLocalTime)(LPSYSTEMTIME);
+    void (*GetSystemTime)(LPSYSTEMTIME);
+    // Conversions between UTC and local wall time by the current time zone's rules.
+    BOOL (*UtcToLocal)(const SYSTEMTIME* utc, SYSTEMTIME* local);
+    BOOL (*LocalToUtc)(const SYSTEMTIME* local, SYSTEMTIME* utc);
+    BOOL (*SetLocalTime)(const SYSTEMTIME*);
+    // Gives the process SeShutdownPrivilege.
+    BOOL (*EnableShutdownPrivilege)();
+    BOOL (*ExitWindowsEx)(UINT flags, DWORD reason);
+    HINSTANCE (*ShellExecuteA)(HWND, LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR folder, INT show);
+    BOOL (*PlaySoundA)(LPCSTR sound, HMODULE module, DWORD flags);
+    BOOL (*mciExecute)(LPCSTR command);
+    HWND (*HtmlHelpA)(HWND caller, LPCSTR file, UINT command, DWORD_PTR data);
+    BOOL (*Beep)(DWORD frequency, DWORD duration);
+    void (*Sleep)(DWORD milliseconds);
+    UINT (*waveOutGetNumDevs)();
+    UINT (*midiOutGetNumDevs)();
+};
+
+extern Seams seams;
+
+// The real calls, for a test that needs to put one back.
+Seams RealSeams();

@@ -1,0 +1,3 @@
+#pragma once
+// Test hook of the in-memory registry: forget every key.
+void RegMemoryReset();

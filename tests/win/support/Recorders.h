@@ -1,0 +1,48 @@
+#pragma once
+// Test doubles for the seams: a settable clock and recorders for every call that acts on the machine.
+#include "app/Seams.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Puts every seam back as it was when it goes out of scope.
+class ScopedSeams {
+public:
+    ScopedSeams() : saved_(seams) {}
+    ScopedSeams(const ScopedSeams&) = delete;
+    ScopedSeams& operator=(const ScopedSeams&) = delete;
+    ~ScopedSeams() { seams = saved_; }
+
+private:
+    Seams saved_;
+};
+
+// Every call that acts on the machine is recorded as one line of text, in order.
+struct CallLog {
+    std::vector<std::string> calls;
+};
+
+// Installs recorders for all acting seams (clock untouched) and keeps the log; restores on destruction.
+class RecordingSeams : public ScopedSeams {
+public:
+    RecordingSeams();
+    ~RecordingSeams();
+    const std::vector<std::string>& calls() const;
+    void clear();
+    // What the sound-device queries report.
+    static void SetDeviceCounts(UINT wave, UINT midi);
+};
+
+// A clock that stands still at a chosen UTC instant and converts with a fixed offset from UTC.
+class SettableClock : public ScopedSeams {
+public:
+    explicit SettableClock(int offsetMinutes = 0);
+    // Seconds since 1601-01-01 UTC, like FILETIME / 10^7.
+    void SetUtc(std::int64_t seconds, int milliseconds = 0);
+    void SetLocal(int year, int month, int day, int hour, int minute, int second, int milliseconds = 0);
+    void Advance(std::int64_t seconds);
+};
+
+// Dispatches waiting messages for at most the given time.
+void PumpMessages(DWORD milliseconds);

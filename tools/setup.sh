@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on Debian 12, only what is missing.
+set -euo pipefail
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"
+  elif command -v sudo >/dev/null 2>&1; then sudo "$@"
+  else echo "setup: need root (or sudo) to install: $*" >&2; exit 1
+  fi
+}
+
+if ! command -v apt-get >/dev/null 2>&1; then
+  echo "setup: apt-get not found; install cmake, g++, googletest, g++-mingw-w64-i686, wine (32 and 64 bit) and xvfb by hand" >&2
+  exit 1
+fi
+
+# package -> a file it provides, to tell whether it is there
+declare -A probe=(
+  [cmake]=/usr/bin/cmake
+  [g++]=/usr/bin/g++
+  [googletest]=/usr/src/googletest/CMakeLists.txt
+  [g++-mingw-w64-i686]=/usr/bin/i686-w64-mingw32-g++-posix
+  [wine]=/usr/bin/wine
+  [wine32:i386]=/usr/lib/wine/wine
+  [wine64]=/usr/lib/wine/wine64
+  [xvfb]=/usr/bin/Xvfb
+  [x11-apps]=/usr/bin/xwd
+  [imagemagick]=/usr/bin/convert-im6.q16
+  [xdotool]=/usr/bin/xdotool
+  [python3]=/usr/bin/python3
+)
+missing=()
+for package in "${!probe[@]}"; do
+  [ -e "${probe[$package]}" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "setup: installing ${missing[*]}"
+if printf '%s\n' "${missing[@]}" | grep -q ':i386' && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  as_root dpkg --add-architecture i386
+fi
+as_root apt-get update -q
+if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+  echo "setup: could not install ${missing[*]}" >&2
+  exit 1
+fi
