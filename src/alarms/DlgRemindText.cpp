@@ -1,0 +1,5 @@
+#include "alarms/DlgRemindText.h"
+
+std::string RemindText;
+
+void ShowRemindText(HWND) {}

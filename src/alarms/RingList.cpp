@@ -1,0 +1,3 @@
+#include "alarms/RingList.h"
+
+void LoadRingData() {}

@@ -1,0 +1,3 @@
+#pragma once
+// Rebuilds the scheduler's alarm list from the registry.
+void LoadRingData();

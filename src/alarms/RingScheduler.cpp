@@ -1,0 +1,3 @@
+#include "alarms/RingScheduler.h"
+
+void CheckRingTime() {}

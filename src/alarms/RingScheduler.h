@@ -1,0 +1,3 @@
+#pragma once
+// Once per tick: finds the alarm items that are due and runs their actions.
+void CheckRingTime();

@@ -1,0 +1,4 @@
+#include "app/HourlyChime.h"
+
+void ReadChimeSettings() {}
+void CheckHourlyChime() {}
