@@ -1,10 +1,10 @@
 // Applying a 200 x 200 skin: outline and time place from one pixel read and one region call, against one
 // GetPixel per pixel and one CombineRgn per run.
 #include "../Bench.h"
+#include "PerPixelShape.h"
+#include "SyntheticBackground.h"
 #include "face/clsDrawTime.h"
 #include "face/frmRegion.h"
-#include "support/PerPixelShape.h"
-#include "support/SyntheticBackground.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
-// The straightforward way to find a background's outline and time place: one GetPixel per pixel and one
-// CombineRgn per run. Only tests and benchmarks use it, as the reference the program's result must equal.
+// The baseline: the straightforward way to find a background's outline and time place: one GetPixel per pixel and one
+// CombineRgn per run. The benchmark measures the program against it and the tests check that the results match.
 #include <windows.h>
 
 #include <optional>
