@@ -73,6 +73,7 @@ void ListSkin(std::string_view listKey, int& count, const std::string& fileName)
     SaveRegValue(RegRoot::CurrentUser, listKey, std::to_string(count), RegType::Text, fileName);
 }
 
+// count names the module's counter, so it is read after the scan has refreshed it.
 void PickRandomSkin(const int& count, std::string_view listKey, const Setting& fileName, const Setting& selection) {
     ScanSkinFolder();
     const auto seed = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
