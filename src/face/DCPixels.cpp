@@ -26,21 +26,26 @@ PixelGrid ReadPixels(HDC dc, int width, int height) {
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<std::uint32_t> bits(static_cast<std::size_t>(bitmapWidth) * bitmapHeight);
 
-    // GetDIBits wants its bitmap out of every DC, so a stand-in takes its place while the bits are read.
-    GdiBitmap standIn(CreateCompatibleBitmap(dc, 1, 1));
-    SelectObject(dc, standIn.get());
-    const int rows = GetDIBits(dc, bitmap, 0, bitmapHeight, bits.data(), &format, DIB_RGB_COLORS);
-    SelectObject(dc, bitmap);
-    if (rows != bitmapHeight) return grid;
+    int rows = GetDIBits(dc, bitmap, 0, bitmapHeight, bits.data(), &format, DIB_RGB_COLORS);
+    if (rows != bitmapHeight) {
+        // A platform that holds to GetDIBits' rule wants the bitmap out of every DC: a stand-in takes its place
+        // meanwhile. Swapping costs more than the read itself, so it is only the second try.
+        GdiBitmap standIn(CreateCompatibleBitmap(dc, 1, 1));
+        SelectObject(dc, standIn.get());
+        rows = GetDIBits(dc, bitmap, 0, bitmapHeight, bits.data(), &format, DIB_RGB_COLORS);
+        SelectObject(dc, bitmap);
+        if (rows != bitmapHeight) return grid;
+    }
 
+    // 0x00RRGGBB in the DIB; GetPixel's COLORREF is 0x00BBGGRR.
+    for (std::uint32_t& pixel : bits) pixel = RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    if (grid.width == bitmapWidth && grid.height == bitmapHeight) {
+        grid.pixels = std::move(bits);
+        return grid;
+    }
     const int copyWidth = std::min(grid.width, bitmapWidth);
-    const int copyHeight = std::min(grid.height, bitmapHeight);
-    for (int y = 0; y < copyHeight; ++y)
-        for (int x = 0; x < copyWidth; ++x) {
-            const std::uint32_t rgb = bits[static_cast<std::size_t>(y) * bitmapWidth + x];
-            // 0x00RRGGBB in the DIB; GetPixel's COLORREF is 0x00BBGGRR.
-            grid.pixels[static_cast<std::size_t>(y) * grid.width + x] =
-                RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-        }
+    for (int y = 0; y < std::min(grid.height, bitmapHeight); ++y)
+        std::copy_n(bits.begin() + static_cast<std::ptrdiff_t>(y) * bitmapWidth, copyWidth,
+                    grid.pixels.begin() + static_cast<std::ptrdiff_t>(y) * grid.width);
     return grid;
 }
