@@ -75,6 +75,8 @@ Seams RealSeams() {
         [](DWORD milliseconds) { ::Sleep(milliseconds); },
         [] { return ::waveOutGetNumDevs(); },
         [] { return ::midiOutGetNumDevs(); },
+        [](DWORD message, PNOTIFYICONDATAA data) { return ::Shell_NotifyIconA(message, data); },
+        [](UINT code) { ::ExitProcess(code); },
     };
 }
 

@@ -4,6 +4,7 @@
 // replaces these; tests do, and put them back. Plain function pointers, so a test
 // can install a lambda.
 #include <windows.h>
+#include <shellapi.h>
 
 struct Seams {
     void (*GetLocalTime)(LPSYSTEMTIME);
@@ -23,6 +24,10 @@ struct Seams {
     void (*Sleep)(DWORD milliseconds);
     UINT (*waveOutGetNumDevs)();
     UINT (*midiOutGetNumDevs)();
+    // The notification area, so tests can count the icons the clock adds and removes.
+    BOOL (*Shell_NotifyIconA)(DWORD message, PNOTIFYICONDATAA data);
+    // Ends the program at once, as the Exit command does.
+    void (*ExitProcess)(UINT code);
 };
 
 extern Seams seams;
