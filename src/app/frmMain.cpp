@@ -246,7 +246,8 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         case WM_COMMAND: OnCommand(hwnd, wParam); break;
         case WM_TIMER: OnTimer(hwnd); break;
         case WM_LBUTTONDOWN: OnLButtonDown(hwnd); break;
-        case WM_LBUTTONDBLCLK: OnLButtonDblClk(hwnd); break;
+        // DefWindowProcA would restore the window it just minimised: a double click restores an icon.
+        case WM_LBUTTONDBLCLK: OnLButtonDblClk(hwnd); return 0;
         case WM_RBUTTONUP: ClockMenu.PopMenu(hwnd); break;
         case WM_TRAYCALLBACK: OnTrayCallback(hwnd, lParam); break;
         default:
