@@ -1,5 +1,6 @@
 #include "app/Form4.h"
 
+#include "face/GdiHandles.h"
 #include "resources/resource.h"
 
 namespace {
@@ -11,23 +12,7 @@ constexpr int kImage1 = 1;
 
 HWND form4 = nullptr;
 
-class BitmapHandle {
-public:
-    BitmapHandle() = default;
-    BitmapHandle(const BitmapHandle&) = delete;
-    BitmapHandle& operator=(const BitmapHandle&) = delete;
-    ~BitmapHandle() { reset(nullptr); }
-    void reset(HBITMAP bitmap) {
-        if (bitmap_) DeleteObject(bitmap_);
-        bitmap_ = bitmap;
-    }
-    HBITMAP get() const { return bitmap_; }
-
-private:
-    HBITMAP bitmap_ = nullptr;
-};
-
-BitmapHandle picture;
+GdiBitmap picture;
 
 void OnCreate(HWND hwnd) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
