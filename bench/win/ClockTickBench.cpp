@@ -72,16 +72,16 @@ HWND CreatePlainWindow() {
     return hwnd;
 }
 
+// The program's own loop, ended by a thread timer when the time is up.
 void RunLoopFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
+    const UINT_PTR end = SetTimer(nullptr, 0, milliseconds, nullptr);
     MSG msg;
-    while (GetTickCount() - start < milliseconds) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == WM_TIMER && msg.hwnd == nullptr && msg.wParam == end) break;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
     }
+    KillTimer(nullptr, end);
 }
 
 void Report(const Contender& contender) {
