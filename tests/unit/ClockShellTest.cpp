@@ -2,7 +2,6 @@
 #include "app/PathParts.h"
 #include "app/ScreenCentre.h"
 #include "app/TickSchedule.h"
-#include "app/TimeText.h"
 
 #include <gtest/gtest.h>
 
@@ -53,23 +52,8 @@ TEST(ClockTick, EveryDelayLandsJustPastTheNextSecond) {
     EXPECT_EQ(NextTickDelay(1500), NextTickDelay(0));
 }
 
-TEST(ClockTick, TimeTextHasNoLeadingHourZero) {
-    EXPECT_EQ(TimeText(9, 5, 7), "9:05:07");
-    EXPECT_EQ(TimeText(21, 5, 7), "21:05:07");
-    EXPECT_EQ(TimeText(0, 0, 0), "0:00:00");
-}
-
 MenuItemRecord Record(const char* text, std::uint32_t type) {
     return {static_cast<std::int32_t>(std::string(text).size()), text, type};
-}
-
-TEST(MenuItemRecord, SeparatorsAreThinAndEverythingElseHasTheMenuHeight) {
-    EXPECT_EQ(MeasureMenuItem(Record("", kItemSeparator), 0, 19).height, 6);
-    EXPECT_EQ(MeasureMenuItem(Record("", kItemSeparator), 0, 19).width, 19);
-    EXPECT_EQ(MeasureMenuItem(Record("Exit(&X)", kItemWholeFrame), 40, 19).height, 19);
-    EXPECT_EQ(MeasureMenuItem(Record("Option(&O)...", 0), 70, 15).width, 89);
-    // Only the exact separator type is thin.
-    EXPECT_EQ(MeasureMenuItem(Record("", kItemSeparator | kItemWholeFrame), 0, 19).height, 19);
 }
 
 TEST(MenuItemRecord, SelectionFramesFollowTheItemKind) {

@@ -9,28 +9,28 @@
 #include <string>
 
 inline void ForgetClockSettings() {
-    DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Load");
-    DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Option");
+    for (const char* key : {"Load", "Option"}) DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", key);
 }
 
 class ClockWindow {
 public:
     ClockWindow() {
         RegisterMainClass("frmMain");
-        hwnd_ = CreateMainWindow("frmMain", WS_EX_LAYERED, nullptr);
-        if (hwnd_) StartMainWindow();
+        if ((hwnd_ = CreateMainWindow("frmMain", WS_EX_LAYERED, nullptr))) StartMainWindow();
         PumpMessages(20);
     }
-    ClockWindow(const ClockWindow&) = delete;
-    ClockWindow& operator=(const ClockWindow&) = delete;
     ~ClockWindow() {
         if (IsWindow(hwnd_)) SendMessageA(hwnd_, WM_CLOSE, 0, 0);
         PumpMessages(10);
         UnregisterClassA("frmMain", GetModuleHandleA(nullptr));
     }
     HWND hwnd() const { return hwnd_; }
-    void Command(WPARAM id) const { SendMessageA(hwnd_, WM_COMMAND, id, 0); }
-    // The menu's first item as the user sees it: its caption and the command it sends.
+    void Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        SendMessageA(hwnd_, message, wParam, lParam);
+        PumpMessages(10);
+    }
+    void Command(WPARAM id) const { Send(WM_COMMAND, id); }
+    // The menu's first item as the user meets it: its caption and the command it sends.
     std::string FirstItem() const {
         return ClockMenu.Item(0).Text + " " + std::to_string(GetMenuItemID(ClockMenu.hMenu(), 0));
     }
@@ -42,7 +42,7 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-inline std::string StoredText(const Setting& setting) {
+inline std::string Stored(const Setting& setting) {
     const RegValue value = GetRegValue(setting.root, setting.key, setting.name);
-    return value.kind() == RegValue::Kind::Text ? value.AsText() : "(none)";
+    return value.kind() == RegValue::Kind::Text ? value.AsText() : "-";
 }
