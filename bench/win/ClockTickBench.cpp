@@ -42,7 +42,9 @@ LRESULT CALLBACK WatchClock(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT CALLBACK PlainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_TIMER: InvalidateRect(hwnd, nullptr, FALSE); return 0;
+        case WM_TIMER:
+            InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
         case WM_PAINT: {
             PAINTSTRUCT paint;
             const HDC dc = BeginPaint(hwnd, &paint);
@@ -66,8 +68,8 @@ HWND CreatePlainWindow() {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = "PlainTimerClock";
     RegisterClassA(&windowClass);
-    const HWND hwnd = CreateWindowExA(WS_EX_TOOLWINDOW, "PlainTimerClock", "plain", WS_POPUP | WS_VISIBLE, 10, 10,
-                                      120, 38, nullptr, nullptr, windowClass.hInstance, nullptr);
+    const HWND hwnd = CreateWindowExA(WS_EX_TOOLWINDOW, "PlainTimerClock", "plain", WS_POPUP | WS_VISIBLE, 10, 10, 120,
+                                      38, nullptr, nullptr, windowClass.hInstance, nullptr);
     SetTimer(hwnd, 1, 1000, nullptr);
     return hwnd;
 }
@@ -111,8 +113,8 @@ int main() {
     RegisterMainClass("frmMain");
     const HWND clock = CreateMainWindow("frmMain", WS_EX_LAYERED, nullptr);
     if (!clock) return 1;
-    clockProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchClock)));
+    clockProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchClock)));
     StartMainWindow();
     const HWND plain = CreatePlainWindow();
     std::printf("%d s of ticks (BENCH_SECONDS)\n", seconds);

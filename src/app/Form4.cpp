@@ -34,9 +34,15 @@ void OnDestroy() {
 
 LRESULT CALLBACK Form4Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: OnCreate(hwnd); break;
-        case WM_COMMAND: OnCommand(hwnd, wParam); break;
-        case WM_NCDESTROY: OnDestroy(); break;
+        case WM_CREATE:
+            OnCreate(hwnd);
+            break;
+        case WM_COMMAND:
+            OnCommand(hwnd, wParam);
+            break;
+        case WM_NCDESTROY:
+            OnDestroy();
+            break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

@@ -32,8 +32,8 @@ bool RegisterMainClass(const char* className) {
 }
 
 HWND CreateMainWindow(const char* className, DWORD exStyle, const char* title) {
-    hMainWnd = CreateWindowExA(WS_EX_TOOLWINDOW | exStyle, className, title, WS_POPUP | WS_SYSMENU, 100, 100, 100,
-                               100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    hMainWnd = CreateWindowExA(WS_EX_TOOLWINDOW | exStyle, className, title, WS_POPUP | WS_SYSMENU, 100, 100, 100, 100,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     return hMainWnd;
 }
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-inline constexpr std::uint32_t kItemSeparator = 0x800;   // MFT_SEPARATOR
-inline constexpr std::uint32_t kItemWholeFrame = 0x20;   // MFT_MENUBARBREAK: About and Exit
+inline constexpr std::uint32_t kItemSeparator = 0x800;  // MFT_SEPARATOR
+inline constexpr std::uint32_t kItemWholeFrame = 0x20;  // MFT_MENUBARBREAK: About and Exit
 inline constexpr int kMenuRecordCapacity = 19;
 
 struct MenuItemRecord {
@@ -36,9 +36,9 @@ struct ItemStroke {
 };
 
 struct MenuItemLook {
-    bool fillBackground;      // with the menu colour
-    bool highlightText;       // the highlight text colour, else the menu text colour
-    ItemBox textBox;          // where the caption goes, vertically centred
+    bool fillBackground;              // with the menu colour
+    bool highlightText;               // the highlight text colour, else the menu text colour
+    ItemBox textBox;                  // where the caption goes, vertically centred
     std::vector<ItemStroke> strokes;  // drawn after the caption, in order
 };
 

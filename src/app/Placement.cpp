@@ -59,6 +59,4 @@ void ApplyOption(std::string_view name) {
         PickRandomTimeSkin();
 }
 
-void ApplyStartState() {
-    ShowWindow(hMainWnd, ReadSettingFlag(settings::IconRun) ? SW_MINIMIZE : SW_SHOWNORMAL);
-}
+void ApplyStartState() { ShowWindow(hMainWnd, ReadSettingFlag(settings::IconRun) ? SW_MINIMIZE : SW_SHOWNORMAL); }

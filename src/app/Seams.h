@@ -4,6 +4,7 @@
 // replaces these; tests do, and put them back. Plain function pointers, so a test
 // can install a lambda.
 #include <windows.h>
+
 #include <shellapi.h>
 
 struct Seams {

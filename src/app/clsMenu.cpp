@@ -22,9 +22,15 @@ RECT ToRect(const ItemBox& box) { return {box.left, box.top, box.right, box.bott
 void DrawStroke(HDC dc, const ItemStroke& stroke) {
     RECT rect = ToRect(stroke.box);
     switch (stroke.edge) {
-        case ItemEdge::RaisedInner: DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT); break;
-        case ItemEdge::SunkenOuter: DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT); break;
-        case ItemEdge::EtchedTop: DrawEdge(dc, &rect, EDGE_ETCHED, BF_TOP); break;
+        case ItemEdge::RaisedInner:
+            DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
+            break;
+        case ItemEdge::SunkenOuter:
+            DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
+            break;
+        case ItemEdge::EtchedTop:
+            DrawEdge(dc, &rect, EDGE_ETCHED, BF_TOP);
+            break;
     }
 }
 
@@ -37,11 +43,10 @@ int clsMenu::CreatePopMenu() {
 
 HMENU clsMenu::CreatePopSubMenu() { return CreatePopupMenu(); }
 
-void clsMenu::AddMenuItem(UINT ID, std::string_view mnuText, UINT fType, UINT fState, bool subMenu,
-                          HMENU lngSubhMenu) {
+void clsMenu::AddMenuItem(UINT ID, std::string_view mnuText, UINT fType, UINT fState, bool subMenu, HMENU lngSubhMenu) {
     std::string text(mnuText);
-    const MENUITEMINFOA info = ItemInfo(MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING | MIIM_FTYPE, ID, text,
-                                        fType, fState, subMenu ? lngSubhMenu : nullptr);
+    const MENUITEMINFOA info = ItemInfo(MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING | MIIM_FTYPE, ID, text, fType,
+                                        fState, subMenu ? lngSubhMenu : nullptr);
     InsertMenuItemA(menu_.get(), ID, FALSE, &info);
 }
 

@@ -58,10 +58,17 @@ struct MenuEntry {
 };
 
 constexpr MenuEntry kItemsBeforeHelp[] = {
-    {kMinimize, kMinimizeCaption, 0}, {2, "", MFT_SEPARATOR},           {kOption, "Option(&O)...", 0},
-    {4, "", MFT_SEPARATOR},           {kSibling, "Horolink Clock(&I)...", 0}, {kCalendar, "Calendar(&W)...", 0},
-    {8, "", MFT_SEPARATOR},           {kAlarms, "Alarm Setting(&R)...", 0}, {10, "", MFT_SEPARATOR},
-    {kTimeSetting, "Time setting(&S)...", 0}, {12, "", MFT_SEPARATOR},
+    {kMinimize, kMinimizeCaption, 0},
+    {2, "", MFT_SEPARATOR},
+    {kOption, "Option(&O)...", 0},
+    {4, "", MFT_SEPARATOR},
+    {kSibling, "Horolink Clock(&I)...", 0},
+    {kCalendar, "Calendar(&W)...", 0},
+    {8, "", MFT_SEPARATOR},
+    {kAlarms, "Alarm Setting(&R)...", 0},
+    {10, "", MFT_SEPARATOR},
+    {kTimeSetting, "Time setting(&S)...", 0},
+    {12, "", MFT_SEPARATOR},
 };
 constexpr MenuEntry kHelpItems[] = {{kHelpContent, "Help Content(&C)", 0}, {kWebsiteCommand, "Website(&H)", 0}};
 constexpr MenuEntry kItemsAfterHelp[] = {
@@ -184,18 +191,34 @@ void OnCommand(HWND hwnd, WPARAM command) {
             ShowWindow(hwnd, SW_MINIMIZE);
             ShowWindow(hwnd, SW_HIDE);
             break;
-        case kOption: ShowOptionDialog(hwnd); break;
+        case kOption:
+            ShowOptionDialog(hwnd);
+            break;
         case kExit:
             SendMessageA(hwnd, WM_CLOSE, 0, 0);
             seams.ExitProcess(0);
             break;
-        case kSibling: ShellOpen(ProgramFolder() + "\\Horolink.exe"); break;
-        case kCalendar: ShowCalendarDialog(hwnd); break;
-        case kAlarms: ShowAlarmList(); break;
-        case kTimeSetting: ShowSysTimeDialog(hwnd); break;
-        case kAbout: ShowForm4(); break;
-        case kHelpContent: seams.HtmlHelpA(hwnd, (ProgramFolder() + "\\help.hlp").c_str(), 0, 0); break;
-        case kWebsiteCommand: ShellOpen(kWebsite); break;
+        case kSibling:
+            ShellOpen(ProgramFolder() + "\\Horolink.exe");
+            break;
+        case kCalendar:
+            ShowCalendarDialog(hwnd);
+            break;
+        case kAlarms:
+            ShowAlarmList();
+            break;
+        case kTimeSetting:
+            ShowSysTimeDialog(hwnd);
+            break;
+        case kAbout:
+            ShowForm4();
+            break;
+        case kHelpContent:
+            seams.HtmlHelpA(hwnd, (ProgramFolder() + "\\help.hlp").c_str(), 0, 0);
+            break;
+        case kWebsiteCommand:
+            ShellOpen(kWebsite);
+            break;
     }
 }
 
@@ -234,22 +257,52 @@ void StartClockTimer(HWND hwnd) { SetTimer(hwnd, kClockTimer, NextTickDelay(Loca
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: OnCreate(hwnd); break;
-        case WM_DESTROY: OnDestroy(hwnd); break;
-        case WM_SIZE: OnSize(hwnd, wParam); break;
-        case WM_PAINT: OnPaint(hwnd); break;
-        case WM_PRINTCLIENT: PaintContent(reinterpret_cast<HDC>(wParam)); break;
-        case WM_CLOSE: OnClose(hwnd); break;
-        case WM_ENDSESSION: OnEndSession(hwnd, wParam); break;
-        case WM_DRAWITEM: ClockMenu.OnDrawItem(lParam); break;
-        case WM_MEASUREITEM: ClockMenu.OnMeasureItem(hwnd, lParam); break;
-        case WM_COMMAND: OnCommand(hwnd, wParam); break;
-        case WM_TIMER: OnTimer(hwnd); break;
-        case WM_LBUTTONDOWN: OnLButtonDown(hwnd); break;
+        case WM_CREATE:
+            OnCreate(hwnd);
+            break;
+        case WM_DESTROY:
+            OnDestroy(hwnd);
+            break;
+        case WM_SIZE:
+            OnSize(hwnd, wParam);
+            break;
+        case WM_PAINT:
+            OnPaint(hwnd);
+            break;
+        case WM_PRINTCLIENT:
+            PaintContent(reinterpret_cast<HDC>(wParam));
+            break;
+        case WM_CLOSE:
+            OnClose(hwnd);
+            break;
+        case WM_ENDSESSION:
+            OnEndSession(hwnd, wParam);
+            break;
+        case WM_DRAWITEM:
+            ClockMenu.OnDrawItem(lParam);
+            break;
+        case WM_MEASUREITEM:
+            ClockMenu.OnMeasureItem(hwnd, lParam);
+            break;
+        case WM_COMMAND:
+            OnCommand(hwnd, wParam);
+            break;
+        case WM_TIMER:
+            OnTimer(hwnd);
+            break;
+        case WM_LBUTTONDOWN:
+            OnLButtonDown(hwnd);
+            break;
         // DefWindowProcA would restore the window it just minimised: a double click restores an icon.
-        case WM_LBUTTONDBLCLK: OnLButtonDblClk(hwnd); return 0;
-        case WM_RBUTTONUP: ClockMenu.PopMenu(hwnd); break;
-        case WM_TRAYCALLBACK: OnTrayCallback(hwnd, lParam); break;
+        case WM_LBUTTONDBLCLK:
+            OnLButtonDblClk(hwnd);
+            return 0;
+        case WM_RBUTTONUP:
+            ClockMenu.PopMenu(hwnd);
+            break;
+        case WM_TRAYCALLBACK:
+            OnTrayCallback(hwnd, lParam);
+            break;
         default:
             if (message == WM_TASKBARCREATED) OnTaskbarCreated(hwnd);
     }

@@ -29,8 +29,6 @@ void clsTooltip::AddTooltip(const std::string& strText, HWND hWndWindow) {
     SendMessageA(hwnd_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void clsTooltip::Tooltip_SetDelayTime(int DelayTime) {
-    SendMessageA(hwnd_, TTM_SETDELAYTIME, TTDT_AUTOPOP, DelayTime);
-}
+void clsTooltip::Tooltip_SetDelayTime(int DelayTime) { SendMessageA(hwnd_, TTM_SETDELAYTIME, TTDT_AUTOPOP, DelayTime); }
 
 void clsTooltip::Tooltip_SetMaxWidth(int MaxWidth) { SendMessageA(hwnd_, TTM_SETMAXTIPWIDTH, 0, MaxWidth); }

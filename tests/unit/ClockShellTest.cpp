@@ -52,14 +52,8 @@ TEST(ClockTick, EveryDelayLandsJustPastTheNextSecond) {
     EXPECT_EQ(NextTickDelay(1500), NextTickDelay(0));
 }
 
-MenuItemRecord Record(const char* text, std::uint32_t type) {
-    return {static_cast<std::int32_t>(std::string(text).size()), text, type};
-}
-
 TEST(MenuItemRecord, SelectionFramesFollowTheItemKind) {
     const ItemBox item{0, 40, 150, 59};
-    const ItemBox mark{0, 40, 19, 59};
-    const ItemBox rest{20, 40, 150, 59};
     const ItemStroke etched{{3, 42, 147, 0}, ItemEdge::EtchedTop};
     const struct {
         const char* name;
@@ -68,13 +62,14 @@ TEST(MenuItemRecord, SelectionFramesFollowTheItemKind) {
         bool filled;
         std::vector<ItemStroke> strokes;
     } cases[] = {
-        {"plain item", Record("Option(&O)...", 0), false, true, {}},
-        {"selected plain item", Record("Option(&O)...", 0), true, false,
-         {{mark, ItemEdge::RaisedInner}, {rest, ItemEdge::SunkenOuter}}},
-        {"selected About", Record("About(&A)...", kItemWholeFrame), true, false, {{item, ItemEdge::SunkenOuter}}},
-        {"About", Record("About(&A)...", kItemWholeFrame), false, true, {}},
-        {"separator", Record("", kItemSeparator), false, true, {etched}},
-        {"hovered separator", Record("", kItemSeparator), true, true, {etched}},
+        {"plain item", {13, "Option(&O)...", 0}, false, true, {}},
+        {"selected plain item",
+         {13, "Option(&O)...", 0},
+         true,
+         false,
+         {{{0, 40, 19, 59}, ItemEdge::RaisedInner}, {{20, 40, 150, 59}, ItemEdge::SunkenOuter}}},
+        {"selected About", {12, "About(&A)...", kItemWholeFrame}, true, false, {{item, ItemEdge::SunkenOuter}}},
+        {"hovered separator", {0, "", kItemSeparator}, true, true, {etched}},
     };
     for (const auto& c : cases) {
         const MenuItemLook look = LookOfMenuItem(c.record, c.selected, item);

@@ -39,11 +39,23 @@ TEST_F(ClockMenuTest, EveryItemIsOwnerDrawnAndMeasuredFromItsRecord) {
         UINT id;
         ULONG_PTR record;
         const char* caption;
-    } main[] = {{1, 0, "Minimized(&M)"}, {2, 1, ""}, {3, 2, "Option(&O)..."}, {4, 3, ""},
-                {6, 4, "Horolink Clock(&I)..."}, {7, 5, "Calendar(&W)..."}, {8, 6, ""},
-                {9, 7, "Alarm Setting(&R)..."}, {10, 8, ""}, {11, 9, "Time setting(&S)..."}, {12, 10, ""},
-                {13, 11, "Help(&H)"}, {14, 14, "About(&A)..."}, {15, 15, ""}, {5, 16, "Exit(&X)"},
-                {17, 12, "Help Content(&C)"}, {18, 13, "Website(&H)"}};
+    } main[] = {{1, 0, "Minimized(&M)"},
+                {2, 1, ""},
+                {3, 2, "Option(&O)..."},
+                {4, 3, ""},
+                {6, 4, "Horolink Clock(&I)..."},
+                {7, 5, "Calendar(&W)..."},
+                {8, 6, ""},
+                {9, 7, "Alarm Setting(&R)..."},
+                {10, 8, ""},
+                {11, 9, "Time setting(&S)..."},
+                {12, 10, ""},
+                {13, 11, "Help(&H)"},
+                {14, 14, "About(&A)..."},
+                {15, 15, ""},
+                {5, 16, "Exit(&X)"},
+                {17, 12, "Help Content(&C)"},
+                {18, 13, "Website(&H)"}};
     const HMENU menu = ClockMenu.hMenu();
     const HMENU help = ReadItem(menu, 11).hSubMenu;
     ASSERT_EQ(GetMenuItemCount(menu), 15);
@@ -96,8 +108,8 @@ TEST_F(ClockMenuTest, SelectionFramesAndSeparatorLines) {
         const RECT all{0, 0, width, height};
         FillRect(dc, &all, sentinel);
         DeleteObject(sentinel);
-        DRAWITEMSTRUCT draw{ODT_MENU, 0, 0, ODA_DRAWENTIRE, UINT(c.selected ? ODS_SELECTED : 0), nullptr, dc, all,
-                            c.record};
+        DRAWITEMSTRUCT draw{ODT_MENU, 0,  0,   ODA_DRAWENTIRE, UINT(c.selected ? ODS_SELECTED : 0),
+                            nullptr,  dc, all, c.record};
         SendMessageA(clock.hwnd(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
         const int xs[] = {0, 18, 19, 20, width - 1};
         for (int i = 0; i < 5; ++i) EXPECT_EQ(GetPixel(dc, xs[i], mid), c.atX[i]) << c.name << " at x " << xs[i];

@@ -37,7 +37,8 @@ TEST_F(ClockWindowTest, AFirstStartIsAShownToolWindowWithTheDateTip) {
     EXPECT_EQ(windowClass.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_MENU + 1));
     EXPECT_EQ(GetWindowLongA(clock.hwnd(), GWL_EXSTYLE), WS_EX_TOOLWINDOW | WS_EX_LAYERED) << "and not top-most";
     // The system adds WS_CLIPSIBLINGS to every top-level window.
-    EXPECT_EQ(DWORD(GetWindowLongA(clock.hwnd(), GWL_STYLE)) & ~WS_CLIPSIBLINGS, DWORD(WS_POPUP | WS_SYSMENU | WS_VISIBLE));
+    EXPECT_EQ(DWORD(GetWindowLongA(clock.hwnd(), GWL_STYLE)) & ~WS_CLIPSIBLINGS,
+              DWORD(WS_POPUP | WS_SYSMENU | WS_VISIBLE));
     const RECT rect = WindowRect(clock.hwnd());
     EXPECT_EQ(rect.right - rect.left, 120);
     EXPECT_EQ(rect.bottom - rect.top, 38);
@@ -73,16 +74,17 @@ TEST_F(ClockWindowTest, StoredPlaceOpacityAndTopMost) {
         {"100", "200", "255", "1", 100, 200, 255, true},
         {"100", nullptr, "0", "2", cx, cy, 0, true},
         {"abc", "200", "abc", "0", cx, cy, 188, false},
-        {"-60", "10", "120", "abc", -60, 10, 120, false},  // partly on the screen: kept
+        {"-60", "10", "120", "abc", -60, 10, 120, false},      // partly on the screen: kept
         {"5000", "5000", "300", nullptr, cx, cy, 255, false},  // on no monitor: centred
         {"-500", "300", "", nullptr, cx, cy, 188, false},
         {"99999999999", "10", nullptr, nullptr, cx, cy, 188, false},
     };
     for (const auto& c : cases) {
         ForgetClockSettings();  // the previous window stored where it stood
-        const std::pair<const Setting*, const char*> stored[] = {
-            {&settings::ClockLeft, c.left}, {&settings::ClockTop, c.top}, {&settings::Alpha, c.alpha},
-            {&settings::Windowpos, c.topmost}};
+        const std::pair<const Setting*, const char*> stored[] = {{&settings::ClockLeft, c.left},
+                                                                 {&settings::ClockTop, c.top},
+                                                                 {&settings::Alpha, c.alpha},
+                                                                 {&settings::Windowpos, c.topmost}};
         for (const auto& [setting, text] : stored)
             if (text) SaveRegValue(setting->root, setting->key, setting->name, RegType::Text, text);
         ClockWindow clock;
@@ -201,7 +203,10 @@ TEST_F(ClockWindowTest, LaunchCommandsGoThroughTheShellShown) {
         {6, {"ShellExecute Open|" + folder + "\\Horolink.exe|(null)|(null)|1"}},
         {17, {"HtmlHelp " + folder + "\\help.hlp|0"}},
         {18, {"ShellExecute Open|http://www.tollwick.com/|(null)|(null)|1"}},
-        {2, {}}, {13, {}}, {16, {}}, {99, {}},
+        {2, {}},
+        {13, {}},
+        {16, {}},
+        {99, {}},
     };
     for (const auto& c : cases) {
         clock.recorder.clear();
