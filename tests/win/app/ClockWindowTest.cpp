@@ -50,7 +50,8 @@ TEST_F(ClockWindowTest, AFirstStartIsAShownToolWindowWithTheDateTip) {
     EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&tip));
     ASSERT_NE(tip, nullptr);
     char text[128] = {}, today[128] = {};
-    TOOLINFOA info{TTTOOLINFOA_V1_SIZE};
+    TOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
     info.lpszText = text;
     ASSERT_TRUE(SendMessageA(tip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&info)));
     EXPECT_EQ(info.uId, reinterpret_cast<UINT_PTR>(clock.hwnd()));
