@@ -1,4 +1,3 @@
-#include "app/MenuItemRecord.h"
 #include "app/PathParts.h"
 #include "app/ScreenCentre.h"
 #include "app/TickSchedule.h"
@@ -50,34 +49,6 @@ TEST(ClockTick, EveryDelayLandsJustPastTheNextSecond) {
     }
     EXPECT_EQ(NextTickDelay(-5), NextTickDelay(0));
     EXPECT_EQ(NextTickDelay(1500), NextTickDelay(0));
-}
-
-TEST(MenuItemRecord, SelectionFramesFollowTheItemKind) {
-    const ItemBox item{0, 40, 150, 59};
-    const ItemStroke etched{{3, 42, 147, 0}, ItemEdge::EtchedTop};
-    const struct {
-        const char* name;
-        MenuItemRecord record;
-        bool selected;
-        bool filled;
-        std::vector<ItemStroke> strokes;
-    } cases[] = {
-        {"plain item", {13, "Option(&O)...", 0}, false, true, {}},
-        {"selected plain item",
-         {13, "Option(&O)...", 0},
-         true,
-         false,
-         {{{0, 40, 19, 59}, ItemEdge::RaisedInner}, {{20, 40, 150, 59}, ItemEdge::SunkenOuter}}},
-        {"selected About", {12, "About(&A)...", kItemWholeFrame}, true, false, {{item, ItemEdge::SunkenOuter}}},
-        {"hovered separator", {0, "", kItemSeparator}, true, true, {etched}},
-    };
-    for (const auto& c : cases) {
-        const MenuItemLook look = LookOfMenuItem(c.record, c.selected, item);
-        EXPECT_EQ(look.fillBackground, c.filled) << c.name;
-        EXPECT_EQ(look.highlightText, !c.filled) << c.name;
-        EXPECT_EQ(look.strokes, c.strokes) << c.name;
-        EXPECT_EQ(look.textBox, (ItemBox{23, 40, 150, 59})) << c.name;
-    }
 }
 
 }  // namespace
