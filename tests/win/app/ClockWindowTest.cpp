@@ -144,7 +144,10 @@ TEST_F(ClockWindowTest, EveryWayToTheTrayAndBackShowsExactlyOneIcon) {
     ASSERT_EQ(clock.tray.AddedIcons().size(), 3u);
     // Each add loads its own icon, and its remove destroys it.
     ICONINFO info{};
-    for (HICON icon : clock.tray.AddedIcons()) EXPECT_FALSE(GetIconInfo(icon, &info));
+    for (HICON icon : clock.tray.AddedIcons()) {
+        EXPECT_NE(icon, nullptr);
+        EXPECT_FALSE(GetIconInfo(icon, &info));
+    }
 }
 
 TEST_F(ClockWindowTest, IconComesBackWhenTheShellRestarts) {
