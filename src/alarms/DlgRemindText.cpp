@@ -72,12 +72,24 @@ void ShowRemindText(HWND owner) { RunBuiltInDialog(owner, RemindTextProc); }
 
 INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
     switch (uMsg) {
-        case WM_INITDIALOG: OnInitDialog(hDlg); break;
-        case WM_PAINT: OnPaint(hDlg); break;
-        case WM_PRINTCLIENT: PaintContent(hDlg, reinterpret_cast<HDC>(wParam)); break;
-        case WM_COMMAND: OnCommand(hDlg, wParam); break;
-        case WM_CLOSE: OnClose(hDlg); break;
-        case WM_DESTROY: ReleaseWindow(hDlg); break;
+        case WM_INITDIALOG:
+            OnInitDialog(hDlg);
+            break;
+        case WM_PAINT:
+            OnPaint(hDlg);
+            break;
+        case WM_PRINTCLIENT:
+            PaintContent(hDlg, reinterpret_cast<HDC>(wParam));
+            break;
+        case WM_COMMAND:
+            OnCommand(hDlg, wParam);
+            break;
+        case WM_CLOSE:
+            OnClose(hDlg);
+            break;
+        case WM_DESTROY:
+            ReleaseWindow(hDlg);
+            break;
     }
     return 0;
 }

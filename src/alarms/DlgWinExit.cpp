@@ -143,12 +143,24 @@ void ShowWinExit(HWND owner) {
 
 INT_PTR CALLBACK WinExitProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
     switch (uMsg) {
-        case WM_INITDIALOG: OnInitDialog(hDlg); break;
-        case WM_TIMER: OnTimer(hDlg); break;
-        case WM_PAINT: OnPaint(hDlg); break;
-        case WM_PRINTCLIENT: PaintContent(reinterpret_cast<HDC>(wParam)); break;
-        case WM_COMMAND: OnCommand(hDlg, wParam); break;
-        case WM_CLOSE: OnClose(hDlg); break;
+        case WM_INITDIALOG:
+            OnInitDialog(hDlg);
+            break;
+        case WM_TIMER:
+            OnTimer(hDlg);
+            break;
+        case WM_PAINT:
+            OnPaint(hDlg);
+            break;
+        case WM_PRINTCLIENT:
+            PaintContent(reinterpret_cast<HDC>(wParam));
+            break;
+        case WM_COMMAND:
+            OnCommand(hDlg, wParam);
+            break;
+        case WM_CLOSE:
+            OnClose(hDlg);
+            break;
     }
     return 0;
 }

@@ -7,8 +7,8 @@ void InitCommonControlClasses(DWORD classes) {
     InitCommonControlsEx(&init);
 }
 
-HWND CreateChildControl(DWORD exStyle, const char* windowClass, const char* text, DWORD style, int x, int y,
-                        int width, int height, HWND parent, int id) {
+HWND CreateChildControl(DWORD exStyle, const char* windowClass, const char* text, DWORD style, int x, int y, int width,
+                        int height, HWND parent, int id) {
     return CreateWindowExA(exStyle, windowClass, text, style, x, y, width, height, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
 }

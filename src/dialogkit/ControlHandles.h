@@ -21,9 +21,7 @@ public:
         if (count_ < Capacity) handles_[count_++] = handle;
     }
     // Entry n in creation order; 0 for an entry not filled.
-    HWND operator[](long n) const {
-        return (n >= 0 && static_cast<std::size_t>(n) < Capacity) ? handles_[n] : nullptr;
-    }
+    HWND operator[](long n) const { return (n >= 0 && static_cast<std::size_t>(n) < Capacity) ? handles_[n] : nullptr; }
     void Release() {
         if (!handles_[0]) return;
         for (std::size_t i = 0; i < count_; ++i) {
@@ -58,5 +56,5 @@ private:
 };
 
 // CreateWindowExA for a child control: no creation data, the program's instance, the id as the menu.
-HWND CreateChildControl(DWORD exStyle, const char* windowClass, const char* text, DWORD style, int x, int y,
-                        int width, int height, HWND parent, int id);
+HWND CreateChildControl(DWORD exStyle, const char* windowClass, const char* text, DWORD style, int x, int y, int width,
+                        int height, HWND parent, int id);

@@ -3,7 +3,9 @@
 #include "resources/resource.h"
 
 ProgramIcon::ProgramIcon()
-    : icon_(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CLOCK), IMAGE_ICON, 0, 0, 0))) {}
+    : icon_(
+          static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CLOCK), IMAGE_ICON, 0, 0, 0))) {
+}
 
 ProgramIcon::~ProgramIcon() {
     if (icon_) DestroyIcon(icon_);

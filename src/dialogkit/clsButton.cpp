@@ -2,8 +2,8 @@
 
 void clsButton::CreateButton(HWND hwnd, const std::string& strText, int ID, int X, int Y, int nWidth, int nHeight,
                              HFONT hWndFont, DWORD Style) {
-    const HWND button = CreateChildControl(0, "BUTTON", strText.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | Style,
-                                           X, Y, nWidth, nHeight, hwnd, ID);
+    const HWND button = CreateChildControl(0, "BUTTON", strText.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | Style, X,
+                                           Y, nWidth, nHeight, hwnd, ID);
     handles_.Add(button);
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(hWndFont), FALSE);
 }

@@ -2,8 +2,8 @@
 
 namespace {
 
-constexpr DWORD kComboStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_NOINTEGRALHEIGHT | CBS_AUTOHSCROLL |
-                              CBS_DROPDOWNLIST;
+constexpr DWORD kComboStyle =
+    WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_NOINTEGRALHEIGHT | CBS_AUTOHSCROLL | CBS_DROPDOWNLIST;
 constexpr int kTextBuffer = 260;
 
 }  // namespace
@@ -20,7 +20,9 @@ void clsComboBox::AddItem(HWND hDlg, int ID, const std::string& strItem) const {
     SendDlgItemMessageA(hDlg, ID, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(strItem.c_str()));
 }
 
-void clsComboBox::ListIndex(HWND hDlg, int ID, int Index) const { SendDlgItemMessageA(hDlg, ID, CB_SETCURSEL, Index, 0); }
+void clsComboBox::ListIndex(HWND hDlg, int ID, int Index) const {
+    SendDlgItemMessageA(hDlg, ID, CB_SETCURSEL, Index, 0);
+}
 
 int clsComboBox::GetSelItem(HWND hDlg, int ID) const {
     return static_cast<int>(SendDlgItemMessageA(hDlg, ID, CB_GETCURSEL, 0, 0));

@@ -14,8 +14,8 @@ void DrawFrame(HDC hdc, int left, int right, int top, int bottom, UINT edge) {
 
 void clsDialog::CreateDialog(HWND hwnd, DLGPROC lpDlgFunc) {
     const DialogTemplateBytes dialogTemplate = EmptyDialogTemplate();
-    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.bytes.data()),
-                            hwnd, lpDlgFunc, 0);
+    DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
+                            reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.bytes.data()), hwnd, lpDlgFunc, 0);
 }
 
 void RunBuiltInDialog(HWND owner, DLGPROC procedure) {

@@ -70,9 +70,7 @@ void clsListView::ListView_SetItem(int i, const std::string& strItemText) const 
     Send(LVM_SETITEMA, 0, &item);
 }
 
-std::string clsListView::ListView_GetItem(int i) const {
-    return ReadText(handle_.get(), LVM_GETITEMA, i, 0, 260, 256);
-}
+std::string clsListView::ListView_GetItem(int i) const { return ReadText(handle_.get(), LVM_GETITEMA, i, 0, 260, 256); }
 
 std::string clsListView::ListView_GetItemText(int i, int iSubItem) const {
     return ReadText(handle_.get(), LVM_GETITEMTEXTA, i, iSubItem, 28, 28);
@@ -83,9 +81,7 @@ void clsListView::ListView_SetItemState(UINT sta, UINT staMask) const {
     Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), &item);
 }
 
-void clsListView::ListView_SetBkColor(HWND hwnd, COLORREF clrBk) const {
-    SendMessageA(hwnd, LVM_SETBKCOLOR, 0, clrBk);
-}
+void clsListView::ListView_SetBkColor(HWND hwnd, COLORREF clrBk) const { SendMessageA(hwnd, LVM_SETBKCOLOR, 0, clrBk); }
 
 bool clsListView::ListView_SetTextBkColor(COLORREF clrText) const {
     SendMessageA(handle_.get(), LVM_SETTEXTBKCOLOR, 0, clrText);

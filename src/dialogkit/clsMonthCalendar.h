@@ -1,6 +1,6 @@
 #pragma once
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include "dialogkit/ControlHandles.h"
 

@@ -15,8 +15,9 @@ constexpr int kStep = 26;
 clsTrackbar::clsTrackbar() { InitCommonControlClasses(ICC_BAR_CLASSES); }
 
 void clsTrackbar::CreateTrackBar(HWND hWndParent, int ID, int X, int Y, DWORD Style) {
-    handle_.Set(CreateChildControl(0, TRACKBAR_CLASSA, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_NOTICKS | Style,
-                                   X, Y, kWidth, kHeight, hWndParent, ID));
+    handle_.Set(CreateChildControl(0, TRACKBAR_CLASSA, nullptr,
+                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_NOTICKS | Style, X, Y, kWidth, kHeight,
+                                   hWndParent, ID));
     SendMessageA(handle_.get(), TBM_SETRANGE, TRUE, MAKELPARAM(kLowest, kHighest));
     SendMessageA(handle_.get(), TBM_SETPAGESIZE, 0, kStep);
     SendMessageA(handle_.get(), TBM_SETLINESIZE, 0, kStep);

@@ -12,9 +12,10 @@ constexpr int kHighest = 999999;
 clsUpDown::clsUpDown() { InitCommonControlClasses(ICC_UPDOWN_CLASS); }
 
 void clsUpDown::CreateUpDown(HWND hWndParent, int ID) {
-    handle_.Set(CreateChildControl(0, UPDOWN_CLASSA, nullptr,
-                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | UDS_NOTHOUSANDS | UDS_ALIGNRIGHT | UDS_SETBUDDYINT,
-                                   66, 88, 66, 88, hWndParent, ID));
+    handle_.Set(
+        CreateChildControl(0, UPDOWN_CLASSA, nullptr,
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | UDS_NOTHOUSANDS | UDS_ALIGNRIGHT | UDS_SETBUDDYINT, 66,
+                           88, 66, 88, hWndParent, ID));
     SendMessageA(handle_.get(), UDM_SETRANGE32, static_cast<WPARAM>(kLowest), kHighest);
 }
 

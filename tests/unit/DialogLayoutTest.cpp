@@ -19,15 +19,13 @@ TEST(DialogCentre, RoundsExactHalvesToEven) {
     struct Case {
         int extent, size, origin;
     } const cases[] = {
-        {1024, 265, 380},  // 379.5
-        {1024, 275, 374},  // 374.5
-        {1024, 268, 378}, {768, 128, 320}, {768, 138, 315},
-        {1024, 1024, 0},   {200, 203, -2},  // -1.5
-        {200, 201, 0},     // -0.5
+        {1024, 265, 380},                                                                     // 379.5
+        {1024, 275, 374},                                                                     // 374.5
+        {1024, 268, 378}, {768, 128, 320}, {768, 138, 315}, {1024, 1024, 0}, {200, 203, -2},  // -1.5
+        {200, 201, 0},                                                                        // -0.5
         {200, 204, -2},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(CentredOrigin(c.extent, c.size), c.origin) << c.size << " on " << c.extent;
+    for (const Case& c : cases) EXPECT_EQ(CentredOrigin(c.extent, c.size), c.origin) << c.size << " on " << c.extent;
 }
 
 TEST(DayOffset, CrossesMonthYearAndLeapDay) {
@@ -36,7 +34,7 @@ TEST(DayOffset, CrossesMonthYearAndLeapDay) {
         int days;
         CivilDate to;
     } const cases[] = {
-        {{2027, 1, 1}, -1, {2026, 12, 31}}, {{2024, 2, 28}, 1, {2024, 2, 29}}, {{2023, 3, 1}, -1, {2023, 2, 28}},
+        {{2027, 1, 1}, -1, {2026, 12, 31}}, {{2024, 2, 28}, 1, {2024, 2, 29}},   {{2023, 3, 1}, -1, {2023, 2, 28}},
         {{2026, 12, 6}, 0, {2026, 12, 6}},  {{2026, 12, 31}, 366, {2028, 1, 1}},
     };
     for (const Case& c : cases) {
