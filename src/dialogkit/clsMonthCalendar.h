@@ -1,6 +1,7 @@
 #pragma once
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "dialogkit/ControlHandles.h"
 
