@@ -45,13 +45,6 @@ void PaintContent(HWND hDlg, HDC dc) {
     DrawSunkenFrame(dc, 99, 171, 76, 97);
 }
 
-void OnPaint(HWND hDlg) {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(hDlg, &paint);
-    PaintContent(hDlg, dc);
-    EndPaint(hDlg, &paint);
-}
-
 void OnCommand(HWND hDlg, WPARAM wParam) {
     if (wParam == kOk) SendMessageA(hDlg, WM_CLOSE, 0, 0);
 }
@@ -76,7 +69,7 @@ INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
             OnInitDialog(hDlg);
             break;
         case WM_PAINT:
-            OnPaint(hDlg);
+            PaintDialog(hDlg, PaintContent);
             break;
         case WM_PRINTCLIENT:
             PaintContent(hDlg, reinterpret_cast<HDC>(wParam));

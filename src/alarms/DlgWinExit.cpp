@@ -86,7 +86,7 @@ void OnTimer(HWND hDlg) {
     }
 }
 
-void PaintContent(HDC dc) {
+void PaintContent(HWND, HDC dc) {
     if (!window) return;
     SetBkMode(dc, TRANSPARENT);
     SelectedObject font(dc, window->font.get());
@@ -99,13 +99,6 @@ void PaintContent(HDC dc) {
     DrawEtchedFrame(dc, 10, 258, 76, 76);
     DrawSunkenFrame(dc, 94, 166, 84, 105);
     DrawSunkenFrame(dc, 174, 246, 84, 105);
-}
-
-void OnPaint(HWND hDlg) {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(hDlg, &paint);
-    PaintContent(dc);
-    EndPaint(hDlg, &paint);
 }
 
 void OnCommand(HWND hDlg, WPARAM wParam) {
@@ -150,10 +143,10 @@ INT_PTR CALLBACK WinExitProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
             OnTimer(hDlg);
             break;
         case WM_PAINT:
-            OnPaint(hDlg);
+            PaintDialog(hDlg, PaintContent);
             break;
         case WM_PRINTCLIENT:
-            PaintContent(reinterpret_cast<HDC>(wParam));
+            PaintContent(hDlg, reinterpret_cast<HDC>(wParam));
             break;
         case WM_COMMAND:
             OnCommand(hDlg, wParam);

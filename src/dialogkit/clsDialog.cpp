@@ -29,6 +29,13 @@ void CentreOnDesktop(HWND hDlg, int width, int height) {
     MoveWindow(hDlg, CentredOrigin(desktop.right, width), CentredOrigin(desktop.bottom, height), width, height, TRUE);
 }
 
+void PaintDialog(HWND hDlg, void (*content)(HWND hDlg, HDC dc)) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(hDlg, &paint);
+    content(hDlg, dc);
+    EndPaint(hDlg, &paint);
+}
+
 void DrawEtchedFrame(HDC hdc, int left, int right, int top, int bottom) {
     DrawFrame(hdc, left, right, top, bottom, EDGE_ETCHED);
 }
