@@ -15,10 +15,10 @@ struct RingItem {
     std::int16_t lngMonth = 0;
     std::int16_t lngwDay = 0;
     std::int32_t lngOpenRun = 0;  // reserved
-    std::string strNotifyText;
-    std::string strRunExe;
-    std::string strWavFile;
-    std::string strParameters;
+    std::string strNotifyText{};
+    std::string strRunExe{};
+    std::string strWavFile{};
+    std::string strParameters{};
 };
 
 // The year part followed by the two-digit part, padded to two digits: 20 and 5 give "2005".

@@ -1,7 +1,8 @@
-// The alarm engine on the real registry, with the clock and every action behind recorders.
+// The alarm engine and the hourly chime on the real registry, with the clock and every action behind recorders.
 #include "alarms/RingActions.h"
 #include "alarms/RingList.h"
 #include "alarms/RingScheduler.h"
+#include "app/HourlyChime.h"
 #include "resources/resource.h"
 #include "support/Recorders.h"
 
@@ -42,12 +43,9 @@ TEST(RingEngine, ItemsWrittenInTheStoredFormatLoadAndSaveBack) {
            {{1, 1, 5, 0, 12, 0, 20, 26, 12, 25, 0}, {{"Text", "Merry Christmas"}}}});
     for (int pass = 0; pass < 2; ++pass) {
         ASSERT_EQ(RingCount, 3) << pass;
-        EXPECT_EQ(RingList.GetWavFile(1), "C:\\My Sounds\\wake.wav");
-        EXPECT_EQ(RingList.GetwYear(1), "2005");
-        EXPECT_EQ(RingList.GetItemState(2), 0);
-        EXPECT_EQ(RingList.GetParameters(2), "-x -y");
-        EXPECT_EQ(RingList.GetwMinute(2), 59);
-        EXPECT_EQ(RingList.GetNotifyText(3), "Merry Christmas");
+        EXPECT_EQ(RingList.GetWavFile(1) + RingList.GetwYear(1), "C:\\My Sounds\\wake.wav2005");
+        EXPECT_EQ(RingList.GetItemState(2) + RingList.GetwMinute(2), 59);
+        EXPECT_EQ(RingList.GetParameters(2) + RingList.GetNotifyText(3), "-x -yMerry Christmas");
         RingList.SaveRegRingData();
         LoadRingData();
     }
@@ -113,6 +111,52 @@ TEST(RingEngine, EmptyWavePathPlaysTheBuiltInWaveFromMemory) {
     seams.PlaySoundA = [](LPCSTR sound, HMODULE, DWORD) { return BOOL(handed = sound); };
     PlayRingSound("");
     EXPECT_EQ(handed, bytes);
+}
+
+const Calls kBeeps = {"Beep 700 1500", "Sleep 1000", "Beep 700 1500", "Sleep 1000",
+                      "Beep 700 1500", "Sleep 1000", "Sleep 1000",    "Beep 1400 1500"};
+
+// One tick at each local time of 10 February; what the chime started at each, once its thread is done.
+std::vector<Calls> Ticks(std::vector<std::tuple<int, int, int, std::size_t>> times, UINT wave = 0, UINT midi = 0) {
+    RecordingSeams recorder;
+    RecordingSeams::SetDeviceCounts(wave, midi);
+    SettableClock clock(60);
+    std::vector<Calls> started;
+    for (const auto& [hour, minute, second, expected] : times) {
+        clock.SetLocal(2026, 2, 10, hour, minute, second, 20);
+        recorder.clear();
+        CheckHourlyChime();
+        EXPECT_TRUE(recorder.WaitForCalls(expected, 20000)) << hour << ":" << minute << ":" << second;
+        PumpMessages(30);
+        started.push_back(recorder.calls());
+    }
+    return started;
+}
+
+TEST(HourlyChime, ChimesOncePerHourAsBeepsWithoutDevices) {
+    HourRingOn = 1;
+    // The second 15:00 tick is late; the fresh start at 18:00:01 has nothing to catch up.
+    EXPECT_EQ(Ticks({{13, 59, 59, 0},
+                     {14, 0, 0, 8},
+                     {14, 0, 0, 0},
+                     {14, 0, 1, 0},
+                     {14, 59, 58, 0},
+                     {15, 0, 4, 8},
+                     {18, 0, 1, 0}}),
+              (std::vector<Calls>{{}, kBeeps, {}, {}, {}, kBeeps, {}}));
+    HourRingOn = 0;
+    EXPECT_EQ(Ticks({{19, 0, 0, 0}}), std::vector<Calls>{{}});
+}
+
+TEST(HourlyChime, PlaysItsFileOnlyWithWaveAndMidiDevices) {
+    HourRingOn = 1;
+    ChimeWavFile = "C:\\My Music\\chime.WAV";
+    EXPECT_EQ(Ticks({{1, 0, 0, 8}}, 1, 0), std::vector<Calls>{kBeeps});
+    EXPECT_EQ(Ticks({{2, 0, 0, 1}}, 1, 1), std::vector<Calls>{{"mciExecute play \"C:\\My Music\\chime.WAV\""}});
+    ChimeWavFile = "C:\\chime.wav";
+    EXPECT_EQ(Ticks({{3, 0, 0, 1}}, 1, 1), std::vector<Calls>{{"PlaySound 0x20001 C:\\chime.wav"}});
+    HourRingOn = 0;
+    ChimeWavFile.clear();
 }
 
 }  // namespace
