@@ -25,6 +25,11 @@ wine_env_start() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Xvfb runs no window manager: without this, every hide waits 2 s for one to answer, and a window
+  # minimised by the program is restored again when Wine finds no WM state on it.
+  if [ -n "$STARTED_XVFB" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  fi
 }
 
 wine_env_stop() {

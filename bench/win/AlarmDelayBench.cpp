@@ -5,6 +5,7 @@
 #include "alarms/RingList.h"
 #include "alarms/RingScheduler.h"
 #include "app/Seams.h"
+#include "app/TickSchedule.h"
 
 #include <windows.h>
 
@@ -13,8 +14,6 @@
 namespace {
 
 constexpr UINT_PTR kClockTimer = 8;
-// A tick that arrives a hair early would still read the old second.
-constexpr int kMarginMs = 2;
 
 std::vector<double> tickLateness;
 std::vector<double> actionDelay;
@@ -27,7 +26,7 @@ std::int64_t UtcMilliseconds() {
 }
 
 void ArmToNextSecond(HWND window) {
-    SetTimer(window, kClockTimer, UINT(1000 - UtcMilliseconds() % 1000 + kMarginMs), nullptr);
+    SetTimer(window, kClockTimer, UINT(NextTickDelay(int(UtcMilliseconds() % 1000))), nullptr);
 }
 
 BOOL RecordStart(LPCSTR, HMODULE, DWORD) {
@@ -80,7 +79,7 @@ int main(int argc, char** argv) {
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
     DestroyWindow(window);
 
-    std::printf("%d minutes, timer re-armed to each second boundary + %d ms:\n", minutes, kMarginMs);
+    std::printf("%d minutes, timer re-armed to each second boundary + %d ms:\n", minutes, kTickMarginMs);
     Print("tick after its second began", tickLateness);
     Print("action start after hh:mm:00.000", actionDelay);
     return 0;

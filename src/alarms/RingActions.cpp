@@ -1,6 +1,7 @@
 #include "alarms/RingActions.h"
 
 #include "app/HourlyChime.h"
+#include "app/PathParts.h"
 #include "app/Seams.h"
 #include "resources/resource.h"
 
@@ -32,10 +33,8 @@ void PlayRingSound(const std::string& wavFile) {
 
 void RunRingProgram(const std::string& runExe, const std::string& parameters) {
     if (runExe.empty()) return;
-    const auto slash = runExe.find_last_of('\\');
-    const std::string file = slash == std::string::npos ? runExe : runExe.substr(slash + 1);
-    const std::string folder = slash == std::string::npos ? "" : runExe.substr(0, slash + 1);
-    seams.ShellExecuteA(nullptr, "Open", file.c_str(), parameters.c_str(), folder.c_str(), SW_SHOW);
+    seams.ShellExecuteA(nullptr, "Open", FileNameOf(runExe).c_str(), parameters.c_str(), FolderOf(runExe).c_str(),
+                        SW_SHOW);
 }
 
 DWORD WINAPI PlayClockSound(LPVOID) {

@@ -4,6 +4,7 @@
 #include "alarms/ClockScan.h"
 #include "alarms/RingActions.h"
 #include "alarms/WallClock.h"
+#include "app/PublicFunction.h"
 #include "app/Seams.h"
 #include "settings/SettingsKeys.h"
 
@@ -36,6 +37,7 @@ void CheckHourlyChime() {
 }
 
 DWORD WINAPI ChimeBeeps(LPVOID) {
+    if (!IsWin2000OrLater()) return 0;
     for (int i = 0; i <= 3; ++i) {
         if (i < 3) seams.Beep(700, 1500);
         seams.Sleep(1000);

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <mutex>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -86,6 +88,7 @@ RecordingSeams::RecordingSeams() {
         return TRUE;
     };
     seams.Sleep = [](DWORD ms) { Record("Sleep " + std::to_string(ms)); };
+    seams.ExitProcess = [](UINT code) { Record("ExitProcess " + std::to_string(code)); };
     seams.waveOutGetNumDevs = []() -> UINT { return waveDevices; };
     seams.midiOutGetNumDevs = []() -> UINT { return midiDevices; };
 }
@@ -112,6 +115,37 @@ void RecordingSeams::SetDeviceCounts(UINT wave, UINT midi) {
     waveDevices = wave;
     midiDevices = midi;
 }
+
+namespace {
+std::set<std::pair<HWND, UINT>> trayIcons;
+std::vector<HICON> trayAdds;
+NOTIFYICONDATAA lastAdded;
+}  // namespace
+
+FakeTray::FakeTray() {
+    trayIcons.clear();
+    trayAdds.clear();
+    lastAdded = {};
+    seams.Shell_NotifyIconA = [](DWORD message, PNOTIFYICONDATAA data) -> BOOL {
+        const std::pair<HWND, UINT> icon{data->hWnd, data->uID};
+        if (message == NIM_ADD) {
+            if (!trayIcons.insert(icon).second) return FALSE;
+            trayAdds.push_back(data->hIcon);
+            lastAdded = *data;
+            return TRUE;
+        }
+        if (message == NIM_DELETE) return trayIcons.erase(icon) == 1;
+        return trayIcons.count(icon) == 1;
+    };
+}
+
+int FakeTray::IconCount() const { return static_cast<int>(trayIcons.size()); }
+
+const std::vector<HICON>& FakeTray::AddedIcons() const { return trayAdds; }
+
+const NOTIFYICONDATAA& FakeTray::LastAdded() const { return lastAdded; }
+
+void FakeTray::Restart() { trayIcons.clear(); }
 
 SettableClock::SettableClock(int offsetMinutes) {
     clockOffsetMs = std::int64_t(offsetMinutes) * 60 * kMsPerSecond;
