@@ -37,21 +37,7 @@ std::vector<BYTE> Daily(BYTE action, BYTE hour, BYTE minute) {
     return {1, action, 2, 0, hour, minute, 20, 26, 1, 1, 0};
 }
 
-TEST(RingEngine, ItemsWrittenInTheStoredFormatLoadAndSaveBack) {
-    Store({{{1, 0, 1, 3, 7, 30, 20, 5, 3, 7, 0}, {{"WavFile", "C:\\My Sounds\\wake.wav"}}},
-           {{0, 2, 3, 1, 23, 59, 20, 26, 12, 31, 0}, {{"RunExe", "C:\\Tools\\app.exe"}, {"Parameters", "-x -y"}}},
-           {{1, 1, 5, 0, 12, 0, 20, 26, 12, 25, 0}, {{"Text", "Merry Christmas"}}}});
-    for (int pass = 0; pass < 2; ++pass) {
-        ASSERT_EQ(RingCount, 3) << pass;
-        EXPECT_EQ(RingList.GetWavFile(1) + RingList.GetwYear(1), "C:\\My Sounds\\wake.wav2005");
-        EXPECT_EQ(RingList.GetItemState(2) + RingList.GetwMinute(2), 59);
-        EXPECT_EQ(RingList.GetParameters(2) + RingList.GetNotifyText(3), "-x -yMerry Christmas");
-        RingList.SaveRegRingData();
-        LoadRingData();
-    }
-}
-
-TEST(RingEngine, ItemsOfOneMinuteStartInOneTickInOrder) {
+TEST(RingEngine, StoredItemsOfOneMinuteStartInOneTickInOrder) {
     Store({{Daily(0, 7, 30), {{"WavFile", "C:\\Sounds\\ring.wav"}}},
            {Daily(2, 7, 30), {{"RunExe", "C:\\Tools\\app.exe"}, {"Parameters", "-x"}}},
            {Daily(2, 7, 30), {{"RunExe", "notepad.exe"}}},
@@ -66,6 +52,10 @@ TEST(RingEngine, ItemsOfOneMinuteStartInOneTickInOrder) {
     EXPECT_EQ(recorder.calls(),
               (Calls{"PlaySound 0x20001 C:\\Sounds\\ring.wav", "ShellExecute Open|app.exe|-x|C:\\Tools\\|5",
                      "ShellExecute Open|notepad.exe|||5", "PlaySound 0x5 (memory)"}));
+    // What the engine writes loads back the same.
+    RingList.SaveRegRingData();
+    LoadRingData();
+    EXPECT_EQ(std::to_string(RingCount) + RingList.GetRunExe(2) + RingList.GetParameters(2), "4C:\\Tools\\app.exe-x");
 }
 
 // Stands in for a modal action: while it runs, a minute passes, its tick is handled and the list is emptied.
@@ -103,10 +93,7 @@ TEST(RingEngine, EmptyWavePathPlaysTheBuiltInWaveFromMemory) {
                                            MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_NE(resource, nullptr);
     const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, resource)));
-    DWORD riffLength;
-    std::memcpy(&riffLength, bytes + 4, 4);
     EXPECT_EQ(std::string(bytes, 4) + std::string(bytes + 8, 8), "RIFFWAVEfmt ");
-    EXPECT_EQ(riffLength + 8, SizeofResource(module, resource));
     RecordingSeams recorder;
     seams.PlaySoundA = [](LPCSTR sound, HMODULE, DWORD) { return BOOL(handed = sound); };
     PlayRingSound("");
