@@ -21,7 +21,7 @@ log="$root/build/logs"; mkdir -p "$log"
 set -e
 cmake --preset native >"$log/native-configure.log" || { cat "$log/native-configure.log"; exit 1; }
 cmake --build --preset native
-cmake --preset win32 >"$log/win32-configure.log" || { cat "$log/win32-configure.log"; exit 1; }
+cmake --preset win32 -DTOLLWICK_TESTS=ON >"$log/win32-configure.log" || { cat "$log/win32-configure.log"; exit 1; }
 cmake --build --preset win32
 set +e
 

@@ -47,9 +47,9 @@ HWND HtmlHelp(HWND caller, LPCSTR file, UINT command, DWORD_PTR data) {
     using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
     static const auto function = [] {
         const HMODULE library = LoadLibraryA("hhctrl.ocx");
-        return library ? reinterpret_cast<HtmlHelpFunction>(
-                             reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")))
-                       : nullptr;
+        return library
+                   ? reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")))
+                   : nullptr;
     }();
     return function ? function(caller, file, command, data) : nullptr;
 }
@@ -75,6 +75,8 @@ Seams RealSeams() {
         [](DWORD milliseconds) { ::Sleep(milliseconds); },
         [] { return ::waveOutGetNumDevs(); },
         [] { return ::midiOutGetNumDevs(); },
+        [](DWORD message, PNOTIFYICONDATAA data) { return ::Shell_NotifyIconA(message, data); },
+        [](UINT code) { ::ExitProcess(code); },
     };
 }
 

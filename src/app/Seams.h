@@ -5,6 +5,8 @@
 // can install a lambda.
 #include <windows.h>
 
+#include <shellapi.h>
+
 struct Seams {
     void (*GetLocalTime)(LPSYSTEMTIME);
     void (*GetSystemTime)(LPSYSTEMTIME);
@@ -23,6 +25,10 @@ struct Seams {
     void (*Sleep)(DWORD milliseconds);
     UINT (*waveOutGetNumDevs)();
     UINT (*midiOutGetNumDevs)();
+    // The notification area, so tests can count the icons the clock adds and removes.
+    BOOL (*Shell_NotifyIconA)(DWORD message, PNOTIFYICONDATAA data);
+    // Ends the program at once, as the Exit command does.
+    void (*ExitProcess)(UINT code);
 };
 
 extern Seams seams;

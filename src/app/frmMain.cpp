@@ -1,3 +1,310 @@
 #include "app/frmMain.h"
 
+#include "alarms/RingList.h"
+#include "alarms/RingScheduler.h"
+#include "app/Form4.h"
+#include "app/HourlyChime.h"
+#include "app/Placement.h"
+#include "app/PublicFunction.h"
+#include "app/Seams.h"
+#include "app/TickSchedule.h"
+#include "app/TimeText.h"
+#include "app/TrayIcon.h"
+#include "dialogkit/clsTooltip.h"
+#include "dialogs/DlgCalendar.h"
+#include "dialogs/DlgOption.h"
+#include "dialogs/DlgSetSysTime.h"
+#include "face/frmRegion.h"
+#include "forms/frmOptions.h"
+#include "settings/SettingsKeys.h"
+
+#include <memory>
+#include <string>
+
 HWND hMainWnd = nullptr;
+clsMenu ClockMenu;
+clsDrawTime ClockDrawer;
+
+namespace {
+
+constexpr UINT_PTR kClockTimer = 8;
+constexpr char kTitle[] = "Marrowby Clock";
+constexpr char kWebsite[] = "http://www.tollwick.com/";
+
+// The shell broadcasts it when it (re)starts: every tray icon has to be added again.
+const UINT WM_TASKBARCREATED = RegisterWindowMessageA("TaskbarCreated");
+
+std::unique_ptr<clsTooltip> ClockTooltip;
+
+enum Command : UINT {
+    kResume = 0,
+    kMinimize = 1,
+    kOption = 3,
+    kExit = 5,
+    kSibling = 6,
+    kCalendar = 7,
+    kAlarms = 9,
+    kTimeSetting = 11,
+    kHelpMenu = 13,
+    kAbout = 14,
+    kHelpContent = 17,
+    kWebsiteCommand = 18,
+};
+
+struct MenuEntry {
+    UINT id;
+    const char* caption;
+    UINT type;
+};
+
+constexpr MenuEntry kItemsBeforeHelp[] = {
+    {kMinimize, kMinimizeCaption, 0},
+    {2, "", MFT_SEPARATOR},
+    {kOption, "Option(&O)...", 0},
+    {4, "", MFT_SEPARATOR},
+    {kSibling, "Horolink Clock(&I)...", 0},
+    {kCalendar, "Calendar(&W)...", 0},
+    {8, "", MFT_SEPARATOR},
+    {kAlarms, "Alarm Setting(&R)...", 0},
+    {10, "", MFT_SEPARATOR},
+    {kTimeSetting, "Time setting(&S)...", 0},
+    {12, "", MFT_SEPARATOR},
+};
+constexpr MenuEntry kHelpItems[] = {{kHelpContent, "Help Content(&C)", 0}, {kWebsiteCommand, "Website(&H)", 0}};
+constexpr MenuEntry kItemsAfterHelp[] = {
+    {kAbout, "About(&A)...", MFT_MENUBARBREAK}, {15, "", MFT_SEPARATOR}, {kExit, "Exit(&X)", MFT_MENUBARBREAK}};
+
+void BuildClockMenu() {
+    ClockMenu.CreatePopMenu();
+    const HMENU help = ClockMenu.CreatePopSubMenu();
+    for (const MenuEntry& entry : kItemsBeforeHelp) ClockMenu.AddMenuItem(entry.id, entry.caption, entry.type);
+    ClockMenu.AddMenuItem(kHelpMenu, "Help(&H)", 0, 0, true, help);
+    for (const MenuEntry& entry : kHelpItems) ClockMenu.AddSubMenu(entry.caption, entry.id, entry.type, 0, help);
+    for (const MenuEntry& entry : kItemsAfterHelp) ClockMenu.AddMenuItem(entry.id, entry.caption, entry.type);
+    ClockMenu.OnCreate();
+}
+
+SYSTEMTIME LocalNow() {
+    SYSTEMTIME now{};
+    seams.GetLocalTime(&now);
+    return now;
+}
+
+std::string ShortDateText() {
+    const SYSTEMTIME now = LocalNow();
+    char text[128] = {};
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, text, sizeof text);
+    return text;
+}
+
+void StorePosition(HWND hwnd) {
+    if (IsIconic(hwnd)) return;
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    SaveSetting(settings::ClockLeft, std::to_string(rect.left));
+    SaveSetting(settings::ClockTop, std::to_string(rect.top));
+}
+
+void ShellOpen(const std::string& file) {
+    seams.ShellExecuteA(nullptr, "Open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void PaintContent(HDC dc) {
+    BitBlt(dc, 0, 0, SkinBitmap.bmWidth, SkinBitmap.bmHeight, hBackDC, 0, 0, SRCCOPY);
+    const SYSTEMTIME now = LocalNow();
+    ClockDrawer.DrawTime(dc, hTimeDC, TimeText(now.wHour, now.wMinute, now.wSecond));
+}
+
+void OnCreate(HWND hwnd) {
+    ClockMenu = clsMenu();
+    ClockDrawer = clsDrawTime();
+    ApplyOption("RndBackBmp");
+    ApplyOption("RndTimeBmp");
+    LoadSkinBitmaps(hwnd);
+    CreateSkinDCs(hwnd);
+    PlaceClockWindow(hwnd);
+    ApplyAppearance(hwnd);
+    BuildClockMenu();
+    ReadChimeSettings();
+    LoadRingData();
+    ClockTooltip = std::make_unique<clsTooltip>();
+    ClockTooltip->CreateTooltip();
+    ClockTooltip->Tooltip_SetDelayTime(4000);
+    ClockTooltip->Tooltip_SetMaxWidth(288);
+    ClockTooltip->AddTooltip(ShortDateText(), hwnd);
+    SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kTitle));
+}
+
+void OnClose(HWND hwnd) {
+    RemoveTrayIcon();
+    ClockMenu = clsMenu();
+    ClockDrawer = clsDrawTime();
+    ClockTooltip.reset();
+    StorePosition(hwnd);
+    KillTimer(hwnd, kClockTimer);
+    DestroyWindow(hwnd);
+}
+
+void OnDestroy(HWND hwnd) {
+    if (hMainWnd == hwnd) hMainWnd = nullptr;
+    PostQuitMessage(0);
+}
+
+void OnSize(HWND hwnd, WPARAM kind) {
+    if (kind == SIZE_MINIMIZED) {
+        ShowWindow(hwnd, SW_HIDE);
+        AddTrayIcon(hwnd);
+        SendMessageA(hwnd, WM_COMMAND, kMinimize, 0);
+        return;
+    }
+    RemoveTrayIcon();
+    // Whoever brought the window back (a second copy, too), the first item offers to minimise again.
+    if (ClockMenu.hMenu()) ClockMenu.SetMenuText(0, kMinimizeCaption, kMinimize);
+}
+
+void OnPaint(HWND hwnd) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(hwnd, &paint);
+    PaintContent(dc);
+    EndPaint(hwnd, &paint);
+}
+
+void OnTimer(HWND hwnd) {
+    StartClockTimer(hwnd);
+    RECT timeArea{ClockDrawer.ReLeft(), ClockDrawer.ReTop(), 0, 0};
+    timeArea.right = timeArea.left + 110;
+    timeArea.bottom = timeArea.top + 25;
+    InvalidateRect(hwnd, &timeArea, FALSE);
+    CheckHourlyChime();
+    CheckRingTime();
+}
+
+void OnCommand(HWND hwnd, WPARAM command) {
+    switch (command) {
+        case kResume:
+            ClockMenu.SetMenuText(0, kMinimizeCaption, kMinimize);
+            ShowWindow(hwnd, SW_SHOWNORMAL);
+            break;
+        case kMinimize:
+            ClockMenu.SetMenuText(0, kResumeCaption, kResume);
+            ShowWindow(hwnd, SW_HIDE);
+            ShowWindow(hwnd, SW_MINIMIZE);
+            ShowWindow(hwnd, SW_HIDE);
+            break;
+        case kOption:
+            ShowOptionDialog(hwnd);
+            break;
+        case kExit:
+            SendMessageA(hwnd, WM_CLOSE, 0, 0);
+            seams.ExitProcess(0);
+            break;
+        case kSibling:
+            ShellOpen(ProgramFolder() + "\\Horolink.exe");
+            break;
+        case kCalendar:
+            ShowCalendarDialog(hwnd);
+            break;
+        case kAlarms:
+            ShowAlarmList();
+            break;
+        case kTimeSetting:
+            ShowSysTimeDialog(hwnd);
+            break;
+        case kAbout:
+            ShowForm4();
+            break;
+        case kHelpContent:
+            seams.HtmlHelpA(hwnd, (ProgramFolder() + "\\help.hlp").c_str(), 0, 0);
+            break;
+        case kWebsiteCommand:
+            ShellOpen(kWebsite);
+            break;
+    }
+}
+
+void OnLButtonDown(HWND hwnd) {
+    UpdateWindow(hwnd);
+    ReleaseCapture();
+    SendMessageA(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void OnLButtonDblClk(HWND hwnd) {
+    ShowWindow(hwnd, SW_HIDE);
+    ShowWindow(hwnd, SW_SHOWMINIMIZED);
+}
+
+void OnTrayCallback(HWND hwnd, LPARAM mouse) {
+    if (mouse == WM_LBUTTONDBLCLK)
+        SendMessageA(hwnd, WM_COMMAND, kResume, 0);
+    else if (mouse == WM_RBUTTONUP)
+        ClockMenu.PopMenu(hwnd);
+}
+
+// No WM_CLOSE comes when the session ends, so this is the last chance to keep the user's arrangement.
+void OnEndSession(HWND hwnd, WPARAM ending) {
+    if (ending) StorePosition(hwnd);
+}
+
+void OnTaskbarCreated(HWND hwnd) {
+    if (!IsIconic(hwnd)) return;
+    RemoveTrayIcon();
+    AddTrayIcon(hwnd);
+}
+
+}  // namespace
+
+void StartClockTimer(HWND hwnd) { SetTimer(hwnd, kClockTimer, NextTickDelay(LocalNow().wMilliseconds), nullptr); }
+
+LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            OnCreate(hwnd);
+            break;
+        case WM_DESTROY:
+            OnDestroy(hwnd);
+            break;
+        case WM_SIZE:
+            OnSize(hwnd, wParam);
+            break;
+        case WM_PAINT:
+            OnPaint(hwnd);
+            break;
+        case WM_PRINTCLIENT:
+            PaintContent(reinterpret_cast<HDC>(wParam));
+            break;
+        case WM_CLOSE:
+            OnClose(hwnd);
+            break;
+        case WM_ENDSESSION:
+            OnEndSession(hwnd, wParam);
+            break;
+        case WM_DRAWITEM:
+            ClockMenu.OnDrawItem(lParam);
+            break;
+        case WM_MEASUREITEM:
+            ClockMenu.OnMeasureItem(hwnd, lParam);
+            break;
+        case WM_COMMAND:
+            OnCommand(hwnd, wParam);
+            break;
+        case WM_TIMER:
+            OnTimer(hwnd);
+            break;
+        case WM_LBUTTONDOWN:
+            OnLButtonDown(hwnd);
+            break;
+        // DefWindowProcA would restore the window it just minimised: a double click restores an icon.
+        case WM_LBUTTONDBLCLK:
+            OnLButtonDblClk(hwnd);
+            return 0;
+        case WM_RBUTTONUP:
+            ClockMenu.PopMenu(hwnd);
+            break;
+        case WM_TRAYCALLBACK:
+            OnTrayCallback(hwnd, lParam);
+            break;
+        default:
+            if (message == WM_TASKBARCREATED) OnTaskbarCreated(hwnd);
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}

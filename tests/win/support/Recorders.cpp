@@ -1,6 +1,9 @@
 #include "support/Recorders.h"
 
 #include <cstdio>
+#include <mutex>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -10,7 +13,11 @@ UINT midiDevices = 0;
 std::int64_t clockUtcMs = 0;
 std::int64_t clockOffsetMs = 0;
 
+// Worker threads (the chime) record too.
+std::mutex logMutex;
+
 void Record(const std::string& line) {
+    const std::lock_guard<std::mutex> lock(logMutex);
     if (activeLog) activeLog->calls.push_back(line);
 }
 
@@ -81,6 +88,7 @@ RecordingSeams::RecordingSeams() {
         return TRUE;
     };
     seams.Sleep = [](DWORD ms) { Record("Sleep " + std::to_string(ms)); };
+    seams.ExitProcess = [](UINT code) { Record("ExitProcess " + std::to_string(code)); };
     seams.waveOutGetNumDevs = []() -> UINT { return waveDevices; };
     seams.midiOutGetNumDevs = []() -> UINT { return midiDevices; };
 }
@@ -91,10 +99,53 @@ const std::vector<std::string>& RecordingSeams::calls() const { return activeLog
 
 void RecordingSeams::clear() { activeLog->calls.clear(); }
 
+bool RecordingSeams::WaitForCalls(std::size_t count, DWORD timeoutMs) const {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        {
+            const std::lock_guard<std::mutex> lock(logMutex);
+            if (activeLog->calls.size() >= count) return true;
+        }
+        if (GetTickCount() - start >= timeoutMs) return false;
+        ::Sleep(5);
+    }
+}
+
 void RecordingSeams::SetDeviceCounts(UINT wave, UINT midi) {
     waveDevices = wave;
     midiDevices = midi;
 }
+
+namespace {
+std::set<std::pair<HWND, UINT>> trayIcons;
+std::vector<HICON> trayAdds;
+NOTIFYICONDATAA lastAdded;
+}  // namespace
+
+FakeTray::FakeTray() {
+    trayIcons.clear();
+    trayAdds.clear();
+    lastAdded = {};
+    seams.Shell_NotifyIconA = [](DWORD message, PNOTIFYICONDATAA data) -> BOOL {
+        const std::pair<HWND, UINT> icon{data->hWnd, data->uID};
+        if (message == NIM_ADD) {
+            if (!trayIcons.insert(icon).second) return FALSE;
+            trayAdds.push_back(data->hIcon);
+            lastAdded = *data;
+            return TRUE;
+        }
+        if (message == NIM_DELETE) return trayIcons.erase(icon) == 1;
+        return trayIcons.count(icon) == 1;
+    };
+}
+
+int FakeTray::IconCount() const { return static_cast<int>(trayIcons.size()); }
+
+const std::vector<HICON>& FakeTray::AddedIcons() const { return trayAdds; }
+
+const NOTIFYICONDATAA& FakeTray::LastAdded() const { return lastAdded; }
+
+void FakeTray::Restart() { trayIcons.clear(); }
 
 SettableClock::SettableClock(int offsetMinutes) {
     clockOffsetMs = std::int64_t(offsetMinutes) * 60 * kMsPerSecond;

@@ -30,8 +30,24 @@ public:
     ~RecordingSeams();
     const std::vector<std::string>& calls() const;
     void clear();
+    // Waits, at most timeoutMs, until the log holds `count` calls (from any thread).
+    bool WaitForCalls(std::size_t count, DWORD timeoutMs) const;
     // What the sound-device queries report.
     static void SetDeviceCounts(UINT wave, UINT midi);
+};
+
+// A notification area of the test's own: icons come and go through the Shell_NotifyIconA seam, as the
+// shell would keep them (an add of a shown icon and a delete of a missing one fail).
+class FakeTray : public ScopedSeams {
+public:
+    FakeTray();
+    // Icons shown now.
+    int IconCount() const;
+    // Successful adds since the tray was made, and the icon handle of each.
+    const std::vector<HICON>& AddedIcons() const;
+    const NOTIFYICONDATAA& LastAdded() const;
+    // The shell restarted and forgot every icon.
+    void Restart();
 };
 
 // A clock that stands still at a chosen UTC instant and converts with a fixed offset from UTC.

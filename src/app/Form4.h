@@ -1,0 +1,8 @@
+#pragma once
+// The About window: the program's picture in a small captioned window; a click on it closes it.
+#include <windows.h>
+
+// Shows the window, or brings it forward when it is already open.
+void ShowForm4();
+// The open About window, or 0.
+HWND Form4Window();

@@ -1,0 +1,45 @@
+#pragma once
+// What the owner-drawn popup menu keeps per item, and how an item is measured and drawn from it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+inline constexpr std::uint32_t kItemSeparator = 0x800;  // MFT_SEPARATOR
+inline constexpr std::uint32_t kItemWholeFrame = 0x20;  // MFT_MENUBARBREAK: About and Exit
+inline constexpr int kMenuRecordCapacity = 19;
+
+struct MenuItemRecord {
+    std::int32_t TextLength = 0;  // bytes in the ANSI code page
+    std::string Text;             // "&" marks the mnemonic; empty for separators
+    std::uint32_t ItemType = 0;   // the type the item was added with
+};
+
+struct MenuItemSize {
+    int width;
+    int height;
+};
+
+// textWidth: the caption's extent on the window's DC; menuHeight: the system's menu bar height.
+MenuItemSize MeasureMenuItem(const MenuItemRecord& record, int textWidth, int menuHeight);
+
+struct ItemBox {
+    int left, top, right, bottom;
+    bool operator==(const ItemBox&) const = default;
+};
+
+enum class ItemEdge { RaisedInner, SunkenOuter, EtchedTop };
+
+struct ItemStroke {
+    ItemBox box;
+    ItemEdge edge;
+    bool operator==(const ItemStroke&) const = default;
+};
+
+struct MenuItemLook {
+    bool fillBackground;              // with the menu colour
+    bool highlightText;               // the highlight text colour, else the menu text colour
+    ItemBox textBox;                  // where the caption goes, vertically centred
+    std::vector<ItemStroke> strokes;  // drawn after the caption, in order
+};
+
+MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, ItemBox item);

@@ -1,0 +1,11 @@
+#include "app/PathParts.h"
+
+std::string FileNameOf(std::string_view path) {
+    const auto slash = path.rfind('\\');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string FolderOf(std::string_view path) {
+    const auto slash = path.rfind('\\');
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
+}

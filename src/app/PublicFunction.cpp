@@ -1,0 +1,20 @@
+#include "app/PublicFunction.h"
+
+#include "app/PathParts.h"
+
+#include <windows.h>
+
+bool IsWin2000OrLater() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!GetVersionExA(&version)) return false;
+    return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
+}
+
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder = FolderOf(std::string_view(path, length < sizeof path ? length : 0));
+    if (!folder.empty()) folder.pop_back();
+    return folder;
+}

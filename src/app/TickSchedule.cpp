@@ -1,0 +1,6 @@
+#include "app/TickSchedule.h"
+
+int NextTickDelay(int millisecond) {
+    if (millisecond < 0 || millisecond > 999) millisecond = 0;
+    return 1000 - millisecond + kTickMarginMs;
+}

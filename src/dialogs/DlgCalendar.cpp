@@ -1,0 +1,3 @@
+#include "dialogs/DlgCalendar.h"
+
+void ShowCalendarDialog(HWND) {}

@@ -1,0 +1,3 @@
+#include "dialogs/DlgOption.h"
+
+void ShowOptionDialog(HWND) {}

@@ -1,0 +1,3 @@
+#include "dialogs/DlgSetSysTime.h"
+
+void ShowSysTimeDialog(HWND) {}

@@ -1,0 +1,8 @@
+#pragma once
+// Reads the bitmap selected into a memory DC in one call, as the colours GetPixel would report.
+#include "face/PixelScan.h"
+
+#include <windows.h>
+
+// width x height pixels from the top-left; pixels outside the bitmap read as CLR_INVALID, like GetPixel's.
+PixelGrid ReadPixels(HDC dc, int width, int height);

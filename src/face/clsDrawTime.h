@@ -1,0 +1,20 @@
+#pragma once
+// Draws the time from the glyph strip onto the clock face, at the place the background marks in pure black.
+#include <windows.h>
+
+#include <cstdint>
+#include <string_view>
+
+class clsDrawTime {
+public:
+    // StrTime is the local time as H:MM:SS or HH:MM:SS; hSreDc holds the time strip.
+    void DrawTime(HDC hDestDc, HDC hSreDc, std::string_view StrTime) const;
+    // Finds the time area in the background held by backgroundDc; a background without black keeps the old place.
+    void PaintTimePos(HDC backgroundDc, int width, int height);
+    std::int32_t ReLeft() const { return Left; }
+    std::int32_t ReTop() const { return Top; }
+
+private:
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+};

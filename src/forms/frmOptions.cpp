@@ -1,0 +1,3 @@
+#include "forms/frmOptions.h"
+
+void ShowAlarmList() {}
