@@ -7,3 +7,4 @@
 extern std::string RemindText;
 // Shows the reminder modally; returns when it has closed.
 void ShowRemindText(HWND owner);
+INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);

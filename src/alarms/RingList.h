@@ -1,3 +1,11 @@
 #pragma once
+#include "alarms/clsSaveRingData.h"
+
+#include <cstdint>
+
+// The scheduler's alarm list and the number of its items the scheduler examines.
+extern clsSaveRingData RingList;
+extern std::int32_t RingCount;
+
 // Rebuilds the scheduler's alarm list from the registry.
 void LoadRingData();

@@ -1,3 +1,44 @@
 #include "alarms/RingScheduler.h"
 
-void CheckRingTime() {}
+#include "alarms/ClockScan.h"
+#include "alarms/DlgRemindText.h"
+#include "alarms/DlgWinExit.h"
+#include "alarms/RingActions.h"
+#include "alarms/RingList.h"
+#include "alarms/RingRules.h"
+#include "alarms/WallClock.h"
+#include "app/frmMain.h"
+
+void CheckRingTime() {
+    static ClockScan scan(WallSecondsAt);
+    // Decide every due item before running any: a modal action lets later ticks in, and may see the
+    // list rebuilt, but what was due in a scanned second still runs, in list order.
+    std::vector<RingItem> due;
+    for (const std::int64_t minute : scan.Advance(UtcNowSeconds()))
+        for (const int position : DueRingItems(RingList, RingCount, ToCivil(minute)))
+            due.push_back(RingList.GetItem(position));
+    for (const RingItem& item : due) RunRingItem(item);
+}
+
+void RunRingItem(const RingItem& item) {
+    switch (item.lngNotifyMode) {
+        case 0:
+            PlayRingSound(item.strWavFile);
+            break;
+        case 1:
+            RemindText = item.strNotifyText;
+            ShowRemindText(hMainWnd);
+            break;
+        case 2:
+            RunRingProgram(item.strRunExe, item.strParameters);
+            break;
+        case 3:
+        case 4:
+            ExitRestart = item.lngNotifyMode == 3 ? -1 : 0;
+            if (!item.strNotifyText.empty()) ExitText = item.strNotifyText;
+            ShowWinExit(hMainWnd);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,4 +1,47 @@
 #include "app/HourlyChime.h"
 
-void ReadChimeSettings() {}
-void CheckHourlyChime() {}
+#include "alarms/CivilTime.h"
+#include "alarms/ClockScan.h"
+#include "alarms/RingActions.h"
+#include "alarms/WallClock.h"
+#include "app/PublicFunction.h"
+#include "app/Seams.h"
+#include "settings/SettingsKeys.h"
+
+#include <algorithm>
+
+short HourRingOn = 0;
+std::string ChimeWavFile;
+clsThread ChimeThread;
+
+void ReadChimeSettings() {
+    if (const auto number = ParseNumber(ReadSettingText(settings::HourRing)))
+        HourRingOn = short(std::clamp(*number, -32768, 32767));
+    ChimeWavFile = ReadSettingText(settings::ChimeWavFile);
+}
+
+void CheckHourlyChime() {
+    static ClockScan scan(WallSecondsAt);
+    // Remembered across clock jumps, so one hour never chimes twice.
+    static std::int64_t lastChimedHour = -1;
+    const auto minutes = scan.Advance(UtcNowSeconds());
+    const auto hour =
+        std::find_if(minutes.rbegin(), minutes.rend(), [](std::int64_t minute) { return ToCivil(minute).minute == 0; });
+    if (!HourRingOn || hour == minutes.rend() || *hour == lastChimedHour) return;
+    lastChimedHour = *hour;
+    // The sound file needs both a wave and a MIDI device; without either the speaker beeps.
+    if (seams.waveOutGetNumDevs() < 1 || seams.midiOutGetNumDevs() < 1)
+        ChimeThread.CreateNewThread(ChimeBeeps);
+    else
+        ChimeThread.CreateNewThread(PlayClockSound);
+}
+
+DWORD WINAPI ChimeBeeps(LPVOID) {
+    if (!IsWin2000OrLater()) return 0;
+    for (int i = 0; i <= 3; ++i) {
+        if (i < 3) seams.Beep(700, 1500);
+        seams.Sleep(1000);
+        if (i == 3) seams.Beep(1400, 1500);
+    }
+    return 0;
+}

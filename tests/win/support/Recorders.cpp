@@ -1,6 +1,7 @@
 #include "support/Recorders.h"
 
 #include <cstdio>
+#include <mutex>
 #include <set>
 #include <utility>
 
@@ -12,7 +13,11 @@ UINT midiDevices = 0;
 std::int64_t clockUtcMs = 0;
 std::int64_t clockOffsetMs = 0;
 
+// Worker threads (the chime) record too.
+std::mutex logMutex;
+
 void Record(const std::string& line) {
+    const std::lock_guard<std::mutex> lock(logMutex);
     if (activeLog) activeLog->calls.push_back(line);
 }
 
@@ -93,6 +98,18 @@ RecordingSeams::~RecordingSeams() { activeLog = nullptr; }
 const std::vector<std::string>& RecordingSeams::calls() const { return activeLog->calls; }
 
 void RecordingSeams::clear() { activeLog->calls.clear(); }
+
+bool RecordingSeams::WaitForCalls(std::size_t count, DWORD timeoutMs) const {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        {
+            const std::lock_guard<std::mutex> lock(logMutex);
+            if (activeLog->calls.size() >= count) return true;
+        }
+        if (GetTickCount() - start >= timeoutMs) return false;
+        ::Sleep(5);
+    }
+}
 
 void RecordingSeams::SetDeviceCounts(UINT wave, UINT midi) {
     waveDevices = wave;

@@ -30,6 +30,8 @@ public:
     ~RecordingSeams();
     const std::vector<std::string>& calls() const;
     void clear();
+    // Waits, at most timeoutMs, until the log holds `count` calls (from any thread).
+    bool WaitForCalls(std::size_t count, DWORD timeoutMs) const;
     // What the sound-device queries report.
     static void SetDeviceCounts(UINT wave, UINT midi);
 };

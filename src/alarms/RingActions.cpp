@@ -1,0 +1,51 @@
+#include "alarms/RingActions.h"
+
+#include "app/HourlyChime.h"
+#include "app/PathParts.h"
+#include "app/Seams.h"
+#include "resources/resource.h"
+
+#include <mmsystem.h>
+
+namespace {
+
+constexpr DWORD kFileFlags = SND_FILENAME | SND_ASYNC;
+constexpr DWORD kMemoryFlags = SND_MEMORY | SND_ASYNC;
+
+}  // namespace
+
+void PlayBuiltInSound() {
+    const HMODULE module = GetModuleHandleA(nullptr);
+    const HRSRC resource = FindResourceExA(module, "RING_SOUND", MAKEINTRESOURCEA(IDR_RING_SOUND),
+                                           MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    const HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    // Resource memory lives as long as the module, so the player may keep reading it.
+    if (const void* bytes = loaded ? LockResource(loaded) : nullptr)
+        seams.PlaySoundA(static_cast<LPCSTR>(bytes), nullptr, kMemoryFlags);
+}
+
+void PlayRingSound(const std::string& wavFile) {
+    if (wavFile.empty())
+        PlayBuiltInSound();
+    else
+        seams.PlaySoundA(wavFile.c_str(), nullptr, kFileFlags);
+}
+
+void RunRingProgram(const std::string& runExe, const std::string& parameters) {
+    if (runExe.empty()) return;
+    seams.ShellExecuteA(nullptr, "Open", FileNameOf(runExe).c_str(), parameters.c_str(), FolderOf(runExe).c_str(),
+                        SW_SHOW);
+}
+
+DWORD WINAPI PlayClockSound(LPVOID) {
+    const std::string path = ChimeWavFile;
+    if (path.empty()) {
+        PlayBuiltInSound();
+    } else if (path.size() >= 3 && path.compare(path.size() - 3, 3, "wav") == 0) {
+        seams.PlaySoundA(path.c_str(), nullptr, kFileFlags);
+    } else if (path.find('"') == std::string::npos) {
+        // Quoted, so blanks stay part of the path and the path cannot add words to the command.
+        seams.mciExecute(("play \"" + path + "\"").c_str());
+    }
+    return 0;
+}

@@ -1,0 +1,30 @@
+#include "alarms/WallClock.h"
+
+#include "alarms/CivilTime.h"
+#include "app/Seams.h"
+
+namespace {
+
+std::int64_t ToSeconds(const SYSTEMTIME& time) {
+    return CivilSeconds(CivilTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond});
+}
+
+SYSTEMTIME ToSystemTime(std::int64_t seconds) {
+    const CivilTime civil = ToCivil(seconds);
+    return SYSTEMTIME{WORD(civil.year), WORD(civil.month),  WORD(civil.weekday), WORD(civil.day),
+                      WORD(civil.hour), WORD(civil.minute), WORD(civil.second),  0};
+}
+
+}  // namespace
+
+std::int64_t UtcNowSeconds() {
+    SYSTEMTIME utc;
+    seams.GetSystemTime(&utc);
+    return ToSeconds(utc);
+}
+
+std::int64_t WallSecondsAt(std::int64_t utcSeconds) {
+    const SYSTEMTIME utc = ToSystemTime(utcSeconds);
+    SYSTEMTIME local;
+    return seams.UtcToLocal(&utc, &local) ? ToSeconds(local) : utcSeconds;
+}

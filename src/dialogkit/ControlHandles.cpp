@@ -1,0 +1,14 @@
+#include "dialogkit/ControlHandles.h"
+
+#include <commctrl.h>
+
+void InitCommonControlClasses(DWORD classes) {
+    INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), classes};
+    InitCommonControlsEx(&init);
+}
+
+HWND CreateChildControl(DWORD exStyle, const char* windowClass, const char* text, DWORD style, int x, int y, int width,
+                        int height, HWND parent, int id) {
+    return CreateWindowExA(exStyle, windowClass, text, style, x, y, width, height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+}

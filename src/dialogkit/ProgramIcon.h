@@ -1,0 +1,15 @@
+#pragma once
+#include <windows.h>
+
+// The program's icon (resource 1) at its own size, destroyed when released.
+class ProgramIcon {
+public:
+    ProgramIcon();
+    ProgramIcon(const ProgramIcon&) = delete;
+    ProgramIcon& operator=(const ProgramIcon&) = delete;
+    ~ProgramIcon();
+    void Draw(HDC dc, int x, int y) const;
+
+private:
+    HICON icon_;
+};

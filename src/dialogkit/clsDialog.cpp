@@ -1,0 +1,45 @@
+#include "dialogkit/clsDialog.h"
+
+#include "dialogkit/DialogCentre.h"
+#include "dialogkit/DialogTemplate.h"
+
+namespace {
+
+void DrawFrame(HDC hdc, int left, int right, int top, int bottom, UINT edge) {
+    RECT frame{left, top, right, bottom};
+    DrawEdge(hdc, &frame, edge, BF_RECT);
+}
+
+}  // namespace
+
+void clsDialog::CreateDialog(HWND hwnd, DLGPROC lpDlgFunc) {
+    const DialogTemplateBytes dialogTemplate = EmptyDialogTemplate();
+    DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
+                            reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.bytes.data()), hwnd, lpDlgFunc, 0);
+}
+
+void RunBuiltInDialog(HWND owner, DLGPROC procedure) {
+    clsDialog dialog;
+    dialog.CreateDialog(owner, procedure);
+}
+
+void CentreOnDesktop(HWND hDlg, int width, int height) {
+    RECT desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    MoveWindow(hDlg, CentredOrigin(desktop.right, width), CentredOrigin(desktop.bottom, height), width, height, TRUE);
+}
+
+void PaintDialog(HWND hDlg, void (*content)(HWND hDlg, HDC dc)) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(hDlg, &paint);
+    content(hDlg, dc);
+    EndPaint(hDlg, &paint);
+}
+
+void DrawEtchedFrame(HDC hdc, int left, int right, int top, int bottom) {
+    DrawFrame(hdc, left, right, top, bottom, EDGE_ETCHED);
+}
+
+void DrawSunkenFrame(HDC hdc, int left, int right, int top, int bottom) {
+    DrawFrame(hdc, left, right, top, bottom, EDGE_SUNKEN);
+}
