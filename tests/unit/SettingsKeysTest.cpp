@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 namespace {
@@ -50,16 +49,6 @@ TEST_F(SettingsKeys, NumbersFallBackWhenNotNumeric) {
     ASSERT_TRUE(SaveSetting(settings::ClockLeft, -40));
     EXPECT_EQ(GetRegValue(RegRoot::CurrentUser, keys::Load, "ClockLeft").kind(), RegValue::Kind::Text);
     EXPECT_EQ(ReadSettingNumber(settings::ClockLeft), -40);
-}
-
-TEST_F(SettingsKeys, TableNamesEveryValueOnce) {
-    std::set<std::string> seen;
-    for (const Setting* setting : settings::All) {
-        const std::string id = std::string(setting->key) + '\\' + std::string(setting->name);
-        EXPECT_TRUE(seen.insert(id).second) << id;
-        EXPECT_TRUE(setting->type == RegType::Text || setting->type == RegType::Number) << id;
-    }
-    EXPECT_EQ(settings::AlarmClock.root, RegRoot::LocalMachine);
 }
 
 TEST(ParseNumber, AcceptsSignedDecimalsThatFit) {

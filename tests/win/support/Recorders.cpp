@@ -7,7 +7,6 @@
 
 namespace {
 
-CallLog* activeLog = nullptr;
 UINT waveDevices = 0;
 UINT midiDevices = 0;
 std::int64_t clockUtcMs = 0;
@@ -15,11 +14,6 @@ std::int64_t clockOffsetMs = 0;
 
 // Worker threads (the chime) record too.
 std::mutex logMutex;
-
-void Record(const std::string& line) {
-    const std::lock_guard<std::mutex> lock(logMutex);
-    if (activeLog) activeLog->calls.push_back(line);
-}
 
 std::string Text(LPCSTR text) { return text ? text : "(null)"; }
 
@@ -41,70 +35,82 @@ std::int64_t ToMs(const SYSTEMTIME& time) {
     return static_cast<std::int64_t>(ticks.QuadPart / 10000);
 }
 
+std::vector<std::string> callLog;
+bool recording = false;
+
+template <typename... Parts>
+void RecordParts(const Parts&... parts) {
+    std::string line;
+    ((line += parts, line += ' '), ...);
+    line.pop_back();
+    const std::lock_guard<std::mutex> lock(logMutex);
+    if (recording) callLog.push_back(line);
+}
+
+std::string Number(unsigned long value) { return std::to_string(value); }
+
 }  // namespace
 
 RecordingSeams::RecordingSeams() {
-    static CallLog log;
-    log.calls.clear();
-    activeLog = &log;
+    {
+        const std::lock_guard<std::mutex> lock(logMutex);
+        callLog.clear();
+        recording = true;
+    }
     waveDevices = midiDevices = 0;
     seams.SetLocalTime = [](const SYSTEMTIME* t) -> BOOL {
         char line[64];
-        std::snprintf(line, sizeof line, "SetLocalTime %04u-%02u-%02u %02u:%02u:%02u", t->wYear, t->wMonth, t->wDay,
-                      t->wHour, t->wMinute, t->wSecond);
-        Record(line);
+        std::snprintf(line, sizeof line, "%04u-%02u-%02u %02u:%02u:%02u", t->wYear, t->wMonth, t->wDay, t->wHour,
+                      t->wMinute, t->wSecond);
+        RecordParts("SetLocalTime", line);
         return TRUE;
     };
-    seams.EnableShutdownPrivilege = []() -> BOOL {
-        Record("EnableShutdownPrivilege");
-        return TRUE;
-    };
-    seams.ExitWindowsEx = [](UINT flags, DWORD) -> BOOL {
-        Record("ExitWindowsEx " + std::to_string(flags));
-        return TRUE;
-    };
+    seams.EnableShutdownPrivilege = []() -> BOOL { return RecordParts("EnableShutdownPrivilege"), TRUE; };
+    seams.ExitWindowsEx = [](UINT flags, DWORD) -> BOOL { return RecordParts("ExitWindowsEx", Number(flags)), TRUE; };
     seams.ShellExecuteA = [](HWND, LPCSTR op, LPCSTR file, LPCSTR params, LPCSTR folder, INT show) -> HINSTANCE {
-        Record("ShellExecute " + Text(op) + "|" + Text(file) + "|" + Text(params) + "|" + Text(folder) + "|" +
-               std::to_string(show));
+        RecordParts("ShellExecute", Text(op) + "|" + Text(file) + "|" + Text(params) + "|" + Text(folder) + "|" +
+                                        Number(show));
         return reinterpret_cast<HINSTANCE>(42);
     };
     seams.PlaySoundA = [](LPCSTR sound, HMODULE, DWORD flags) -> BOOL {
-        char line[32];
-        std::snprintf(line, sizeof line, "PlaySound 0x%lX ", static_cast<unsigned long>(flags));
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%lX", static_cast<unsigned long>(flags));
         // SND_MEMORY passes bytes, not a name.
-        Record(line + ((flags & 0x4) ? std::string("(memory)") : Text(sound)));
+        RecordParts("PlaySound", hex, (flags & 0x4) ? std::string("(memory)") : Text(sound));
         return TRUE;
     };
-    seams.mciExecute = [](LPCSTR command) -> BOOL {
-        Record("mciExecute " + Text(command));
-        return TRUE;
-    };
+    seams.mciExecute = [](LPCSTR command) -> BOOL { return RecordParts("mciExecute", Text(command)), TRUE; };
     seams.HtmlHelpA = [](HWND, LPCSTR file, UINT command, DWORD_PTR) -> HWND {
-        Record("HtmlHelp " + Text(file) + "|" + std::to_string(command));
+        RecordParts("HtmlHelp", Text(file) + "|" + Number(command));
         return nullptr;
     };
     seams.Beep = [](DWORD frequency, DWORD duration) -> BOOL {
-        Record("Beep " + std::to_string(frequency) + " " + std::to_string(duration));
-        return TRUE;
+        return RecordParts("Beep", Number(frequency), Number(duration)), TRUE;
     };
-    seams.Sleep = [](DWORD ms) { Record("Sleep " + std::to_string(ms)); };
-    seams.ExitProcess = [](UINT code) { Record("ExitProcess " + std::to_string(code)); };
+    seams.Sleep = [](DWORD ms) { RecordParts("Sleep", Number(ms)); };
+    seams.ExitProcess = [](UINT code) { RecordParts("ExitProcess", Number(code)); };
     seams.waveOutGetNumDevs = []() -> UINT { return waveDevices; };
     seams.midiOutGetNumDevs = []() -> UINT { return midiDevices; };
 }
 
-RecordingSeams::~RecordingSeams() { activeLog = nullptr; }
+RecordingSeams::~RecordingSeams() {
+    const std::lock_guard<std::mutex> lock(logMutex);
+    recording = false;
+}
 
-const std::vector<std::string>& RecordingSeams::calls() const { return activeLog->calls; }
+const std::vector<std::string>& RecordingSeams::calls() const { return callLog; }
 
-void RecordingSeams::clear() { activeLog->calls.clear(); }
+void RecordingSeams::clear() {
+    const std::lock_guard<std::mutex> lock(logMutex);
+    callLog.clear();
+}
 
 bool RecordingSeams::WaitForCalls(std::size_t count, DWORD timeoutMs) const {
     const DWORD start = GetTickCount();
     for (;;) {
         {
             const std::lock_guard<std::mutex> lock(logMutex);
-            if (activeLog->calls.size() >= count) return true;
+            if (callLog.size() >= count) return true;
         }
         if (GetTickCount() - start >= timeoutMs) return false;
         ::Sleep(5);
@@ -159,10 +165,6 @@ SettableClock::SettableClock(int offsetMinutes) {
         *utc = FromMs(ToMs(*local) - clockOffsetMs);
         return TRUE;
     };
-}
-
-void SettableClock::SetUtc(std::int64_t seconds, int milliseconds) {
-    clockUtcMs = seconds * kMsPerSecond + milliseconds;
 }
 
 void SettableClock::SetLocal(int year, int month, int day, int hour, int minute, int second, int milliseconds) {

@@ -18,12 +18,7 @@ private:
     Seams saved_;
 };
 
-// Every call that acts on the machine is recorded as one line of text, in order.
-struct CallLog {
-    std::vector<std::string> calls;
-};
-
-// Installs recorders for all acting seams (clock untouched) and keeps the log; restores on destruction.
+// Installs recorders for all acting seams (clock untouched): each call becomes one line of text, in order.
 class RecordingSeams : public ScopedSeams {
 public:
     RecordingSeams();
@@ -54,8 +49,6 @@ public:
 class SettableClock : public ScopedSeams {
 public:
     explicit SettableClock(int offsetMinutes = 0);
-    // Seconds since 1601-01-01 UTC, like FILETIME / 10^7.
-    void SetUtc(std::int64_t seconds, int milliseconds = 0);
     void SetLocal(int year, int month, int day, int hour, int minute, int second, int milliseconds = 0);
     void Advance(std::int64_t seconds);
 };
