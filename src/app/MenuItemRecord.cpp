@@ -19,7 +19,7 @@ MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, ItemBox
 
     // A separator has no caption, so hovering it shows no frame.
     const bool drawnSelected = selected && !record.Text.empty();
-    MenuItemLook look{!drawnSelected, drawnSelected, textBox, {}};
+    MenuItemLook look{!drawnSelected, textBox, {}};
     if (drawnSelected) {
         if (record.ItemType & kItemWholeFrame) {
             look.strokes.push_back({item, ItemEdge::SunkenOuter});

@@ -37,7 +37,6 @@ struct ItemStroke {
 
 struct MenuItemLook {
     bool fillBackground;              // with the menu colour
-    bool highlightText;               // the highlight text colour, else the menu text colour
     ItemBox textBox;                  // where the caption goes, vertically centred
     std::vector<ItemStroke> strokes;  // drawn after the caption, in order
 };

@@ -116,7 +116,8 @@ void clsMenu::OnDrawItem(LPARAM lParam) {
     const HDC dc = draw->hDC;
     SetBkMode(dc, TRANSPARENT);
     if (look.fillBackground) FillRect(dc, &item, GetSysColorBrush(COLOR_MENU));
-    SetTextColor(dc, GetSysColor(look.highlightText ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+    // The frames mark the selection; the highlight text colour would vanish on a menu-coloured background.
+    SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
     RECT textRect = ToRect(look.textBox);
     DrawTextA(dc, record.Text.c_str(), record.TextLength, &textRect, DT_SINGLELINE | DT_VCENTER);
     for (const ItemStroke& stroke : look.strokes) DrawStroke(dc, stroke);

@@ -1,44 +1,21 @@
-#include "app/PathParts.h"
 #include "app/ScreenCentre.h"
 #include "app/TickSchedule.h"
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 TEST(ClockPlacement, CentresWithHalvesToTheEvenPixel) {
-    const struct {
-        int right, bottom, width, height, x, y;
-    } cases[] = {
-        {1024, 768, 120, 38, 452, 365},  // the built-in skin
-        {1024, 768, 121, 38, 452, 365},  // 451.5
-        {1024, 768, 123, 39, 450, 364},  // 450.5 and 364.5
-        {1024, 768, 125, 37, 450, 366},  // 449.5 and 365.5
-        {100, 100, 200, 103, -50, -2},   // larger than the desktop: -1.5 goes to -2
+    const auto at = [](int right, int bottom, int width, int height) {
+        const ScreenPoint origin = CentredOrigin(right, bottom, width, height);
+        return std::pair(origin.x, origin.y);
     };
-    for (const auto& c : cases) {
-        const ScreenPoint origin = CentredOrigin(c.right, c.bottom, c.width, c.height);
-        EXPECT_EQ(origin.x, c.x) << c.width << " wide on " << c.right;
-        EXPECT_EQ(origin.y, c.y) << c.height << " high on " << c.bottom;
-    }
-}
-
-TEST(PathParts, SplitAtTheLastBackslash) {
-    const struct {
-        const char* path;
-        const char* name;
-        const char* folder;
-    } cases[] = {
-        {"C:\\Apps\\run.exe", "run.exe", "C:\\Apps\\"},
-        {"run.exe", "run.exe", ""},
-        {"C:\\Apps\\", "", "C:\\Apps\\"},
-        {"\\\\server\\share\\a b\\x.wav", "x.wav", "\\\\server\\share\\a b\\"},
-        {"", "", ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FileNameOf(c.path), c.name) << c.path;
-        EXPECT_EQ(FolderOf(c.path), c.folder) << c.path;
-    }
+    EXPECT_EQ(at(1024, 768, 120, 38), std::pair(452, 365));  // the built-in skin
+    EXPECT_EQ(at(1024, 768, 123, 39), std::pair(450, 364));  // 450.5 and 364.5
+    EXPECT_EQ(at(1024, 768, 125, 37), std::pair(450, 366));  // 449.5 and 365.5
+    EXPECT_EQ(at(100, 100, 200, 103), std::pair(-50, -2));   // larger than the desktop: -1.5 goes to -2
 }
 
 TEST(ClockTick, EveryDelayLandsJustPastTheNextSecond) {

@@ -6,11 +6,19 @@
 #include "settings/SettingsKeys.h"
 #include "support/Recorders.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 inline void ForgetClockSettings() {
     for (const char* key : {"Load", "Option"}) DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", key);
 }
+
+class ClockTest : public testing::Test {
+protected:
+    void SetUp() override { ForgetClockSettings(); }
+    void TearDown() override { ForgetClockSettings(); }
+};
 
 class ClockWindow {
 public:
@@ -29,10 +37,11 @@ public:
         SendMessageA(hwnd_, message, wParam, lParam);
         PumpMessages(10);
     }
-    void Command(WPARAM id) const { Send(WM_COMMAND, id); }
-    // The menu's first item as the user meets it: its caption and the command it sends.
-    std::string FirstItem() const {
-        return ClockMenu.Item(0).Text + " " + std::to_string(GetMenuItemID(ClockMenu.hMenu(), 0));
+    // What the user meets: the window, the tray and the menu's first item with the command it sends.
+    std::string State() const {
+        return std::string(IsWindowVisible(hwnd_) ? "shown" : "hidden") + (IsIconic(hwnd_) ? " minimised, " : ", ") +
+               std::to_string(tray.IconCount()) + " icons, " + ClockMenu.Item(0).Text + " " +
+               std::to_string(GetMenuItemID(ClockMenu.hMenu(), 0));
     }
 
     RecordingSeams recorder;
@@ -42,7 +51,7 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-inline std::string Stored(const Setting& setting) {
-    const RegValue value = GetRegValue(setting.root, setting.key, setting.name);
-    return value.kind() == RegValue::Kind::Text ? value.AsText() : "-";
+// The stored left and top; empty when missing.
+inline std::string StoredPlace() {
+    return ReadSettingText(settings::ClockLeft) + "," + ReadSettingText(settings::ClockTop);
 }
