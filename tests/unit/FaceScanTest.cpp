@@ -1,21 +1,18 @@
 #include "face/PixelScan.h"
-#include "face/TimeLayout.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 namespace {
 
-constexpr std::uint32_t Grey = 0x808080;
-constexpr std::uint32_t Red = 0x0000FF;
+constexpr std::uint32_t Grey = 0x808080, Red = 0x0000FF;
 
-// A grid of one colour with rectangles [left, right) x [top, bottom) painted over it.
 struct Patch {
     int left, top, right, bottom;
     std::uint32_t colour;
 };
+// One colour with rectangles [left, right) x [top, bottom) painted over it.
 PixelGrid Grid(int width, int height, std::uint32_t colour, std::initializer_list<Patch> patches = {}) {
     PixelGrid grid{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, colour)};
     for (const Patch& p : patches)
@@ -24,42 +21,13 @@ PixelGrid Grid(int width, int height, std::uint32_t colour, std::initializer_lis
     return grid;
 }
 
-TEST(TimeGlyphs, DigitPlacesTakeTheRightCharacters) {
-    const struct {
-        std::string text;
-        std::vector<GlyphCopy> copies;
-    } cases[] = {
-        {"9:05:07",
-         {{16, 135, 16},
-          {40, 0, 16},
-          {56, 75, 16},
-          {80, 0, 15},
-          {95, 105, 16},
-          {32, 151, 8},
-          {72, 151, 8},
-          {0, 158, 16}}},
-        {"21:05:07",
-         {{0, 30, 16},
-          {16, 15, 16},
-          {40, 0, 16},
-          {56, 75, 16},
-          {80, 0, 15},
-          {95, 105, 16},
-          {32, 151, 8},
-          {72, 151, 8}}},
-        {"0:00:00",
-         {{16, 0, 16}, {40, 0, 16}, {56, 0, 16}, {80, 0, 15}, {95, 0, 16}, {32, 151, 8}, {72, 151, 8}, {0, 158, 16}}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(TimeGlyphCopies(c.text), c.copies) << c.text;
-}
-
 TEST(TimeCorner, RightmostBlackColumnAndItsTopmostBlackPixelDecide) {
     const struct {
         const char* name;
         PixelGrid grid;
         std::optional<TimeCorner> corner;
     } cases[] = {
-        {"only pixel at 200,12", Grid(201, 30, Grey, {{200, 12, 201, 13, 0}}), TimeCorner{91, 12}},
+        {"lone pixel at 200,12", Grid(201, 30, Grey, {{200, 12, 201, 13, 0}}), TimeCorner{91, 12}},
         // The higher area ends further left, so the lower one decides both.
         {"two areas", Grid(200, 60, Grey, {{10, 3, 150, 20, 0}, {20, 40, 160, 50, 0}}), TimeCorner{50, 40}},
         {"no black", Grid(150, 40, Grey, {{10, 10, 20, 20, 0x010101}}), std::nullopt},
@@ -78,8 +46,6 @@ TEST(OpaqueRuns, RowsSplitAtTheTopLeftColour) {
          {{0, 1, 5}, {1, 0, 2}, {1, 4, 6}}},
         // An opaque top-left pixel makes its own colour transparent wherever it occurs.
         {"opaque top-left", Grid(4, 2, Grey, {{1, 0, 3, 1, Red}}), {{0, 1, 3}}},
-        {"one colour", Grid(5, 5, Grey), {}},
-        {"empty", PixelGrid{}, {}},
     };
     for (const auto& c : cases) EXPECT_EQ(OpaqueRuns(c.grid), c.runs) << c.name;
 }
