@@ -1,5 +1,4 @@
 #include "alarms/RingList.h"
-#include "alarms/RingRecord.h"
 #include "settings/RegProcess.h"
 #include "settings/RegStoreMemory.h"
 #include "settings/SettingsKeys.h"
@@ -8,63 +7,39 @@
 
 namespace {
 
-constexpr RegRoot kUser = RegRoot::CurrentUser;
-
-void WriteRecord(int number, std::vector<std::uint8_t> bytes) {
-    SaveRegBinary(kUser, keys::Data, RingValueName("Data", number), bytes.data(), bytes.size());
-}
-
 TEST(RingStore, DisplayTexts) {
-    const struct {
-        int mode, week, month, day;
-        std::string year1, text, paddedYear1;
-    } cases[] = {{1, 0, 3, 7, "5", "3/7/2005", "05"},
-                 {1, 0, 12, 31, "15", "12/31/2015", "15"},
-                 {2, 0, 0, 0, "", "Daily", ""},
-                 {3, 1, 0, 0, "", "WeeklyMonday", ""},
-                 {3, 7, 0, 0, "", "Weekly", ""},
-                 {4, 0, 0, 15, "", "Monthly15day", ""},
-                 {5, 0, 12, 25, "", "Yearly12month25day", ""},
-                 {0, 0, 1, 1, "5", "", "5"}};
-    for (auto c : cases) {
-        EXPECT_EQ(clsSaveRingData::InterpretTimeMode(c.mode, c.week, 20, c.year1, c.month, c.day), c.text) << c.text;
-        EXPECT_EQ(c.year1, c.paddedYear1) << c.text;
-    }
-    EXPECT_EQ(clsSaveRingData::InterpretNotifyMode(2), "Run the special program");
-    EXPECT_EQ(clsSaveRingData::InterpretNotifyMode(5), "");
-    EXPECT_EQ(clsSaveRingData::InterpretNotifyMode(-1), "");
-    for (const auto& [year1, text] : {std::pair{5, "2005"}, {15, "2015"}, {0, "2000"}, {255, "20255"}}) {
-        clsSaveRingData list;
-        list.lngSaveRingDate(20, std::int16_t(year1), 1, 1);
-        EXPECT_EQ(list.GetwYear(1), text);
-    }
+    const std::tuple<int, int, int, int, std::string, std::string> cases[] = {
+        {1, 0, 3, 7, "5", "3/7/2005"},
+        {3, 1, 0, 0, "", "WeeklyMonday"},
+        {4, 0, 0, 15, "", "Monthly15day"},
+        {5, 0, 12, 25, "", "Yearly12month25day"},
+        {0, 0, 1, 1, "5", ""},
+    };
+    for (auto [mode, week, month, day, year1, text] : cases)
+        EXPECT_EQ(clsSaveRingData::InterpretTimeMode(mode, week, 20, year1, month, day), text) << text;
 }
 
-TEST(RingStore, DamageCostsOnlyTheDamagedItem) {
+TEST(RingStore, RecordsLoadByNumberAndDamageCostsOnlyItsItem) {
     RegMemoryReset();
-    LoadRingData();  // no key at all
-    EXPECT_EQ(RingCount, 0);
-    WriteRecord(1, {1, 0, 2, 0, 7, 0, 20, 26, 1, 1, 0});
-    LoadRingData();  // no count
-    EXPECT_EQ(RingCount, 0);
-
-    WriteRecord(3, {1, 0, 2, 0, 7, 3, 20, 26, 1, 1, 0});
-    WriteRecord(4, {1, 0, 2, 0, 7});  // short
-    SaveRegValue(kUser, keys::Data, "Data5", RegType::Text, "not a record");
-    WriteRecord(6, {1, 0, 2, 0, 7, 6, 20, 26, 1, 1, 0});
-    SaveRegValue(kUser, keys::Data, "Text2", RegType::Text, "of the missing record");
-    SaveRegValue(kUser, keys::Data, "Text3", RegType::Text, "three");
-    SaveRegValue(kUser, keys::Data, "DataCount", RegType::Number, 6);
-    LoadRingData();
-    ASSERT_EQ(RingCount, 3);
-    EXPECT_EQ(RingList.GetwMinute(2), 3);
-    EXPECT_EQ(RingList.GetNotifyText(2), "three");
-    EXPECT_EQ(RingList.GetNotifyText(3), "");
-    EXPECT_EQ(RingList.GetwMinute(3), 6);
+    const auto write = [](int number, std::vector<std::uint8_t> bytes) {
+        SaveRegBinary(RegRoot::CurrentUser, keys::Data, "Data" + std::to_string(number), bytes.data(), bytes.size());
+    };
+    const std::vector<std::uint8_t> third{1, 2, 3, 6, 23, 3, 20, 5, 11, 9, 4};
+    write(3, third);
+    write(4, {1, 0, 2, 0, 7});  // short, as is the missing fifth
+    write(6, {1, 0, 2, 0, 7, 6, 20, 26, 1, 1, 0});
+    SaveRegValue(RegRoot::CurrentUser, keys::Data, "Text2", RegType::Text, "of the missing record");
+    SaveRegValue(RegRoot::CurrentUser, keys::Data, "Text3", RegType::Text, "three");
     // A count far beyond the records neither hangs nor loses them.
-    SaveRegValue(kUser, keys::Data, "DataCount", RegType::Number, 2147483647);
-    LoadRingData();
-    EXPECT_EQ(RingCount, 3);
+    for (const int count : {6, 2147483647}) {
+        SaveRegValue(RegRoot::CurrentUser, keys::Data, "DataCount", RegType::Number, count);
+        LoadRingData();
+        ASSERT_EQ(RingCount, 2) << count;
+        EXPECT_EQ(RingList.GetwMinute(1) * 10 + RingList.GetwMinute(2), 36) << count;
+        EXPECT_EQ(RingList.GetNotifyText(1) + "|" + RingList.GetNotifyText(2), "three|") << count;
+    }
+    RingList.SaveRegRingData();  // renumbered from 1, one byte a field
+    EXPECT_EQ(GetRegValue(RegRoot::CurrentUser, keys::Data, "Data1").Bytes(), third);
 }
 
 }  // namespace
