@@ -1,19 +1,34 @@
 #pragma once
-// Drives modal dialogs from inside their own message loop, so a test never blocks on one.
+// Drives a modal dialog from inside its own message loop, so a test never blocks on one.
 #include <windows.h>
 
 #include <functional>
-#include <vector>
 
-// The visible dialog boxes (#32770) of this thread.
-std::vector<HWND> ThreadDialogs();
+namespace dialog_driver {
+struct Drive {
+    std::function<void(HWND)> act;
+    DWORD start, limit;
+    HWND dialog = nullptr;
+    bool timedOut = false;
+};
+inline Drive* current = nullptr;
 
-// Calls `open`, which shows a modal dialog, and calls `act` once with the dialog it opened as soon as that
-// is up. A dialog still open after `limitMs` is closed and the result is false.
-bool DriveModal(const std::function<void()>& open, const std::function<void(HWND)>& act, DWORD limitMs = 5000);
+inline void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND open = FindWindowA("#32770", nullptr);
+    if (!current->dialog && open && IsWindowVisible(open)) return current->act(current->dialog = open);
+    if (!open || GetTickCount() - current->start < current->limit) return;
+    current->timedOut = true;
+    EndDialog(open, 0);
+}
+}  // namespace dialog_driver
 
-// Runs the dialog's own keyboard handling on what is waiting, for at most `milliseconds`.
-void PumpDialog(HWND dialog, DWORD milliseconds);
-
-// What a user's Enter or Escape in the dialog does: a key posted through its modal loop.
-void PressKey(HWND dialog, WPARAM key);
+// Calls `open`, which shows a modal dialog, and `act` once with that dialog as soon as it is up. A dialog
+// still open after `limitMs` is closed and the result is false.
+inline bool DriveModal(const std::function<void()>& open, std::function<void(HWND)> act, DWORD limitMs = 5000) {
+    dialog_driver::Drive drive{std::move(act), GetTickCount(), limitMs};
+    dialog_driver::current = &drive;
+    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, dialog_driver::Tick);
+    open();
+    KillTimer(nullptr, timer);
+    return drive.dialog && !drive.timedOut;
+}

@@ -1,17 +1,30 @@
 #pragma once
-// What a window's paint routine writes, read back from an enhanced metafile it painted into
-// (WM_PRINTCLIENT), so a test can check each text, where it starts and in which font.
+// What a window's paint routine writes, read back from an enhanced metafile it painted into (WM_PRINTCLIENT).
 #include <windows.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
-struct PaintedText {
-    int x;
-    int y;
-    std::string text;  // in the ANSI code page
-    std::string face;
-    int height;
-};
+// Where a text starts, and the text in the ANSI code page.
+using PaintedText = std::tuple<int, int, std::string>;
 
-std::vector<PaintedText> PaintedTexts(HWND window);
+inline int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM texts) {
+    if (record->iType != EMR_EXTTEXTOUTW) return 1;
+    const EMRTEXT& text = reinterpret_cast<const EMREXTTEXTOUTW*>(record)->emrtext;
+    const auto* wide = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + text.offString);
+    std::string ansi(text.nChars * 2, '\0');
+    ansi.resize(WideCharToMultiByte(CP_ACP, 0, wide, text.nChars, ansi.data(), ansi.size(), nullptr, nullptr));
+    reinterpret_cast<std::vector<PaintedText>*>(texts)->emplace_back(text.ptlReference.x, text.ptlReference.y, ansi);
+    return 1;
+}
+
+inline std::vector<PaintedText> PaintedTexts(HWND window) {
+    const HDC recorder = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(recorder), PRF_CLIENT);
+    const HENHMETAFILE metafile = CloseEnhMetaFile(recorder);
+    std::vector<PaintedText> texts;
+    EnumEnhMetaFile(nullptr, metafile, CollectText, &texts, nullptr);
+    DeleteEnhMetaFile(metafile);
+    return texts;
+}
