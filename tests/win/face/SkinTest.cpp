@@ -5,7 +5,6 @@
 #include "face/frmRegion.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
-#include "support/DialogDriver.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -56,12 +55,13 @@ std::string SolidBmp(int width, int height) {
 // Closes each message box from a thread timer, which its modal loop runs, and keeps caption and text.
 std::vector<std::string> shownBoxes;
 void CALLBACK CloseBoxes(HWND, UINT, UINT_PTR, DWORD) {
-    for (const HWND box : ThreadDialogs()) {
+    if (const HWND box = FindWindowA("#32770", nullptr); box && IsWindowVisible(box)) {
         char caption[64] = {}, text[128] = {};
         GetWindowTextA(box, caption, sizeof caption);
         GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
         shownBoxes.push_back(std::string(caption) + "|" + text);
         EndDialog(box, IDOK);
+        ShowWindow(box, SW_HIDE);
     }
 }
 
