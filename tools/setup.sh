@@ -40,7 +40,7 @@ if printf '%s\n' "${missing[@]}" | grep -q ':i386' && ! dpkg --print-foreign-arc
   as_root dpkg --add-architecture i386
 fi
 as_root apt-get update -q
-if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"; then
   echo "setup: could not install ${missing[*]}" >&2
   exit 1
 fi
