@@ -1,14 +1,16 @@
 #include "app/TrayIcon.h"
 
 #include "app/Seams.h"
+#include "dialogkit/ProgramIcon.h"
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
 // The first, 88-byte layout, understood by every shell.
 NOTIFYICONDATAA TrayIconData{};
-HICON hTrayIcon = nullptr;
+std::unique_ptr<ProgramIcon> TrayIcon;
 
 }  // namespace
 
@@ -17,17 +19,14 @@ void AddTrayIcon(HWND hwnd) {
     TrayIconData.hWnd = hwnd;
     TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     std::strncpy(TrayIconData.szTip, "Tollwick V2.01", sizeof TrayIconData.szTip - 1);
-    hTrayIcon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 0, 0, 0));
+    TrayIcon = std::make_unique<ProgramIcon>();
     TrayIconData.uID = 0;
     TrayIconData.uCallbackMessage = WM_TRAYCALLBACK;
-    TrayIconData.hIcon = hTrayIcon;
+    TrayIconData.hIcon = TrayIcon->get();
     seams.Shell_NotifyIconA(NIM_ADD, &TrayIconData);
 }
 
 void RemoveTrayIcon() {
-    if (hTrayIcon) {
-        DestroyIcon(hTrayIcon);
-        hTrayIcon = nullptr;
-    }
     seams.Shell_NotifyIconA(NIM_DELETE, &TrayIconData);
+    TrayIcon.reset();
 }

@@ -9,6 +9,7 @@ public:
     ProgramIcon& operator=(const ProgramIcon&) = delete;
     ~ProgramIcon();
     void Draw(HDC dc, int x, int y) const;
+    HICON get() const { return icon_; }
 
 private:
     HICON icon_;
