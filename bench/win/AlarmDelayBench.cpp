@@ -4,7 +4,7 @@
 #include "../Bench.h"
 #include "alarms/RingList.h"
 #include "alarms/RingScheduler.h"
-#include "app/Seams.h"
+#include "system/Seams.h"
 #include "app/TickSchedule.h"
 
 #include <windows.h>
@@ -37,7 +37,7 @@ BOOL RecordStart(LPCSTR, HMODULE, DWORD) {
 LRESULT CALLBACK ClockProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_TIMER) return DefWindowProcA(window, message, wParam, lParam);
     tickLateness.push_back(double(UtcMilliseconds() % 1000));
-    CheckRingTime();
+    CheckRingTime(nullptr);
     if (GetTickCount() >= endTick)
         PostQuitMessage(0);
     else

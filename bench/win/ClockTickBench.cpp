@@ -3,7 +3,7 @@
 // how long after that second's boundary it was painted. BENCH_SECONDS sets the length (default 600).
 #include "../Bench.h"
 #include "app/Main.h"
-#include "app/Seams.h"
+#include "system/Seams.h"
 #include "app/frmMain.h"
 
 #include <windows.h>

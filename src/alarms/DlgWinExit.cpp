@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/Seams.h"
+#include "system/PublicFunction.h"
+#include "system/Seams.h"
 #include "dialogkit/DialogFont.h"
 #include "dialogkit/ProgramIcon.h"
 #include "dialogkit/clsButton.h"
@@ -112,12 +113,6 @@ void OnClose(HWND hDlg) {
     EndDialog(hDlg, 0);
 }
 
-bool IsNt5OrLater() {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
-}
-
 }  // namespace
 
 void ShowWinExit(HWND owner) {
@@ -166,5 +161,5 @@ void DrawWinExitHint(HDC hdc) {
 }
 
 void EnableShutdownPrivilege() {
-    if (IsNt5OrLater()) seams.EnableShutdownPrivilege();
+    if (IsWin2000OrLater()) seams.EnableShutdownPrivilege();
 }

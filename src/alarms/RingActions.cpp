@@ -1,8 +1,7 @@
 #include "alarms/RingActions.h"
 
-#include "app/HourlyChime.h"
-#include "app/PathParts.h"
-#include "app/Seams.h"
+#include "system/PathParts.h"
+#include "system/Seams.h"
 #include "resources/resource.h"
 
 #include <mmsystem.h>
@@ -13,6 +12,8 @@ constexpr DWORD kFileFlags = SND_FILENAME | SND_ASYNC;
 constexpr DWORD kMemoryFlags = SND_MEMORY | SND_ASYNC;
 
 }  // namespace
+
+std::string ChimeWavFile;
 
 void PlayBuiltInSound() {
     const HMODULE module = GetModuleHandleA(nullptr);

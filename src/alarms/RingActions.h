@@ -9,5 +9,7 @@ void PlayRingSound(const std::string& wavFile);
 void PlayBuiltInSound();
 // Opens the program with its folder as working directory; an empty path does nothing.
 void RunRingProgram(const std::string& runExe, const std::string& parameters);
+// The chime's sound file; empty means the built-in sound.
+extern std::string ChimeWavFile;
 // Chime thread: plays the chime's sound file, or the built-in sound. The argument is ignored.
 DWORD WINAPI PlayClockSound(LPVOID);

@@ -7,9 +7,8 @@
 #include "alarms/RingList.h"
 #include "alarms/RingRules.h"
 #include "alarms/WallClock.h"
-#include "app/frmMain.h"
 
-void CheckRingTime() {
+void CheckRingTime(HWND owner) {
     static ClockScan scan(WallSecondsAt);
     // Decide every due item before running any: a modal action lets later ticks in, and may see the
     // list rebuilt, but what was due in a scanned second still runs, in list order.
@@ -17,17 +16,17 @@ void CheckRingTime() {
     for (const std::int64_t minute : scan.Advance(UtcNowSeconds()))
         for (const int position : DueRingItems(RingList, RingCount, ToCivil(minute)))
             due.push_back(RingList.GetItem(position));
-    for (const RingItem& item : due) RunRingItem(item);
+    for (const RingItem& item : due) RunRingItem(item, owner);
 }
 
-void RunRingItem(const RingItem& item) {
+void RunRingItem(const RingItem& item, HWND owner) {
     switch (item.lngNotifyMode) {
         case 0:
             PlayRingSound(item.strWavFile);
             break;
         case 1:
             RemindText = item.strNotifyText;
-            ShowRemindText(hMainWnd);
+            ShowRemindText(owner);
             break;
         case 2:
             RunRingProgram(item.strRunExe, item.strParameters);
@@ -36,7 +35,7 @@ void RunRingItem(const RingItem& item) {
         case 4:
             ExitRestart = item.lngNotifyMode == 3 ? -1 : 0;
             if (!item.strNotifyText.empty()) ExitText = item.strNotifyText;
-            ShowWinExit(hMainWnd);
+            ShowWinExit(owner);
             break;
         default:
             break;

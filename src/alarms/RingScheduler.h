@@ -1,7 +1,9 @@
 #pragma once
 #include "alarms/RingItem.h"
 
-// Once per tick: finds the alarm items that are due and runs their actions.
-void CheckRingTime();
+#include <windows.h>
+
+// Once per tick: finds the alarm items that are due and runs their actions; windows belong to `owner`.
+void CheckRingTime(HWND owner);
 // Performs one item's action; returns when it has started, or when its window has closed.
-void RunRingItem(const RingItem& item);
+void RunRingItem(const RingItem& item, HWND owner);

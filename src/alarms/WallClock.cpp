@@ -1,7 +1,7 @@
 #include "alarms/WallClock.h"
 
 #include "alarms/CivilTime.h"
-#include "app/Seams.h"
+#include "system/Seams.h"
 
 namespace {
 

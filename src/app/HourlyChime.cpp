@@ -4,14 +4,13 @@
 #include "alarms/ClockScan.h"
 #include "alarms/RingActions.h"
 #include "alarms/WallClock.h"
-#include "app/PublicFunction.h"
-#include "app/Seams.h"
+#include "system/PublicFunction.h"
+#include "system/Seams.h"
 #include "settings/SettingsKeys.h"
 
 #include <algorithm>
 
 short HourRingOn = 0;
-std::string ChimeWavFile;
 clsThread ChimeThread;
 
 void ReadChimeSettings() {

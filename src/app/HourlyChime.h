@@ -1,13 +1,12 @@
 #pragma once
 // The hourly chime: settings read when the main window is created, and the check on every tick.
+#include "alarms/RingActions.h"
 #include "alarms/clsThread.h"
 
 #include <string>
 
 // Non-zero: chime at every full hour.
 extern short HourRingOn;
-// The chime's sound file; empty means the built-in sound.
-extern std::string ChimeWavFile;
 extern clsThread ChimeThread;
 
 void ReadChimeSettings();

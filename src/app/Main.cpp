@@ -1,7 +1,7 @@
 #include "app/Main.h"
 
 #include "app/Placement.h"
-#include "app/PublicFunction.h"
+#include "system/PublicFunction.h"
 #include "app/frmMain.h"
 
 namespace {

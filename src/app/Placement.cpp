@@ -1,6 +1,6 @@
 #include "app/Placement.h"
 
-#include "app/PublicFunction.h"
+#include "system/PublicFunction.h"
 #include "app/ScreenCentre.h"
 #include "app/frmMain.h"
 #include "face/clsDrawTime.h"

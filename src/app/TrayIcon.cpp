@@ -1,6 +1,6 @@
 #include "app/TrayIcon.h"
 
-#include "app/Seams.h"
+#include "system/Seams.h"
 #include "dialogkit/ProgramIcon.h"
 
 #include <cstring>

@@ -5,8 +5,8 @@
 #include "app/Form4.h"
 #include "app/HourlyChime.h"
 #include "app/Placement.h"
-#include "app/PublicFunction.h"
-#include "app/Seams.h"
+#include "system/PublicFunction.h"
+#include "system/Seams.h"
 #include "app/TickSchedule.h"
 #include "app/TimeText.h"
 #include "app/TrayIcon.h"
@@ -176,7 +176,7 @@ void OnTimer(HWND hwnd) {
     timeArea.bottom = timeArea.top + 25;
     InvalidateRect(hwnd, &timeArea, FALSE);
     CheckHourlyChime();
-    CheckRingTime();
+    CheckRingTime(hwnd);
 }
 
 void OnCommand(HWND hwnd, WPARAM command) {

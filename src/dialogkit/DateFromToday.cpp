@@ -1,6 +1,6 @@
 #include "dialogkit/DateFromToday.h"
 
-#include "app/Seams.h"
+#include "system/Seams.h"
 #include "dialogkit/DayOffset.h"
 
 SYSTEMTIME DateFromToday(int days) {

@@ -35,7 +35,7 @@ BOOL Play(LPCSTR sound, HMODULE module, DWORD flags) {
     recordSound(sound, module, flags);
     if (std::exchange(lastSound, sound)) return TRUE;
     clock->Advance(60);
-    CheckRingTime();
+    CheckRingTime(nullptr);
     Store({});
     return TRUE;
 }
@@ -51,7 +51,7 @@ TEST(RingEngine, ItemsDueTogetherStartInOrderThoughTheFirstIsModal) {
     settable.SetLocal(2026, 1, 5, 7, 30, 0);
     clock = &settable;
     recordSound = std::exchange(seams.PlaySoundA, Play);
-    CheckRingTime();
+    CheckRingTime(nullptr);
     EXPECT_EQ(recorder.calls(),
               (Calls{"PlaySound 0x20001 C:\\Sounds\\ring.wav", "ShellExecute Open|next minute.exe||C:\\|5",
                      "ShellExecute Open|app.exe|-x|C:\\Tools\\|5", "ShellExecute Open|notepad.exe|||5",

@@ -1,5 +1,5 @@
 #include "ClockHarness.h"
-#include "app/PublicFunction.h"
+#include "system/PublicFunction.h"
 #include "app/TrayIcon.h"
 
 #include <tuple>

@@ -1,6 +1,6 @@
 #pragma once
 // Test doubles for the seams: a settable clock and recorders for every call that acts on the machine.
-#include "app/Seams.h"
+#include "system/Seams.h"
 
 #include <cstdint>
 #include <string>

@@ -5,7 +5,9 @@
 // can install a lambda.
 #include <windows.h>
 
+#include <commdlg.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 struct Seams {
     void (*GetLocalTime)(LPSYSTEMTIME);
@@ -27,6 +29,9 @@ struct Seams {
     UINT (*midiOutGetNumDevs)();
     // The notification area, so tests can count the icons the clock adds and removes.
     BOOL (*Shell_NotifyIconA)(DWORD message, PNOTIFYICONDATAA data);
+    // The shell's pickers wait for the user; tests answer for them.
+    BOOL (*GetOpenFileNameA)(LPOPENFILENAMEA data);
+    PIDLIST_ABSOLUTE (*SHBrowseForFolderA)(LPBROWSEINFOA data);
     // Ends the program at once, as the Exit command does.
     void (*ExitProcess)(UINT code);
 };

@@ -1,4 +1,4 @@
-#include "app/PathParts.h"
+#include "system/PathParts.h"
 
 std::string FileNameOf(std::string_view path) {
     const auto slash = path.rfind('\\');

@@ -1,6 +1,6 @@
-#include "app/PublicFunction.h"
+#include "system/PublicFunction.h"
 
-#include "app/PathParts.h"
+#include "system/PathParts.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "app/Seams.h"
+#include "system/Seams.h"
 
 #include <mmsystem.h>
 #include <shellapi.h>
@@ -76,6 +76,8 @@ Seams RealSeams() {
         [] { return ::waveOutGetNumDevs(); },
         [] { return ::midiOutGetNumDevs(); },
         [](DWORD message, PNOTIFYICONDATAA data) { return ::Shell_NotifyIconA(message, data); },
+        [](LPOPENFILENAMEA data) { return ::GetOpenFileNameA(data); },
+        [](LPBROWSEINFOA data) { return ::SHBrowseForFolderA(data); },
         [](UINT code) { ::ExitProcess(code); },
     };
 }
