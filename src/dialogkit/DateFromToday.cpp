@@ -1,15 +1,27 @@
 #include "dialogkit/DateFromToday.h"
 
-#include "system/Seams.h"
 #include "dialogkit/DayOffset.h"
+#include "system/Seams.h"
+
+namespace {
+
+CivilDate DateOf(const SYSTEMTIME& time) { return {time.wYear, time.wMonth, time.wDay}; }
+
+CivilDate Today() {
+    SYSTEMTIME now;
+    seams.GetLocalTime(&now);
+    return DateOf(now);
+}
+
+}  // namespace
 
 SYSTEMTIME DateFromToday(int days) {
-    SYSTEMTIME today;
-    seams.GetLocalTime(&today);
-    const CivilDate date = AddDays({today.wYear, today.wMonth, today.wDay}, days);
+    const CivilDate date = AddDays(Today(), days);
     SYSTEMTIME result{};
     result.wYear = static_cast<WORD>(date.year);
     result.wMonth = static_cast<WORD>(date.month);
     result.wDay = static_cast<WORD>(date.day);
     return result;
 }
+
+int DaysFromToday(const SYSTEMTIME& date) { return DaysBetween(Today(), DateOf(date)); }

@@ -2,9 +2,18 @@
 
 #include <chrono>
 
-CivilDate AddDays(const CivilDate& date, int days) {
+namespace {
+
+std::chrono::sys_days Days(const CivilDate& date) {
     using namespace std::chrono;
-    const year_month_day start{year{date.year}, month{date.month}, day{date.day}};
-    const year_month_day result{sys_days{start} + std::chrono::days{days}};
+    return sys_days{year_month_day{year{date.year}, month{date.month}, day{date.day}}};
+}
+
+}  // namespace
+
+CivilDate AddDays(const CivilDate& date, int days) {
+    const std::chrono::year_month_day result{Days(date) + std::chrono::days{days}};
     return {int(result.year()), unsigned(result.month()), unsigned(result.day())};
 }
+
+int DaysBetween(const CivilDate& from, const CivilDate& to) { return (Days(to) - Days(from)).count(); }

@@ -8,3 +8,6 @@ struct CivilDate {
 
 // The calendar date `days` days after `date` (before it when negative).
 CivilDate AddDays(const CivilDate& date, int days);
+
+// Whole days from `from` to `to`: positive when `to` is later, 0 for the same date.
+int DaysBetween(const CivilDate& from, const CivilDate& to);

@@ -1,5 +1,7 @@
 #pragma once
 #include <windows.h>
 
-// The calendar dialog, modal, owned by the clock window.
+// The calendar dialog, modal, owned by the clock window. While one is open another request brings it to
+// the front.
 void ShowCalendarDialog(HWND owner);
+INT_PTR CALLBACK CalendarDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);

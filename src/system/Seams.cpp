@@ -31,15 +31,18 @@ private:
     HANDLE handle_ = nullptr;
 };
 
-BOOL EnableShutdownPrivilege() {
+// A privilege the account does not hold is reported as such, not as "not all assigned".
+BOOL EnablePrivilege(LPCSTR name) {
     TokenHandle token;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.out())) return FALSE;
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (!LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid)) return FALSE;
-    return AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr) &&
-           GetLastError() == ERROR_SUCCESS;
+    if (!LookupPrivilegeValueA(nullptr, name, &privileges.Privileges[0].Luid)) return FALSE;
+    if (!AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr)) return FALSE;
+    if (GetLastError() == ERROR_SUCCESS) return TRUE;
+    SetLastError(ERROR_PRIVILEGE_NOT_HELD);
+    return FALSE;
 }
 
 // hhctrl.ocx is loaded on first use: most runs never open the help.
@@ -63,7 +66,8 @@ Seams RealSeams() {
         UtcToLocal,
         LocalToUtc,
         [](const SYSTEMTIME* time) { return ::SetLocalTime(time); },
-        EnableShutdownPrivilege,
+        [] { return EnablePrivilege(SE_SHUTDOWN_NAME); },
+        [] { return EnablePrivilege(SE_SYSTEMTIME_NAME); },
         [](UINT flags, DWORD reason) { return ::ExitWindowsEx(flags, reason); },
         [](HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR folder, INT show) {
             return ::ShellExecuteA(owner, operation, file, parameters, folder, show);

@@ -18,6 +18,8 @@ struct Seams {
     BOOL (*SetLocalTime)(const SYSTEMTIME*);
     // Gives the process SeShutdownPrivilege.
     BOOL (*EnableShutdownPrivilege)();
+    // Gives the process SeSystemtimePrivilege; on failure GetLastError says why.
+    BOOL (*EnableSystemTimePrivilege)();
     BOOL (*ExitWindowsEx)(UINT flags, DWORD reason);
     HINSTANCE (*ShellExecuteA)(HWND, LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR folder, INT show);
     BOOL (*PlaySoundA)(LPCSTR sound, HMODULE module, DWORD flags);

@@ -66,10 +66,11 @@ RecordingSeams::RecordingSeams() {
         return TRUE;
     };
     seams.EnableShutdownPrivilege = []() -> BOOL { return RecordParts("EnableShutdownPrivilege"), TRUE; };
+    seams.EnableSystemTimePrivilege = []() -> BOOL { return RecordParts("EnableSystemTimePrivilege"), TRUE; };
     seams.ExitWindowsEx = [](UINT flags, DWORD) -> BOOL { return RecordParts("ExitWindowsEx", Number(flags)), TRUE; };
     seams.ShellExecuteA = [](HWND, LPCSTR op, LPCSTR file, LPCSTR params, LPCSTR folder, INT show) -> HINSTANCE {
-        RecordParts("ShellExecute", Text(op) + "|" + Text(file) + "|" + Text(params) + "|" + Text(folder) + "|" +
-                                        Number(show));
+        RecordParts("ShellExecute",
+                    Text(op) + "|" + Text(file) + "|" + Text(params) + "|" + Text(folder) + "|" + Number(show));
         return reinterpret_cast<HINSTANCE>(42);
     };
     seams.PlaySoundA = [](LPCSTR sound, HMODULE, DWORD flags) -> BOOL {
