@@ -1,5 +1,6 @@
 #include "alarms/NextRing.h"
 #include "alarms/RingRules.h"
+#include "alarms/RingWatch.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,32 @@ TEST(NextRing, TooltipLineNamesTheWeekdayWithinAWeekAndTheDateBeyond) {
     getUp.strNotifyText = "Get up";
     EXPECT_EQ(NextRingText(getUp, monday + 6 * 86400 + 7500, monday), "Next: Sun 9:05  Get up");
     EXPECT_EQ(NextRingText(getUp, monday + 7 * 86400 + 7500, monday), "Next: 12/14/2026 9:05  Get up");
+}
+
+// A shut-down and a sound, daily at 7:00, in UTC; ticks every second from `first` to `last` seconds from
+// 7:00, a suspend message at `suspend`, then one tick at `after`: what that tick runs.
+std::vector<int> RunAfter(int first, int last, std::optional<int> suspend, int after) {
+    clsSaveRingData list;
+    for (const int action : {4, 0}) {
+        list.lngSaveItemState(1);
+        list.lngSaveRingMode(action, 2, 0);
+        list.lngSaveRingTime(0, 7, 0);
+        list.lngSaveRingDate(20, 26, 1, 1);
+        list.strSaveRingData("", "", "", "");
+    }
+    const std::int64_t seven = Utc(2026, 12, 7, 7, 0);
+    RingWatch watch([](std::int64_t utc) { return utc; });
+    for (int tick = first; tick <= last; ++tick) watch.Due(list, 2, seven + tick);
+    if (suspend) watch.Suspending(seven + *suspend);
+    return watch.Due(list, 2, seven + after);
+}
+
+TEST(RingWatch, CatchesUpOnlyASleepItWasToldOfAndNeverShutsDownLate) {
+    // Without power messages the scan makes up for half a minute of missing ticks itself.
+    EXPECT_EQ(RunAfter(-10, -10, std::nullopt, 20), (std::vector<int>{1, 2}));
+    EXPECT_EQ(RunAfter(-10, -10, -5, 20), std::vector<int>{2});
+    // Ticks went on for two minutes after the suspend message: the later gap is a jump of the clock.
+    EXPECT_EQ(RunAfter(-180, -60, -180, 300), std::vector<int>{});
 }
 
 }  // namespace
