@@ -6,6 +6,7 @@
 
 clsSaveRingData RingList;
 std::int32_t RingCount = 0;
+void (*NextRingMoved)() = nullptr;
 
 namespace {
 
@@ -40,4 +41,5 @@ void LoadRingData() {
                                  ReadText("Parameters", i));
     }
     RingCount = RingList.RingItemCound();
+    if (NextRingMoved) NextRingMoved();
 }

@@ -11,6 +11,13 @@ std::optional<sys_days> NormalisedDate(int yearNumber, int monthNumber, int dayN
     return sys_days{first / 1} + days{dayNumber - 1};
 }
 
+std::optional<sys_days> OnceDate(const RingItem& item) {
+    const std::string yearText = FourDigitYear(item.lngYear, item.lngYear1);
+    int yearNumber = 0;
+    std::from_chars(yearText.data(), yearText.data() + yearText.size(), yearNumber);
+    return NormalisedDate(yearNumber, item.lngMonth, item.lngwDay);
+}
+
 bool IsRingDue(const RingItem& item, const CivilTime& now) {
     if (item.lngItemState <= 0) return false;
     // The alarm time carries over like the date (7:75 is 8:15); past midnight it never matches.
@@ -18,10 +25,7 @@ bool IsRingDue(const RingItem& item, const CivilTime& now) {
     if (alarmSecond != now.hour * 3600 + now.minute * 60 + now.second) return false;
     switch (item.lngTimeMode) {
         case 1: {
-            const std::string yearText = FourDigitYear(item.lngYear, item.lngYear1);
-            int yearNumber = 0;
-            std::from_chars(yearText.data(), yearText.data() + yearText.size(), yearNumber);
-            const auto date = NormalisedDate(yearNumber, item.lngMonth, item.lngwDay);
+            const auto date = OnceDate(item);
             return date && *date == sys_days{year{now.year} / now.month / now.day};
         }
         case 2:
@@ -36,6 +40,12 @@ bool IsRingDue(const RingItem& item, const CivilTime& now) {
             return false;
     }
 }
+
+bool WakesComputer(const RingItem& item) { return item.lngNotifyMode == 0 || item.lngNotifyMode == 1; }
+
+bool RunsLate(const RingItem& item) { return WakesComputer(item) || item.lngNotifyMode == 2; }
+
+bool HasAction(const RingItem& item) { return item.lngNotifyMode >= 0 && item.lngNotifyMode <= 4; }
 
 std::vector<int> DueRingItems(const clsSaveRingData& list, int count, const CivilTime& now) {
     std::vector<int> due;

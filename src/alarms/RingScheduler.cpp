@@ -1,23 +1,64 @@
 #include "alarms/RingScheduler.h"
 
-#include "alarms/ClockScan.h"
 #include "alarms/DlgRemindText.h"
 #include "alarms/DlgWinExit.h"
 #include "alarms/RingActions.h"
 #include "alarms/RingList.h"
-#include "alarms/RingRules.h"
+#include "alarms/RingWatch.h"
 #include "alarms/WallClock.h"
+#include "system/Seams.h"
+
+namespace {
+
+RingWatch& Watch() {
+    static RingWatch watch(WallSecondsAt);
+    return watch;
+}
+
+bool OpensWindow(const RingItem& item) {
+    return item.lngNotifyMode == 1 || item.lngNotifyMode == 3 || item.lngNotifyMode == 4;
+}
+
+// Asks for the screen (and so the computer) to stay on while an alarm's window waits for someone the
+// alarm woke; nested windows share one request.
+class ScreenKeptOn {
+public:
+    explicit ScreenKeptOn(bool wanted) : held_(wanted) {
+        if (held_ && holders_++ == 0)
+            seams.SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED);
+    }
+    ScreenKeptOn(const ScreenKeptOn&) = delete;
+    ScreenKeptOn& operator=(const ScreenKeptOn&) = delete;
+    ~ScreenKeptOn() {
+        if (held_ && --holders_ == 0) seams.SetThreadExecutionState(ES_CONTINUOUS);
+    }
+
+private:
+    bool held_;
+    static inline int holders_ = 0;
+};
+
+}  // namespace
 
 void CheckRingTime(HWND owner) {
-    static ClockScan scan(WallSecondsAt);
+    const std::int64_t now = UtcNowSeconds();
     // Decide every due item before running any: a modal action lets later ticks in, and may see the
     // list rebuilt, but what was due in a scanned second still runs, in list order.
     std::vector<RingItem> due;
-    for (const std::int64_t minute : scan.Advance(UtcNowSeconds()))
-        for (const int position : DueRingItems(RingList, RingCount, ToCivil(minute)))
-            due.push_back(RingList.GetItem(position));
-    for (const RingItem& item : due) RunRingItem(item, owner);
+    for (const int position : Watch().Due(RingList, RingCount, now)) due.push_back(RingList.GetItem(position));
+    if (due.empty()) return;
+    // The next alarm is a later one now; follow it before a modal action holds this scan up.
+    if (NextRingMoved) NextRingMoved();
+    const bool woken = Watch().JustWoken(now);
+    for (const RingItem& item : due) {
+        const ScreenKeptOn screen(woken && OpensWindow(item));
+        RunRingItem(item, owner);
+    }
 }
+
+void RingSuspending() { Watch().Suspending(UtcNowSeconds()); }
+
+void RingResumed() { Watch().Resumed(UtcNowSeconds()); }
 
 void RunRingItem(const RingItem& item, HWND owner) {
     switch (item.lngNotifyMode) {

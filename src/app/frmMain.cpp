@@ -1,7 +1,11 @@
 #include "app/frmMain.h"
 
+#include "alarms/NextRing.h"
 #include "alarms/RingList.h"
+#include "alarms/RingRules.h"
 #include "alarms/RingScheduler.h"
+#include "alarms/WakeTimer.h"
+#include "alarms/WallClock.h"
 #include "app/Form4.h"
 #include "app/HourlyChime.h"
 #include "app/Placement.h"
@@ -35,6 +39,7 @@ constexpr char kWebsite[] = "http://www.tollwick.com/";
 const UINT WM_TASKBARCREATED = RegisterWindowMessageA("TaskbarCreated");
 
 std::unique_ptr<clsTooltip> ClockTooltip;
+std::unique_ptr<WakeTimer> AlarmWake;
 
 enum Command : UINT {
     kResume = 0,
@@ -97,6 +102,21 @@ std::string ShortDateText() {
     return text;
 }
 
+// The tooltip's line below the date; empty when no enabled item will fall due.
+std::string NextAlarmLine() {
+    const std::int64_t now = UtcNowSeconds();
+    const auto next = EarliestRing(RingList, RingCount, now, WallSecondsAt, HasAction);
+    return next ? NextRingText(RingList.GetItem(next->position), next->wall, WallSecondsAt(now)) : "";
+}
+
+// The wake timer and the tooltip follow the next alarm.
+void FollowNextRing() {
+    if (AlarmWake) AlarmWake->Follow(RingList, RingCount);
+    if (!ClockTooltip) return;
+    const std::string next = NextAlarmLine();
+    ClockTooltip->SetTooltipText(next.empty() ? ShortDateText() : ShortDateText() + "\r\n" + next);
+}
+
 void StorePosition(HWND hwnd) {
     if (IsIconic(hwnd)) return;
     RECT rect{};
@@ -132,6 +152,9 @@ void OnCreate(HWND hwnd) {
     ClockTooltip->Tooltip_SetDelayTime(4000);
     ClockTooltip->Tooltip_SetMaxWidth(288);
     ClockTooltip->AddTooltip(ShortDateText(), hwnd);
+    AlarmWake = std::make_unique<WakeTimer>();
+    NextRingMoved = FollowNextRing;
+    FollowNextRing();
     SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kTitle));
 }
 
@@ -139,6 +162,8 @@ void OnClose(HWND hwnd) {
     RemoveTrayIcon();
     ClockMenu = clsMenu();
     ClockDrawer = clsDrawTime();
+    NextRingMoved = nullptr;
+    AlarmWake.reset();
     ClockTooltip.reset();
     StorePosition(hwnd);
     KillTimer(hwnd, kClockTimer);
@@ -245,6 +270,22 @@ void OnEndSession(HWND hwnd, WPARAM ending) {
     if (ending) StorePosition(hwnd);
 }
 
+// What fell due while the computer slept is caught up by the first tick after it wakes.
+void OnPowerBroadcast(WPARAM event) {
+    switch (event) {
+        case PBT_APMSUSPEND:
+            RingSuspending();
+            break;
+        case PBT_APMRESUMEAUTOMATIC:
+        case PBT_APMRESUMESUSPEND:
+            RingResumed();
+            break;
+        default:
+            return;
+    }
+    FollowNextRing();
+}
+
 void OnTaskbarCreated(HWND hwnd) {
     if (!IsIconic(hwnd)) return;
     RemoveTrayIcon();
@@ -303,6 +344,12 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         case WM_TRAYCALLBACK:
             OnTrayCallback(hwnd, lParam);
             break;
+        case WM_TIMECHANGE:
+            FollowNextRing();
+            break;
+        case WM_POWERBROADCAST:
+            OnPowerBroadcast(wParam);
+            return TRUE;
         default:
             if (message == WM_TASKBARCREATED) OnTaskbarCreated(hwnd);
     }

@@ -19,14 +19,24 @@ void clsTooltip::CreateTooltip() {
 
 void clsTooltip::AddTooltip(const std::string& strText, HWND hWndWindow) {
     text_ = strText;
+    window_ = hWndWindow;
+    SendTool(TTM_ADDTOOLA);
+}
+
+void clsTooltip::SetTooltipText(const std::string& strText) {
+    text_ = strText;
+    SendTool(TTM_UPDATETIPTEXTA);
+}
+
+void clsTooltip::SendTool(UINT message) {
     TOOLINFOA info{};
     info.cbSize = TTTOOLINFOA_V1_SIZE;
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = nullptr;
-    info.uId = reinterpret_cast<UINT_PTR>(hWndWindow);
+    info.uId = reinterpret_cast<UINT_PTR>(window_);
     info.hinst = GetModuleHandleA(nullptr);
     info.lpszText = text_.data();
-    SendMessageA(hwnd_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageA(hwnd_, message, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void clsTooltip::Tooltip_SetDelayTime(int DelayTime) { SendMessageA(hwnd_, TTM_SETDELAYTIME, TTDT_AUTOPOP, DelayTime); }

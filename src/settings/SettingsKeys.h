@@ -35,6 +35,8 @@ inline constexpr Setting RndTimeBmp{RegRoot::CurrentUser, keys::Option, "RndTime
 inline constexpr Setting Windowpos{RegRoot::CurrentUser, keys::Option, "Windowpos", RegType::Number, 0};
 inline constexpr Setting AutoRun{RegRoot::CurrentUser, keys::Option, "AutoRun", RegType::Number, 0};
 inline constexpr Setting IconRun{RegRoot::CurrentUser, keys::Option, "IconRun", RegType::Number, 0};
+// Unlike the other switches, on unless it reads as 0.
+inline constexpr Setting WakeFromSleep{RegRoot::CurrentUser, keys::Option, "WakeFromSleep", RegType::Number, 1};
 inline constexpr Setting BmpBack{RegRoot::CurrentUser, keys::Load, "BmpBack", RegType::Text, std::nullopt};
 inline constexpr Setting BmpTime{RegRoot::CurrentUser, keys::Load, "BmpTime", RegType::Text, std::nullopt};
 inline constexpr Setting Alpha{RegRoot::CurrentUser, keys::Load, "Alpha", RegType::Number, 188};
@@ -44,9 +46,9 @@ inline constexpr Setting HourRing{RegRoot::CurrentUser, keys::Chime, "HourRing",
 inline constexpr Setting ChimeWavFile{RegRoot::CurrentUser, keys::Chime, "WavFile", RegType::Text, std::nullopt};
 inline constexpr Setting AlarmClock{RegRoot::LocalMachine, keys::Run, "AlarmClock", RegType::Text, std::nullopt};
 
-inline constexpr const Setting* All[] = {&SkinPath, &SelBackBmp, &SelTimeBmp, &RndBackBmp, &RndTimeBmp, &Windowpos,
-                                         &AutoRun,  &IconRun,    &BmpBack,    &BmpTime,    &Alpha,      &ClockLeft,
-                                         &ClockTop, &HourRing,   &ChimeWavFile, &AlarmClock};
+inline constexpr const Setting* All[] = {&SkinPath, &SelBackBmp, &SelTimeBmp,   &RndBackBmp, &RndTimeBmp,   &Windowpos,
+                                         &AutoRun,  &IconRun,    &BmpBack,      &BmpTime,    &Alpha,        &ClockLeft,
+                                         &ClockTop, &HourRing,   &ChimeWavFile, &AlarmClock, &WakeFromSleep};
 }  // namespace settings
 
 // A switch is on when its text is a number greater than 0; anything else is off.

@@ -83,6 +83,13 @@ Seams RealSeams() {
         [](LPOPENFILENAMEA data) { return ::GetOpenFileNameA(data); },
         [](LPBROWSEINFOA data) { return ::SHBrowseForFolderA(data); },
         [](UINT code) { ::ExitProcess(code); },
+        [](LPSECURITY_ATTRIBUTES attributes, BOOL manualReset, LPCSTR name) {
+            return ::CreateWaitableTimerA(attributes, manualReset, name);
+        },
+        [](HANDLE timer, const LARGE_INTEGER* due, LONG period, PTIMERAPCROUTINE completion, LPVOID argument,
+           BOOL resume) { return ::SetWaitableTimer(timer, due, period, completion, argument, resume); },
+        [](HANDLE timer) { return ::CancelWaitableTimer(timer); },
+        [](EXECUTION_STATE state) { return ::SetThreadExecutionState(state); },
     };
 }
 

@@ -49,6 +49,19 @@ void RecordParts(const Parts&... parts) {
 
 std::string Number(unsigned long value) { return std::to_string(value); }
 
+std::string Hex(unsigned long value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%lX", value);
+    return text;
+}
+
+std::string Stamp(const SYSTEMTIME& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
+                  t.wSecond);
+    return text;
+}
+
 }  // namespace
 
 RecordingSeams::RecordingSeams() {
@@ -58,13 +71,7 @@ RecordingSeams::RecordingSeams() {
         recording = true;
     }
     waveDevices = midiDevices = 0;
-    seams.SetLocalTime = [](const SYSTEMTIME* t) -> BOOL {
-        char line[64];
-        std::snprintf(line, sizeof line, "%04u-%02u-%02u %02u:%02u:%02u", t->wYear, t->wMonth, t->wDay, t->wHour,
-                      t->wMinute, t->wSecond);
-        RecordParts("SetLocalTime", line);
-        return TRUE;
-    };
+    seams.SetLocalTime = [](const SYSTEMTIME* t) -> BOOL { return RecordParts("SetLocalTime", Stamp(*t)), TRUE; };
     seams.EnableShutdownPrivilege = []() -> BOOL { return RecordParts("EnableShutdownPrivilege"), TRUE; };
     seams.EnableSystemTimePrivilege = []() -> BOOL { return RecordParts("EnableSystemTimePrivilege"), TRUE; };
     seams.ExitWindowsEx = [](UINT flags, DWORD) -> BOOL { return RecordParts("ExitWindowsEx", Number(flags)), TRUE; };
@@ -74,10 +81,8 @@ RecordingSeams::RecordingSeams() {
         return reinterpret_cast<HINSTANCE>(42);
     };
     seams.PlaySoundA = [](LPCSTR sound, HMODULE, DWORD flags) -> BOOL {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "0x%lX", static_cast<unsigned long>(flags));
         // SND_MEMORY passes bytes, not a name.
-        RecordParts("PlaySound", hex, (flags & 0x4) ? std::string("(memory)") : Text(sound));
+        RecordParts("PlaySound", Hex(flags), (flags & 0x4) ? std::string("(memory)") : Text(sound));
         return TRUE;
     };
     seams.mciExecute = [](LPCSTR command) -> BOOL { return RecordParts("mciExecute", Text(command)), TRUE; };
@@ -90,6 +95,18 @@ RecordingSeams::RecordingSeams() {
     };
     seams.Sleep = [](DWORD ms) { RecordParts("Sleep", Number(ms)); };
     seams.ExitProcess = [](UINT code) { RecordParts("ExitProcess", Number(code)); };
+    // A real handle that can be closed, but never a timer.
+    seams.CreateWaitableTimerA = [](LPSECURITY_ATTRIBUTES, BOOL, LPCSTR) {
+        return CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    };
+    seams.SetWaitableTimer = [](HANDLE, const LARGE_INTEGER* due, LONG, PTIMERAPCROUTINE, LPVOID, BOOL resume) -> BOOL {
+        return RecordParts("SetWaitableTimer", Stamp(FromMs(due->QuadPart / 10000)), resume ? "UTC resume" : "UTC"),
+               TRUE;
+    };
+    seams.CancelWaitableTimer = [](HANDLE) -> BOOL { return RecordParts("CancelWaitableTimer"), TRUE; };
+    seams.SetThreadExecutionState = [](EXECUTION_STATE state) -> EXECUTION_STATE {
+        return RecordParts("SetThreadExecutionState", Hex(state)), ES_CONTINUOUS;
+    };
     seams.waveOutGetNumDevs = []() -> UINT { return waveDevices; };
     seams.midiOutGetNumDevs = []() -> UINT { return midiDevices; };
 }
