@@ -291,9 +291,6 @@ private:
             case WM_VSCROLL:
                 OnVScroll(wParam, reinterpret_cast<HWND>(lParam));
                 return 0;
-            case WM_CLOSE:
-                Close();
-                return 0;
         }
         return FormWindow::HandleMessage(message, wParam, lParam);
     }

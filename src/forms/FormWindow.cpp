@@ -34,7 +34,9 @@ void RegisterFormClass(const char* className, WNDPROC procedure) {
 }  // namespace
 
 bool FormWindow::IsFormMessage(MSG* msg) {
-    for (const HWND form : openForms)
+    // A form may open or close another while it handles the message.
+    const std::vector<HWND> forms = openForms;
+    for (const HWND form : forms)
         if (IsDialogMessageA(form, msg)) return true;
     return false;
 }
@@ -76,7 +78,10 @@ void FormWindow::Show() const {
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefDlgProcA(hwnd_, message, wParam, lParam);
+    if (message != WM_CLOSE) return DefDlgProcA(hwnd_, message, wParam, lParam);
+    // Closing from the caption or the system menu is Cancel.
+    Close();
+    return 0;
 }
 
 std::string FormWindow::ItemText(int id) const {

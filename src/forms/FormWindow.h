@@ -46,7 +46,7 @@ protected:
                 std::span<const FormControl> controls);
     // Shows the window in front and puts the focus on its first tab stop.
     void Show() const;
-    // Messages not handled go to the default dialog procedure through here.
+    // Messages not handled go to the default dialog procedure through here; WM_CLOSE closes the form.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }

@@ -61,7 +61,7 @@ private:
     HWND List() const { return Item(kList); }
     int SelectedEntry() const { return ListView_GetNextItem(List(), -1, LVNI_SELECTED); }
 
-    void Load(int selectNumber) {
+    void Load(int selectNumber) const {
         const HWND list = List();
         ListView_SetExtendedListViewStyleEx(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT,
                                             LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
@@ -71,9 +71,8 @@ private:
         SendMessageA(list, WM_SETREDRAW, FALSE, 0);
         const auto items = ReadStoredRings();
         ListView_SetItemCount(list, items.size());
-        for (std::size_t i = 0; i < items.size(); ++i) {
+        for (std::size_t i = 0; i < items.size(); ++i)
             InsertEntry(static_cast<int>(i), EntryText(items[i]), items[i] && items[i]->lngItemState > 0);
-        }
         FitColumn();
         SendMessageA(list, WM_SETREDRAW, TRUE, 0);
         Select(std::min(selectNumber, static_cast<int>(items.size())) - 1);
@@ -193,9 +192,6 @@ private:
                 return 0;
             case WM_NOTIFY:
                 OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-                return 0;
-            case WM_CLOSE:
-                Close();
                 return 0;
         }
         return FormWindow::HandleMessage(message, wParam, lParam);
