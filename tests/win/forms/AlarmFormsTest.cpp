@@ -264,6 +264,8 @@ TEST_F(AlarmForms, EditorRefusesItemsThatCouldNeverFireOrDoNothing) {
         fill();
         Click("frmAdditem", E::kOk);
         ASSERT_NE(Form("frmAdditem"), nullptr) << name;
+        EXPECT_TRUE(IsWindowVisible(FindWindowA(TOOLTIPS_CLASSA, nullptr)))
+            << name << ": a balloon says what is missing";
         const HWND focus = GetFocus();
         EXPECT_TRUE(focus == Control("frmAdditem", box) || GetParent(focus) == Control("frmAdditem", box)) << name;
         Click("frmAdditem", E::kCancel);
