@@ -19,27 +19,19 @@ namespace {
 
 namespace L = alarm_list;
 namespace E = alarm_editor;
+constexpr char kList[] = "frmOptions", kAdd[] = "frmAdditem", kModify[] = "frmModify";
 
-// Gives the forms their dialog keys as the program's message loop does.
-void Pump(DWORD milliseconds = 30) {
+// Gives the forms their dialog keys, as the program's message loop does.
+void Pump() {
     const DWORD start = GetTickCount();
-    MSG msg;
-    do {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (FormWindow::IsFormMessage(&msg)) continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    } while (GetTickCount() - start < milliseconds);
+    for (MSG msg; GetTickCount() - start < 30;)
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (!FormWindow::IsFormMessage(&msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
 }
 
-HWND Form(const char* className) { return FindWindowA(className, nullptr); }
+HWND Form(const char* form) { return FindWindowA(form, nullptr); }
 HWND Control(const char* form, int id) { return GetDlgItem(Form(form), id); }
-
-void Click(const char* form, int id) {
-    SendMessageA(Control(form, id), BM_CLICK, 0, 0);
-    Pump();
-}
+void Click(const char* form, int id) { SendMessageA(Control(form, id), BM_CLICK, 0, 0), Pump(); }
 void Choose(const char* form, int id, int index) {
     SendMessageA(Control(form, id), CB_SETCURSEL, index, 0);
     SendMessageA(Form(form), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(Control(form, id)));
@@ -47,35 +39,31 @@ void Choose(const char* form, int id, int index) {
 void Type(const char* form, int id, const char* text) { SetWindowTextA(Control(form, id), text); }
 std::string Text(const char* form, int id) {
     char text[512] = {};
-    GetWindowTextA(Control(form, id), text, sizeof text);
+    GetWindowTextA(id ? Control(form, id) : Form(form), text, sizeof text);
     return text;
 }
 // A key as the user presses it in the focused control.
-void Press(UINT message, WPARAM key) {
-    PostMessageA(GetFocus(), message, key, 0);
-    Pump();
-}
+void Press(UINT message, WPARAM key) { PostMessageA(GetFocus(), message, key, 0), Pump(); }
 
-HWND List() { return Control("frmOptions", L::kList); }
-void Check(int entry, bool checked) { ListView_SetCheckState(List(), entry, checked); }
+HWND List() { return Control(kList, L::kList); }
 void SelectEntry(int entry) {
     ListView_SetItemState(List(), -1, 0, LVIS_SELECTED);
     if (entry >= 0) ListView_SetItemState(List(), entry, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
-// Each entry as "[x] line", and which one is selected.
+// Each entry as "[x] line", "<" marking the selected one.
 std::string Entries() {
     std::string all;
     for (int entry = 0; entry < ListView_GetItemCount(List()); ++entry) {
         char text[512] = {};
         ListView_GetItemText(List(), entry, 0, text, sizeof text);
         all += (ListView_GetCheckState(List(), entry) ? "[x] " : "[ ] ") + std::string(text) +
-               (ListView_GetItemState(List(), entry, LVIS_SELECTED) ? " <" : "") + "\n";
+               (ListView_GetItemState(List(), entry, LVIS_SELECTED) ? " <\n" : "\n");
     }
     return all;
 }
 
 RegValue Stored(std::string_view field, int number) {
-    return GetRegValue(RegRoot::CurrentUser, keys::Data, RingValueName(field, number));
+    return GetRegValue(RegRoot::CurrentUser, keys::Data, number ? RingValueName(field, number) : std::string(field));
 }
 std::string Record(int number) {
     const RegValue record = Stored("Data", number);
@@ -83,6 +71,7 @@ std::string Record(int number) {
     for (const auto byte : record.Bytes()) bytes += std::to_string(byte) + " ";
     return bytes;
 }
+// The four texts; "-" for an absent value.
 std::string Texts(int number) {
     std::string texts;
     for (const char* field : {"Text", "RunExe", "WavFile", "Parameters"})
@@ -90,9 +79,9 @@ std::string Texts(int number) {
     return texts;
 }
 
-RingItem Daily(int minute, std::string text = "wake", int state = 1) {
+RingItem Daily(int minute, int state = 1) {
     RingItem item{state, 1, 2, 0, 7, static_cast<std::int16_t>(minute), 20, 26, 1, 1, 0};
-    item.strNotifyText = std::move(text);
+    item.strNotifyText = "wake";
     return item;
 }
 void Store(const std::vector<RingItem>& items) {
@@ -100,241 +89,140 @@ void Store(const std::vector<RingItem>& items) {
     SaveStoredRingCount(static_cast<int>(items.size()));
 }
 
-// The stored alarm list belongs to the test while it runs and is put back as it was afterwards.
+// The stored alarm list belongs to the test while it runs; a copy of it is put back afterwards.
 class AlarmForms : public testing::Test {
 protected:
+    static constexpr char kData[] = "Software\\Tollwick\\Data", kSaved[] = "Software\\Tollwick\\Data saved by a test";
+    static void Move(const char* from, const char* to) {
+        HKEY source = nullptr, target = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, from, 0, KEY_READ, &source) != ERROR_SUCCESS) return;
+        RegCreateKeyExA(HKEY_CURRENT_USER, to, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target, nullptr);
+        RegCopyTreeA(source, nullptr, target);
+        RegCloseKey(source), RegCloseKey(target);
+        RegDeleteKeyA(HKEY_CURRENT_USER, from);
+    }
     void SetUp() override {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tollwick\\Data", 0, KEY_READ, &key) == ERROR_SUCCESS) {
-            char name[256];
-            BYTE data[4096];
-            DWORD nameSize = sizeof name, type = 0, size = sizeof data;
-            for (DWORD i = 0; RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &size) == ERROR_SUCCESS;
-                 ++i, nameSize = sizeof name, size = sizeof data)
-                saved_.push_back({name, type, std::vector<BYTE>(data, data + size)});
-            RegCloseKey(key);
-        }
-        DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Data");
+        Move(kData, kSaved);
         clock_.SetLocal(2026, 3, 4, 9, 15, 42);  // a Wednesday
     }
     void TearDown() override {
-        for (const char* form : {"frmAdditem", "frmModify", "frmOptions"})
-            if (const HWND open = Form(form)) DestroyWindow(open);
-        DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Data");
-        for (const auto& [name, type, data] : saved_) {
-            HKEY key = nullptr;
-            RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Tollwick\\Data", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                            nullptr);
-            RegSetValueExA(key, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
-            RegCloseKey(key);
-        }
+        for (const char* form : {kAdd, kModify, kList}) DestroyWindow(Form(form));
+        RegDeleteKeyA(HKEY_CURRENT_USER, kData);
+        Move(kSaved, kData);
         LoadRingData();
     }
 
 private:
     SettableClock clock_;
-    std::vector<std::tuple<std::string, DWORD, std::vector<BYTE>>> saved_;
 };
 
 TEST_F(AlarmForms, ListShowsTheStoredItemsAndStoresOnlyCheckMarks) {
     RingItem sound{0, 0, 3, 1, 18, 30, 20, 26, 1, 1, 0};
     sound.strWavFile = "C:\\ring.wav";
-    RingItem restart{1, 3, 1, 0, 23, 59, 20, 5, 12, 31, 0};
-    Store({Daily(5, "Get up"), sound, Daily(0), restart});
+    Store({Daily(5), sound, Daily(0), {1, 3, 1, 0, 23, 59, 20, 5, 12, 31, 0}});
     SaveRegBinary(RegRoot::CurrentUser, keys::Data, "Data3", nullptr, 0);  // damaged, keeps its place
     ShowAlarmList();
     EXPECT_EQ(Entries(),
-              "[x] 7:5 (Daily)|Text HintGet up <\n[ ] 18:30 (WeeklyMonday)|Play a soundC:\\ring.wav\n"
+              "[x] 7:5 (Daily)|Text Hintwake <\n[ ] 18:30 (WeeklyMonday)|Play a soundC:\\ring.wav\n"
               "[ ] (unreadable item)\n[x] 23:59 (12/31/2005)|Re-start computer\n");
-    const std::string before = Record(1) + Record(2) + Record(4);
-
-    Check(0, false), Check(1, true);
-    Click("frmOptions", L::kCancel);
-    EXPECT_EQ(Form("frmOptions"), nullptr);
-    EXPECT_EQ(Record(1) + Record(2) + Record(4), before) << "Cancel stores no check mark";
+    Click(kList, L::kSelectAll);
+    Click(kList, L::kCancel);
+    EXPECT_EQ(Record(2), "0 0 3 1 18 30 20 26 1 1 0 ") << "Cancel stores no check mark";
 
     ShowAlarmList();
-    Click("frmOptions", L::kSelectAll);
-    Click("frmOptions", L::kApply);
+    Click(kList, L::kSelectAll);
+    Click(kList, L::kApply);
     EXPECT_EQ(Record(1) + Record(2) + Record(3) + Record(4),
               "1 1 2 0 7 5 20 26 1 1 0 1 0 3 1 18 30 20 26 1 1 0 1 3 1 0 23 59 20 5 12 31 0 ");
     EXPECT_EQ(Texts(2), "-|-|C:\\ring.wav|-|");
     EXPECT_EQ(RingCount, 3) << "Apply reloads the running list";
-    Click("frmOptions", L::kCancelAll);
-    Click("frmOptions", L::kOk);
-    EXPECT_EQ(Form("frmOptions"), nullptr);
+    Click(kList, L::kCancelAll);
+    Click(kList, L::kOk);
+    EXPECT_EQ(Form(kList), nullptr);
     EXPECT_EQ(Record(1).substr(0, 2) + Record(2).substr(0, 2) + Record(4).substr(0, 2), "0 0 0 ");
     EXPECT_EQ(RingList.GetItemState(1) + RingList.GetItemState(2) + RingList.GetItemState(3), 0);
 }
 
-TEST_F(AlarmForms, AnEmptyListOffersNothingToModifyOrDeleteAndOkStillReloads) {
-    Store({Daily(1)});
-    LoadRingData();
-    DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Data");
-    ShowAlarmList();
-    EXPECT_EQ(Entries(), "");
-    EXPECT_FALSE(IsWindowEnabled(Control("frmOptions", L::kModify)));
-    EXPECT_FALSE(IsWindowEnabled(Control("frmOptions", L::kDelete)));
-    Click("frmOptions", L::kOk);
-    EXPECT_EQ(RingCount, 0);
-    EXPECT_EQ(GetRegValue(RegRoot::CurrentUser, keys::Data, "DataCount").kind(), RegValue::Kind::KeyMissing);
-}
-
-// What the add editor stores, filled through its controls; the list comes back with the new item last.
-TEST_F(AlarmForms, AddEditorStoresEachActionAndRepeatMode) {
-    ScopedSeams picker;
-    seams.GetOpenFileNameA = [](LPOPENFILENAMEA data) -> BOOL {
-        lstrcpynA(data->lpstrFile, "C:\\Sounds\\ring.wav", static_cast<int>(data->nMaxFile));
-        return TRUE;
-    };
-    const std::tuple<const char*, std::function<void()>, std::string, std::string, std::string> cases[] = {
-        {"text hint, only once", [] { Type("frmAdditem", E::kTextHint, "Get up"); }, "1 1 1 3 9 15 20 26 3 4 0 ",
-         "Get up|-|-|-|", "9:15 (3/4/2026)|Text HintGet up"},
-        {"sound from the picker, daily",
-         [] {
-             Choose("frmAdditem", E::kAction, 0);
-             Click("frmAdditem", E::kDaily);
-             Click("frmAdditem", E::kSoundBrowse);
-         },
-         "1 0 2 3 9 15 20 26 3 4 0 ", "-|-|C:\\Sounds\\ring.wav|-|", "9:15 (Daily)|Play a soundC:\\Sounds\\ring.wav"},
-        {"program, weekly on Monday",
-         [] {
-             Choose("frmAdditem", E::kAction, 2);
-             Click("frmAdditem", E::kWeekly);
-             Choose("frmAdditem", E::kWeek, 1);
-             Type("frmAdditem", E::kProgram, "C:\\app.exe");
-             Type("frmAdditem", E::kParameter, "-x");
-         },
-         "1 2 3 1 9 15 20 26 3 4 0 ", "-|C:\\app.exe|-|-x|", "9:15 (WeeklyMonday)|Run the special programC:\\app.exe"},
-        {"restart, monthly, typed time",
-         [] {
-             Choose("frmAdditem", E::kAction, 3);
-             Click("frmAdditem", E::kMonthly);
-             Type("frmAdditem", E::kHour, "23");
-             Type("frmAdditem", E::kMinute, "5");
-         },
-         "1 3 4 3 23 5 20 26 3 4 0 ", "-|-|-|-|", "23:5 (Monthly4day)|Re-start computer"},
-        {"shut down, yearly on 29 February",
-         [] {
-             Choose("frmAdditem", E::kAction, 4);
-             Click("frmAdditem", E::kYearly);
-             Type("frmAdditem", E::kMonth, "2");
-             Type("frmAdditem", E::kDay, "29");
-         },
-         "1 4 5 3 9 15 20 26 2 29 0 ", "-|-|-|-|", "9:15 (Yearly2month29day)|Shut down"},
-    };
-    int number = 0;
-    for (const auto& [name, fill, record, texts, line] : cases) {
-        ShowAlarmList();
-        Click("frmOptions", L::kAdd);
-        ASSERT_NE(Form("frmAdditem"), nullptr) << name;
-        fill();
-        Click("frmAdditem", E::kOk);
-        ++number;
-        EXPECT_EQ(Form("frmAdditem"), nullptr) << name;
-        EXPECT_EQ(Record(number), record) << name;
-        EXPECT_EQ(Texts(number), texts) << name;
-        EXPECT_EQ(StoredRingCount(), number) << name;
-        EXPECT_EQ(RingCount, number) << name;
-        ASSERT_NE(Form("frmOptions"), nullptr) << name;
-        EXPECT_EQ(Entries().substr(Entries().rfind("[x]", Entries().size() - 2)), "[x] " + line + " <\n") << name;
-    }
-}
-
-// Faults of a composed item keep the editor open, store nothing and put the focus where the mending is.
-TEST_F(AlarmForms, EditorRefusesItemsThatCouldNeverFireOrDoNothing) {
-    const std::tuple<const char*, std::function<void()>, int> cases[] = {
-        {"text hint without text", [] {}, E::kTextHint},
-        {"program without a program",
-         [] {
-             Choose("frmAdditem", E::kAction, 2);
-             Type("frmAdditem", E::kParameter, "-x");
-         },
-         E::kProgram},
-        {"hour 25", [] { Type("frmAdditem", E::kHour, "25"); }, E::kHour},
-        {"minute not a number", [] { Type("frmAdditem", E::kMinute, "ab"); }, E::kMinute},
-        {"month 13", [] { Type("frmAdditem", E::kMonth, "13"); }, E::kMonth},
-        {"30 February", [] { Choose("frmAdditem", E::kMonth, 1), Choose("frmAdditem", E::kDay, 29); }, E::kDay},
-        {"a year the record cannot hold", [] { Type("frmAdditem", E::kYear, "1999"); }, E::kYear},
-    };
-    for (const auto& [name, fill, box] : cases) {
-        ShowAddEditor();
-        Pump();
-        if (box != E::kTextHint) Type("frmAdditem", E::kTextHint, "wake");
-        fill();
-        Click("frmAdditem", E::kOk);
-        ASSERT_NE(Form("frmAdditem"), nullptr) << name;
-        EXPECT_TRUE(IsWindowVisible(FindWindowA(TOOLTIPS_CLASSA, nullptr)))
-            << name << ": a balloon says what is missing";
-        const HWND focus = GetFocus();
-        EXPECT_TRUE(focus == Control("frmAdditem", box) || GetParent(focus) == Control("frmAdditem", box)) << name;
-        Click("frmAdditem", E::kCancel);
-        EXPECT_EQ(Form("frmAdditem"), nullptr) << name;
-        EXPECT_EQ(GetRegValue(RegRoot::CurrentUser, keys::Data, "DataCount").kind(), RegValue::Kind::KeyMissing)
-            << name;
-    }
-    ShowAddEditor();
-    Choose("frmAdditem", E::kAction, 0);
-    Click("frmAdditem", E::kOk);
-    EXPECT_EQ(Record(1), "1 0 1 3 9 15 20 26 3 4 0 ") << "a sound without a file plays the built-in one";
-}
-
-// Which boxes take input, as 1 and 0: text hint, sound and its button, program and its button, parameter,
-// month, day, year, weekday.
+// Which boxes take input: text hint, sound and its button, program and its button, parameter, month, day,
+// year, weekday.
 std::string Enabled() {
     std::string states;
     for (int id : {E::kTextHint, E::kSound, E::kSoundBrowse, E::kProgram, E::kProgramBrowse, E::kParameter, E::kMonth,
                    E::kDay, E::kYear, E::kWeek})
-        states += IsWindowEnabled(Control("frmAdditem", id)) ? "1" : "0";
+        states += IsWindowEnabled(Control(kAdd, id)) ? "1" : "0";
     return states;
 }
 
-TEST_F(AlarmForms, AddEditorStartsAtThisMinuteAndFollowsTheActionAndRepeatRules) {
-    ShowAddEditor();
-    char caption[32] = {};
-    GetWindowTextA(Form("frmAdditem"), caption, sizeof caption);
-    EXPECT_STREQ(caption, "Alarm item ");
+TEST_F(AlarmForms, AddEditorStartsAtThisMinuteAndStoresWhatItsControlsHold) {
+    ShowAlarmList();
+    Click(kList, L::kAdd);
     std::string boxes;
-    for (int id : {E::kAction, E::kMonth, E::kDay, E::kYear, E::kHour, E::kMinute, E::kSecond, E::kWeek})
-        boxes += Text("frmAdditem", id) + "|";
-    EXPECT_EQ(boxes, "Text Hint|3|4|2026|9|15|42|Week |");
-    char first[16] = {}, last[16] = {};
-    SendMessageA(Control("frmAdditem", E::kYear), CB_GETLBTEXT, 0, LPARAM(first));
-    SendMessageA(Control("frmAdditem", E::kYear), CB_GETLBTEXT, 6, LPARAM(last));
-    EXPECT_EQ(std::string(first) + "-" + last, "2026-2032");
+    for (int id : std::initializer_list<int>{0, E::kAction, E::kMonth, E::kDay, E::kYear, E::kHour, E::kMinute,
+                                             E::kSecond, E::kWeek})
+        boxes += Text(kAdd, id) + "|";
+    EXPECT_EQ(boxes, "Alarm item |Text Hint|3|4|2026|9|15|42|Week |");
+    char last[8] = {};
+    SendMessageA(Control(kAdd, E::kYear), CB_GETLBTEXT, 6, LPARAM(last));
+    EXPECT_STREQ(last, "2032") << "the year list runs from this year for seven years";
     EXPECT_EQ(Enabled(), "1000001110");
+    Choose(kAdd, E::kAction, 2);
+    Type(kAdd, E::kProgram, "C:\\old.exe");
+    Choose(kAdd, E::kAction, 1);
+    EXPECT_EQ(Enabled() + Text(kAdd, E::kProgram), "1000001110") << "leaving an action empties its boxes";
+    Click(kAdd, E::kMonthly);
+    EXPECT_EQ(Enabled().substr(6), "0100");
 
-    Choose("frmAdditem", E::kAction, 2);
-    Type("frmAdditem", E::kProgram, "C:\\app.exe");
-    Type("frmAdditem", E::kParameter, "-x");
-    EXPECT_EQ(Enabled(), "0001111110");
-    Choose("frmAdditem", E::kAction, 1);
-    EXPECT_EQ(Enabled() + Text("frmAdditem", E::kProgram) + Text("frmAdditem", E::kParameter), "1000001110");
-    const std::pair<int, std::string> repeats[] = {
-        {E::kYearly, "1110"}, {E::kMonthly, "0100"}, {E::kWeekly, "0001"}, {E::kDaily, "0000"}, {E::kOnce, "1110"}};
-    for (const auto& [option, dates] : repeats) {
-        Click("frmAdditem", option);
-        EXPECT_EQ(Enabled().substr(6), dates) << option;
+    ScopedSeams picker;
+    seams.GetOpenFileNameA = [](LPOPENFILENAMEA data) -> BOOL {
+        return lstrcpynA(data->lpstrFile, "C:\\Sounds\\ring.wav", static_cast<int>(data->nMaxFile)) != nullptr;
+    };
+    Choose(kAdd, E::kAction, 0);
+    Click(kAdd, E::kSoundBrowse);
+    Click(kAdd, E::kOk);
+    EXPECT_EQ(Record(1) + Texts(1), "1 0 4 3 9 15 20 26 3 4 0 -|-|C:\\Sounds\\ring.wav|-|");
+    EXPECT_EQ(Entries(), "[x] 9:15 (Monthly4day)|Play a soundC:\\Sounds\\ring.wav <\n") << "the list comes back";
+
+    EXPECT_EQ(StoredRingCount() * 10 + RingCount, 11);
+}
+
+// An item that could never fire or would do nothing keeps the editor open, stores nothing, puts the focus
+// where the mending is and says what is missing.
+TEST_F(AlarmForms, EditorRefusesItemsThatCouldNeverFireOrDoNothing) {
+    const std::tuple<const char*, std::function<void()>, int> cases[] = {
+        {"text hint without text", [] { Type(kAdd, E::kTextHint, ""); }, E::kTextHint},
+        {"parameters without a program", [] { Choose(kAdd, E::kAction, 2), Type(kAdd, E::kParameter, "-x"); },
+         E::kProgram},
+        {"30 February", [] { Choose(kAdd, E::kMonth, 1), Choose(kAdd, E::kDay, 29); }, E::kDay},
+    };
+    for (const auto& [name, fill, box] : cases) {
+        ShowAddEditor();
+        Type(kAdd, E::kTextHint, "wake");
+        fill();
+        Click(kAdd, E::kOk);
+        ASSERT_NE(Form(kAdd), nullptr) << name;
+        EXPECT_TRUE(IsWindowVisible(FindWindowA(TOOLTIPS_CLASSA, nullptr))) << name;
+        EXPECT_TRUE(GetFocus() == Control(kAdd, box) || GetParent(GetFocus()) == Control(kAdd, box)) << name;
+        Click(kAdd, E::kCancel);
+        EXPECT_EQ(Stored("DataCount", 0).kind(), RegValue::Kind::KeyMissing) << name;
     }
+    ShowAddEditor();
+    Choose(kAdd, E::kAction, 0);
+    Click(kAdd, E::kOk);
+    EXPECT_EQ(Record(1), "1 0 1 3 9 15 20 26 3 4 0 ") << "a sound without a file plays the built-in one";
 }
 
 TEST_F(AlarmForms, SpinnersCountUpToTheirTopAndTypingDoesNotMoveThem) {
     ShowAddEditor();
     const auto spin = [](int bar, WORD request, int times) {
-        for (int i = 0; i < times; ++i)
-            SendMessageA(Form("frmAdditem"), WM_VSCROLL, request, LPARAM(Control("frmAdditem", bar)));
+        while (times--) SendMessageA(Form(kAdd), WM_VSCROLL, request, LPARAM(Control(kAdd, bar)));
     };
     spin(E::kHourSpin, SB_LINEUP, 20);
-    EXPECT_EQ(Text("frmAdditem", E::kHour), "23");
-    Type("frmAdditem", E::kHour, "5");
+    Type(kAdd, E::kHour, "5");
     spin(E::kHourSpin, SB_LINEDOWN, 1);
-    EXPECT_EQ(Text("frmAdditem", E::kHour), "22") << "the spinner goes on from its own value";
     spin(E::kMinuteSpin, SB_LINEDOWN, 20);
-    EXPECT_EQ(Text("frmAdditem", E::kMinute), "0");
-    // The spinner's own keys: Up raises.
-    SetFocus(Control("frmAdditem", E::kSecondSpin));
+    SetFocus(Control(kAdd, E::kSecondSpin));
     Press(WM_KEYDOWN, VK_UP);
-    EXPECT_EQ(Text("frmAdditem", E::kSecond), "43");
+    EXPECT_EQ(Text(kAdd, E::kHour) + ":" + Text(kAdd, E::kMinute) + ":" + Text(kAdd, E::kSecond), "22:0:43");
 }
 
 // The modify editor shows the item's own texts, and an emptied box leaves nothing of the old value behind.
@@ -346,17 +234,14 @@ TEST_F(AlarmForms, ModifyRewritesTheItemUnderItsNumber) {
     SaveRegValue(RegRoot::CurrentUser, keys::Data, "Text2", RegType::Text, "old hint");
     ShowAlarmList();
     SelectEntry(1);
-    Click("frmOptions", L::kModify);
+    Click(kList, L::kModify);
     std::string boxes;
     for (int id : {E::kAction, E::kTextHint, E::kProgram, E::kParameter, E::kWeek, E::kHour, E::kMinute, E::kSecond})
-        boxes += Text("frmModify", id) + "|";
+        boxes += Text(kModify, id) + "|";
     EXPECT_EQ(boxes, "Run a program||C:\\app.exe|-x|Friday|6|45|42|");
-    EXPECT_EQ(IsDlgButtonChecked(Form("frmModify"), E::kWeekly), BST_CHECKED);
-    Type("frmModify", E::kParameter, "");
-    Click("frmModify", E::kOk);
-    EXPECT_EQ(Record(2), "1 2 3 5 6 45 20 26 1 1 0 ") << "stored enabled again";
-    EXPECT_EQ(Texts(2), "-|C:\\app.exe|-|-|");
-    EXPECT_EQ(StoredRingCount(), 2);
+    Type(kModify, E::kParameter, "");
+    Click(kModify, E::kOk);
+    EXPECT_EQ(Record(2) + Texts(2), "1 2 3 5 6 45 20 26 1 1 0 -|C:\\app.exe|-|-|") << "enabled, old texts gone";
     EXPECT_EQ(Entries(),
               "[x] 7:1 (Daily)|Text Hintwake\n[x] 6:45 (WeeklyFriday)|Run the special programC:\\app.exe <\n");
 }
@@ -364,28 +249,25 @@ TEST_F(AlarmForms, ModifyRewritesTheItemUnderItsNumber) {
 TEST_F(AlarmForms, DeleteKeepsTheNumbersDenseAndAnOpenModifyEditorFollowsItsItem) {
     Store({Daily(1), Daily(2), Daily(3), Daily(4), Daily(5)});
     ShowAlarmList();
-    Check(4, false);
+    ListView_SetCheckState(List(), 4, FALSE);
     SelectEntry(4);
-    Click("frmOptions", L::kModify);
+    Click(kList, L::kModify);
     SelectEntry(1);
-    Click("frmOptions", L::kDelete);
+    Click(kList, L::kDelete);
     EXPECT_EQ(Entries(),
               "[x] 7:1 (Daily)|Text Hintwake\n[ ] 7:5 (Daily)|Text Hintwake <\n"
               "[x] 7:3 (Daily)|Text Hintwake\n[x] 7:4 (Daily)|Text Hintwake\n");
-    EXPECT_EQ(StoredRingCount(), 4);
-    EXPECT_EQ(Record(5), "");
-    Type("frmModify", E::kMinute, "30");
-    Click("frmModify", E::kOk);
+    Type(kModify, E::kMinute, "30");
+    Click(kModify, E::kOk);
     EXPECT_EQ(Record(2) + "/" + Record(5), "1 1 2 0 7 30 20 26 1 1 0 /") << "the moved item is the one rewritten";
-    EXPECT_EQ(StoredRingCount(), 4);
 
     SelectEntry(0);
-    Click("frmOptions", L::kModify);
-    Click("frmOptions", L::kDelete);
-    EXPECT_EQ(Form("frmModify"), nullptr) << "the editor of a deleted item closes";
-    EXPECT_EQ(Record(1) + "/" + Record(4), "1 1 2 0 7 4 20 26 1 1 0 /");
+    Click(kList, L::kModify);
+    Click(kList, L::kDelete);
+    EXPECT_EQ(Form(kModify), nullptr) << "the editor of a deleted item closes";
+    EXPECT_EQ(Record(1) + "/" + Record(4) + std::to_string(StoredRingCount()), "1 1 2 0 7 4 20 26 1 1 0 /3");
     SelectEntry(-1);
-    EXPECT_FALSE(IsWindowEnabled(Control("frmOptions", L::kDelete)));
+    EXPECT_FALSE(IsWindowEnabled(Control(kList, L::kDelete)) || IsWindowEnabled(Control(kList, L::kModify)));
 }
 
 TEST_F(AlarmForms, KeyboardAloneDrivesBothForms) {
@@ -395,45 +277,39 @@ TEST_F(AlarmForms, KeyboardAloneDrivesBothForms) {
     Press(WM_KEYDOWN, VK_SPACE);
     EXPECT_EQ(Entries(), "[ ] 7:1 (Daily)|Text Hintwake <\n") << "Space toggles the selected entry";
     Press(WM_SYSCHAR, 'a');
-    ASSERT_NE(Form("frmAdditem"), nullptr) << "Alt+A adds";
-    EXPECT_EQ(GetFocus(), Control("frmAdditem", E::kOnce));
+    ASSERT_EQ(GetFocus(), Control(kAdd, E::kOnce)) << "Alt+A adds";
     Press(WM_KEYDOWN, VK_DOWN);
-    EXPECT_EQ(IsDlgButtonChecked(Form("frmAdditem"), E::kDaily), BST_CHECKED) << "arrows choose the repeat mode";
+    EXPECT_EQ(IsDlgButtonChecked(Form(kAdd), E::kDaily), BST_CHECKED) << "arrows choose the repeat mode";
     Press(WM_KEYDOWN, VK_TAB);
-    EXPECT_EQ(GetFocus(), Control("frmAdditem", E::kAction));
+    EXPECT_EQ(GetFocus(), Control(kAdd, E::kAction));
     Press(WM_KEYDOWN, VK_ESCAPE);
-    EXPECT_EQ(Form("frmAdditem"), nullptr) << "Escape cancels";
-    EXPECT_EQ(StoredRingCount(), 1);
+    EXPECT_EQ(Form(kAdd), nullptr) << "Escape cancels";
 
-    SetForegroundWindow(Form("frmOptions"));
     Press(WM_SYSCHAR, 'a');
-    SetFocus(Control("frmAdditem", E::kTextHint));
+    SetFocus(Control(kAdd, E::kTextHint));
     for (const char key : std::string("Tea")) Press(WM_CHAR, key);
     Press(WM_KEYDOWN, VK_RETURN);
     EXPECT_EQ(Texts(2), "Tea|-|-|-|") << "Enter is OK";
-    ASSERT_NE(Form("frmOptions"), nullptr);
     Press(WM_SYSCHAR, 'd');
     EXPECT_EQ(StoredRingCount(), 1) << "Alt+D deletes the selected entry";
     EXPECT_EQ(GetFocus(), List()) << "and leaves the focus in the list, not on its button";
     Press(WM_KEYDOWN, VK_RETURN);
-    EXPECT_EQ(Form("frmOptions"), nullptr) << "Enter is OK in the list too";
-}
-
-int Windows(const char* className) {
-    int count = 0;
-    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr));) ++count;
-    return count;
+    EXPECT_EQ(Form(kList), nullptr) << "Enter is OK in the list too";
 }
 
 TEST_F(AlarmForms, EachFormOpensOnceAndLeavesNoFontBehind) {
     Store({Daily(1)});
+    const auto windows = [](const char* form) {
+        int count = 0;
+        for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, form, nullptr));) ++count;
+        return count;
+    };
     GdiObjectCounter fonts;
     for (int round = 0; round < 3; ++round) {
         ShowAlarmList(), ShowAlarmList();
-        Click("frmOptions", L::kAdd), Click("frmOptions", L::kAdd), Click("frmOptions", L::kModify);
-        ShowModifyEditor(1);
-        EXPECT_EQ(Windows("frmOptions") * 100 + Windows("frmAdditem") * 10 + Windows("frmModify"), 111);
-        Click("frmAdditem", E::kCancel), Click("frmModify", E::kCancel), Click("frmOptions", L::kCancel);
+        Click(kList, L::kAdd), Click(kList, L::kAdd), Click(kList, L::kModify), ShowModifyEditor(1);
+        EXPECT_EQ(windows(kList) * 100 + windows(kAdd) * 10 + windows(kModify), 111);
+        Click(kAdd, E::kCancel), Click(kModify, E::kCancel), Click(kList, L::kCancel);
     }
     EXPECT_EQ(fonts.Live(), 0u);
 }
