@@ -10,12 +10,12 @@
 #include "forms/frmOptions.h"
 #include "system/Seams.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
+#include <variant>
 
 namespace {
 

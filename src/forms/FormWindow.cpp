@@ -52,10 +52,10 @@ bool FormWindow::Create(const char* className, const char* caption, int clientWi
     const int top = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height);
     if (!CreateWindowExA(0, className, caption, kFormStyle, left, top, width, height, nullptr, nullptr,
                          GetModuleHandleA(nullptr), this)) {
-        // A window that got as far as its last message has deleted the form already.
-        if (!hwnd_) delete this;
+        delete this;
         return false;
     }
+    ownedByWindow_ = true;
     for (const FormControl& control : controls) {
         const HWND child =
             CreateChildControl(control.exStyle, control.windowClass, control.text,
@@ -95,7 +95,8 @@ void FormWindow::SetItemText(int id, const std::string& text) const { SetDlgItem
 
 void FormWindow::EnableItem(int id, bool enabled) const {
     const HWND item = Item(id);
-    if (!enabled && GetFocus() == item) SendMessageA(hwnd_, WM_NEXTDLGCTL, 0, FALSE);
+    const HWND focus = GetFocus();
+    if (!enabled && (focus == item || IsChild(item, focus))) SendMessageA(hwnd_, WM_NEXTDLGCTL, 0, FALSE);
     EnableWindow(item, enabled);
 }
 
@@ -116,7 +117,8 @@ LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         std::erase(openForms, hwnd);
-        delete form;
+        // A window that fails while it is being created leaves its form to Create.
+        if (form->ownedByWindow_) delete form;
     }
     return result;
 }

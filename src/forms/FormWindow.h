@@ -61,5 +61,6 @@ protected:
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
+    bool ownedByWindow_ = false;
     DialogFont font_;
 };
