@@ -21,5 +21,9 @@ struct RingItem {
     std::string strParameters{};
 };
 
+// Weekday names by lngWeek.
+inline constexpr const char* kWeekdayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                "Thursday", "Friday", "Saturday"};
+
 // The year part followed by the two-digit part, padded to two digits: 20 and 5 give "2005".
 std::string FourDigitYear(std::int16_t year, std::int16_t year1);

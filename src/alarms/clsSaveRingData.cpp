@@ -166,6 +166,5 @@ std::string clsSaveRingData::InterpretTimeMode(std::int32_t TimeValue, std::int3
 }
 
 std::string clsSaveRingData::InterpretWeekDay(std::int32_t day) {
-    static const char* const names[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-    return day >= 0 && day <= 6 ? names[day] : "";
+    return day >= 0 && day <= 6 ? kWeekdayNames[day] : "";
 }

@@ -3,6 +3,7 @@
 #include "app/Placement.h"
 #include "system/PublicFunction.h"
 #include "app/frmMain.h"
+#include "forms/FormWindow.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ void RunMainWindow(const char* className, DWORD exStyle, const char* title) {
         StartMainWindow();
         MSG msg;
         while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            if (FormWindow::IsFormMessage(&msg)) continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }

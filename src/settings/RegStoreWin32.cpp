@@ -33,8 +33,8 @@ bool Open(RegRoot root, std::string_view path, RegKey& key) {
 
 namespace regstore {
 
-bool Write(RegRoot root, std::string_view keyPath, std::string_view name, std::uint32_t type,
-           const void* data, std::size_t size) {
+bool Write(RegRoot root, std::string_view keyPath, std::string_view name, std::uint32_t type, const void* data,
+           std::size_t size) {
     SECURITY_ATTRIBUTES security{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     RegKey key;
     char noClass[] = "";
@@ -50,15 +50,12 @@ Found Read(RegRoot root, std::string_view keyPath, std::string_view name, std::u
     RegKey key;
     if (!Open(root, keyPath, key)) return Found::KeyMissing;
     const std::string valueName(name);
-    DWORD size = 0;
     DWORD valueType = 0;
-    if (RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &valueType, nullptr, &size) != ERROR_SUCCESS)
-        return Found::ValueMissing;
-    // Ask the size, then read; a value that grew in between is asked for again.
+    // Most values fit the first buffer, so one query reads them; a longer one is read again at its size.
+    DWORD size = 1024;
     for (;;) {
         data.resize(size);
-        const LONG result = RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &valueType,
-                                             data.empty() ? nullptr : data.data(), &size);
+        const LONG result = RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &valueType, data.data(), &size);
         if (result == ERROR_SUCCESS) break;
         if (result != ERROR_MORE_DATA) return Found::ValueMissing;
     }

@@ -1,0 +1,100 @@
+#include "alarms/RingStore.h"
+
+#include "alarms/RingRecord.h"
+#include "settings/RegProcess.h"
+#include "settings/SettingsKeys.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+constexpr int kMaxMissingInARow = 1000;
+constexpr std::string_view kCount = "DataCount";
+constexpr std::string_view kRecord = "Data";
+const std::pair<std::string_view, std::string RingItem::*> kTexts[] = {{"Text", &RingItem::strNotifyText},
+                                                                       {"RunExe", &RingItem::strRunExe},
+                                                                       {"WavFile", &RingItem::strWavFile},
+                                                                       {"Parameters", &RingItem::strParameters}};
+
+RegValue Read(std::string_view field, int number) {
+    return GetRegValue(RegRoot::CurrentUser, keys::Data, RingValueName(field, number));
+}
+
+void Delete(std::string_view field, int number) {
+    DeleteRegValue(RegRoot::CurrentUser, keys::Data, RingValueName(field, number));
+}
+
+void DeleteStoredValues(int number) {
+    Delete(kRecord, number);
+    for (const auto& [field, text] : kTexts) Delete(field, number);
+}
+
+void WriteRecord(int number, const std::vector<std::uint8_t>& bytes) {
+    SaveRegBinary(RegRoot::CurrentUser, keys::Data, RingValueName(kRecord, number), bytes.data(), bytes.size());
+}
+
+void WriteText(std::string_view field, int number, const std::string& text) {
+    if (text.empty())
+        Delete(field, number);
+    else
+        SaveRegValue(RegRoot::CurrentUser, keys::Data, RingValueName(field, number), RegType::Text, text);
+}
+
+// Moves the values as they are stored, so even a damaged item keeps what it has.
+void MoveStoredRing(int from, int to) {
+    const std::vector<std::uint8_t> record = Read(kRecord, from).Bytes();
+    if (!record.empty()) WriteRecord(to, record);
+    for (const auto& [field, text] : kTexts) WriteText(field, to, Read(field, from).AsText());
+    DeleteStoredValues(from);
+}
+
+}  // namespace
+
+int StoredRingCount() {
+    return std::max(0, GetRegValue(RegRoot::CurrentUser, keys::Data, kCount).AsNumber().value_or(0));
+}
+
+void SaveStoredRingCount(int count) { SaveRegValue(RegRoot::CurrentUser, keys::Data, kCount, RegType::Number, count); }
+
+std::optional<RingItem> ReadStoredRing(int number) {
+    auto item = DecodeRingRecord(Read(kRecord, number).Bytes());
+    if (!item) return std::nullopt;
+    for (const auto& [field, text] : kTexts) (*item).*text = Read(field, number).AsText();
+    return item;
+}
+
+std::vector<std::optional<RingItem>> ReadStoredRings() {
+    std::vector<std::optional<RingItem>> items;
+    const int count = StoredRingCount();
+    int missingInARow = 0;
+    int number = 1;
+    for (; number <= count && missingInARow < kMaxMissingInARow; ++number) {
+        items.push_back(ReadStoredRing(number));
+        missingInARow = items.back() ? 0 : missingInARow + 1;
+    }
+    if (number <= count) items.resize(items.size() - missingInARow);
+    return items;
+}
+
+void WriteStoredRing(int number, const RingItem& item) {
+    const RingRecord record = EncodeRingRecord(item);
+    WriteRecord(number, {record.begin(), record.end()});
+    for (const auto& [field, text] : kTexts) WriteText(field, number, item.*text);
+}
+
+void SaveStoredRingState(int number, bool enabled) {
+    std::vector<std::uint8_t> bytes = Read(kRecord, number).Bytes();
+    if (bytes.size() < kRingRecordSize || bytes[0] == std::uint8_t{enabled}) return;
+    bytes[0] = enabled;
+    WriteRecord(number, bytes);
+}
+
+void RemoveStoredRing(int number) {
+    const int count = StoredRingCount();
+    if (number < 1 || number > count) return;
+    DeleteStoredValues(number);
+    if (number < count) MoveStoredRing(count, number);
+    SaveStoredRingCount(count - 1);
+}

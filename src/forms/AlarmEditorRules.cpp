@@ -1,0 +1,158 @@
+#include "forms/AlarmEditorRules.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <iterator>
+#include <optional>
+
+namespace {
+
+constexpr int kCentury = 20;
+// Yearly items ignore the year, so their day is checked in a leap year: 29 February is allowed.
+constexpr int kAnyLeapYear = 2000;
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Decimal text, a fraction allowed, rounded half to even; nothing for any other text.
+std::optional<long long> RoundedNumber(std::string_view text) {
+    text = Trimmed(text);
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || std::abs(value) > 1e15)
+        return std::nullopt;
+    return std::llrint(value);
+}
+
+std::optional<int> InRange(std::string_view text, int low, int high) {
+    const auto number = RoundedNumber(text);
+    if (!number || *number < low || *number > high) return std::nullopt;
+    return static_cast<int>(*number);
+}
+
+int DaysInMonth(int year, int month) {
+    using namespace std::chrono;
+    return static_cast<int>(
+        unsigned{year_month_day_last(std::chrono::year{year} / std::chrono::month(month) / last).day()});
+}
+
+int WeekdayOfName(std::string_view name, int todayWeekday) {
+    const auto found = std::find(std::begin(kWeekdayNames), std::end(kWeekdayNames), name);
+    return found == std::end(kWeekdayNames) ? todayWeekday : static_cast<int>(found - std::begin(kWeekdayNames));
+}
+
+std::optional<EditorBox> FirstInvalidBox(const EditorEntry& entry) {
+    if (entry.action < 0 || entry.action > 4) return EditorBox::Action;
+    if (entry.action == 1 && entry.textHint.empty()) return EditorBox::TextHint;
+    if (entry.action == 2 && entry.program.empty()) return EditorBox::Program;
+    const bool once = entry.repeat == 0;
+    const bool monthly = entry.repeat == 3;
+    const RepeatBoxes uses = BoxesOfRepeat(entry.repeat);
+    const auto month = InRange(entry.month, 1, 12);
+    const auto year = once ? InRange(entry.year, 2000, 2099) : kAnyLeapYear;
+    if (uses.month && !month) return EditorBox::Month;
+    const int lastDay = monthly ? 31 : DaysInMonth(year.value_or(kAnyLeapYear), month.value_or(1));
+    if (uses.day && !InRange(entry.day, 1, lastDay)) return EditorBox::Day;
+    if (!year) return EditorBox::Year;
+    if (!InRange(entry.hour, 0, 23)) return EditorBox::Hour;
+    if (!InRange(entry.minute, 0, 59)) return EditorBox::Minute;
+    return std::nullopt;
+}
+
+}  // namespace
+
+const char* MendingHint(EditorBox box) {
+    switch (box) {
+        case EditorBox::Action:
+            return "Choose what the alarm does.";
+        case EditorBox::TextHint:
+            return "Type the text to show.";
+        case EditorBox::Program:
+            return "Choose the program to run.";
+        case EditorBox::Month:
+            return "Choose a month from 1 to 12.";
+        case EditorBox::Day:
+            return "Choose a day this month has.";
+        case EditorBox::Year:
+            return "Type a year from 2000 to 2099.";
+        case EditorBox::Hour:
+            return "Type an hour from 0 to 23.";
+        case EditorBox::Minute:
+            return "Type a minute from 0 to 59.";
+    }
+    return "";
+}
+
+ActionBoxes BoxesOfAction(int action) { return {action == 1, action == 0, action == 2, action == 2}; }
+
+RepeatBoxes BoxesOfRepeat(int repeat) {
+    const bool datedByYear = repeat == 0 || repeat == 4;
+    return {datedByYear, datedByYear || repeat == 3, datedByYear, repeat == 2};
+}
+
+std::uint8_t ToRecordByte(std::string_view text) {
+    const auto number = RoundedNumber(text);
+    return number && *number >= 0 && *number <= 255 ? static_cast<std::uint8_t>(*number) : 0;
+}
+
+std::vector<std::string> YearChoices(int thisYear) {
+    std::vector<std::string> years;
+    for (int year = thisYear; year <= thisYear + 6; ++year) years.push_back(std::to_string(year));
+    return years;
+}
+
+EditorEntry EntryForNow(const CivilTime& now) {
+    EditorEntry entry;
+    entry.month = std::to_string(now.month);
+    entry.day = std::to_string(now.day);
+    entry.year = std::to_string(now.year);
+    entry.hour = std::to_string(now.hour);
+    entry.minute = std::to_string(now.minute);
+    entry.week = kNoWeekday;
+    return entry;
+}
+
+EditorEntry EntryOfItem(const RingItem& item) {
+    EditorEntry entry;
+    entry.action = item.lngNotifyMode >= 0 && item.lngNotifyMode <= 4 ? item.lngNotifyMode : -1;
+    entry.repeat = item.lngTimeMode >= 1 && item.lngTimeMode <= 5 ? item.lngTimeMode - 1 : 0;
+    const ActionBoxes shown = BoxesOfAction(entry.action);
+    if (shown.textHint || entry.action < 0) entry.textHint = item.strNotifyText;
+    if (shown.sound || entry.action < 0) entry.sound = item.strWavFile;
+    if (shown.program || entry.action < 0) entry.program = item.strRunExe;
+    if (shown.parameter || entry.action < 0) entry.parameter = item.strParameters;
+    entry.month = std::to_string(item.lngMonth);
+    entry.day = std::to_string(item.lngwDay);
+    entry.year = FourDigitYear(item.lngYear, item.lngYear1);
+    entry.hour = std::to_string(item.lngHour);
+    entry.minute = std::to_string(item.lngMinute);
+    entry.week = item.lngWeek >= 0 && item.lngWeek <= 6 ? kWeekdayNames[item.lngWeek] : kNoWeekday;
+    return entry;
+}
+
+std::variant<RingItem, EditorBox> ComposeRingItem(const EditorEntry& entry, int todayWeekday) {
+    if (const auto invalid = FirstInvalidBox(entry)) return *invalid;
+    const std::string_view year = Trimmed(entry.year);
+    RingItem item;
+    item.lngItemState = 1;
+    item.lngNotifyMode = entry.action;
+    item.lngTimeMode = entry.repeat + 1;
+    item.lngWeek = WeekdayOfName(entry.week, todayWeekday);
+    item.lngHour = ToRecordByte(entry.hour);
+    item.lngMinute = ToRecordByte(entry.minute);
+    item.lngYear = kCentury;
+    item.lngYear1 = ToRecordByte(year.substr(year.size() - std::min<std::size_t>(year.size(), 2)));
+    item.lngMonth = ToRecordByte(entry.month);
+    item.lngwDay = ToRecordByte(entry.day);
+    item.strNotifyText = entry.textHint;
+    item.strRunExe = entry.program;
+    item.strWavFile = entry.sound;
+    item.strParameters = entry.parameter;
+    return item;
+}

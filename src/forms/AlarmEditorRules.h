@@ -1,0 +1,53 @@
+#pragma once
+// The alarm editor's rules: which boxes an action and a repeat mode use, the conversions from the boxes'
+// texts to the stored item, and when an item may be stored at all.
+#include "alarms/CivilTime.h"
+#include "alarms/RingItem.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+// The boxes that can keep an item from being stored.
+enum class EditorBox { Action, TextHint, Program, Month, Day, Year, Hour, Minute };
+
+// The editor's boxes as texts, and its two choices.
+struct EditorEntry {
+    int repeat = 0;  // the repeat option, 0 only once, 1 daily, 2 weekly, 3 monthly, 4 yearly
+    int action = 1;  // the action, 0 play a sound ... 4 shut down; -1 none
+    std::string textHint, sound, program, parameter;
+    std::string month, day, year, hour, minute, week;
+};
+
+// What a box needs before the item can be stored, said to the user beside it.
+const char* MendingHint(EditorBox box);
+
+// The text of the weekday box before a day is chosen.
+inline constexpr char kNoWeekday[] = "Week ";
+
+// The boxes an action uses; the others are disabled and emptied.
+struct ActionBoxes {
+    bool textHint, sound, program, parameter;
+};
+ActionBoxes BoxesOfAction(int action);
+// The date boxes a repeat mode uses; the others are disabled, their texts kept.
+struct RepeatBoxes {
+    bool month, day, year, week;
+};
+RepeatBoxes BoxesOfRepeat(int repeat);
+
+// A box's text as a record byte: rounded to a whole number, 0 when it is not a number or lies outside 0-255.
+std::uint8_t ToRecordByte(std::string_view text);
+
+// The years the year list offers: this one and the six after it.
+std::vector<std::string> YearChoices(int thisYear);
+
+// A new item: a text hint, only once, at this minute of today.
+EditorEntry EntryForNow(const CivilTime& now);
+// The boxes showing a stored item. Only the texts that belong to its action are shown.
+EditorEntry EntryOfItem(const RingItem& item);
+// The item to store, enabled; or the first box whose text keeps it from ever firing or from doing anything.
+// A weekday box that names no day gives today's weekday.
+std::variant<RingItem, EditorBox> ComposeRingItem(const EditorEntry& entry, int todayWeekday);
