@@ -8,7 +8,7 @@
 #include "system/PublicFunction.h"
 #include "system/Seams.h"
 #include "app/TickSchedule.h"
-#include "app/TimeText.h"
+#include "face/TimeText.h"
 #include "app/TrayIcon.h"
 #include "dialogkit/clsTooltip.h"
 #include "dialogs/DlgCalendar.h"
@@ -245,6 +245,14 @@ void OnEndSession(HWND hwnd, WPARAM ending) {
     if (ending) StorePosition(hwnd);
 }
 
+// The options were applied: the skin, appearance and chime follow them at once.
+void OnOptionsApplied(HWND hwnd) {
+    LoadSkinBitmaps(hwnd);
+    CreateSkinDCs(hwnd);
+    ApplyAppearance(hwnd);
+    ReadChimeSettings();
+}
+
 void OnTaskbarCreated(HWND hwnd) {
     if (!IsIconic(hwnd)) return;
     RemoveTrayIcon();
@@ -302,6 +310,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
             break;
         case WM_TRAYCALLBACK:
             OnTrayCallback(hwnd, lParam);
+            break;
+        case WM_OPTIONSAPPLIED:
+            OnOptionsApplied(hwnd);
             break;
         default:
             if (message == WM_TASKBARCREATED) OnTaskbarCreated(hwnd);

@@ -43,10 +43,12 @@ inline constexpr Setting ClockTop{RegRoot::CurrentUser, keys::Load, "ClockTop", 
 inline constexpr Setting HourRing{RegRoot::CurrentUser, keys::Chime, "HourRing", RegType::Text, 0};
 inline constexpr Setting ChimeWavFile{RegRoot::CurrentUser, keys::Chime, "WavFile", RegType::Text, std::nullopt};
 inline constexpr Setting AlarmClock{RegRoot::LocalMachine, keys::Run, "AlarmClock", RegType::Text, std::nullopt};
+// Where the start-up entry goes when the machine's Run key refuses the user.
+inline constexpr Setting UserAlarmClock{RegRoot::CurrentUser, keys::Run, "AlarmClock", RegType::Text, std::nullopt};
 
-inline constexpr const Setting* All[] = {&SkinPath, &SelBackBmp, &SelTimeBmp, &RndBackBmp, &RndTimeBmp, &Windowpos,
-                                         &AutoRun,  &IconRun,    &BmpBack,    &BmpTime,    &Alpha,      &ClockLeft,
-                                         &ClockTop, &HourRing,   &ChimeWavFile, &AlarmClock};
+inline constexpr const Setting* All[] = {&SkinPath, &SelBackBmp, &SelTimeBmp,   &RndBackBmp, &RndTimeBmp,    &Windowpos,
+                                         &AutoRun,  &IconRun,    &BmpBack,      &BmpTime,    &Alpha,         &ClockLeft,
+                                         &ClockTop, &HourRing,   &ChimeWavFile, &AlarmClock, &UserAlarmClock};
 }  // namespace settings
 
 // A switch is on when its text is a number greater than 0; anything else is off.
