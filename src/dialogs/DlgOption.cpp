@@ -39,7 +39,7 @@ struct Place {
 constexpr Place kOkPlace{195, 276, 72, 21};
 constexpr Place kCancelPlace{275, 276, 72, 21};
 constexpr Place kApplyPlace{355, 276, 72, 21};
-constexpr Place kBrowsePlace{217, 20, 60, 20};
+constexpr Place kBrowsePlace{217, 20, 66, 20};  // wide enough for its caption, pushed too
 constexpr Place kChoosePlace{326, 344, 26, 20};
 constexpr Place kClearPlace{358, 344, 66, 20};
 constexpr Place kPushButtons[] = {kOkPlace, kCancelPlace, kApplyPlace, kBrowsePlace, kChoosePlace, kClearPlace};
@@ -217,9 +217,11 @@ void OnApply(HWND hDlg) {
     SendMessageA(w.clock, WM_OPTIONSAPPLIED, 0, 0);
     const bool onTop = IsChecked(hDlg, kOnTop);
     SaveSetting(settings::Windowpos, onTop);
-    // Shown again after the reload hid it, without taking the keyboard from the dialog.
-    SetWindowPos(w.clock, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    // Shown again after the reload hid it, without taking the keyboard from the dialog; showing first, as a window
+    // shown by the move itself may come up on top of the dialog whatever its place in the Z order.
+    constexpr UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+    SetWindowPos(w.clock, nullptr, 0, 0, 0, 0, kKeepPlace | SWP_NOZORDER | SWP_SHOWWINDOW);
+    SetWindowPos(w.clock, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0, kKeepPlace);
 }
 
 // A new folder refills both lists at once; it is stored only by Apply.

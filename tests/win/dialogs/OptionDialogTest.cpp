@@ -201,6 +201,7 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockShowsWhatThePreviewShowed) {
         for (const int list : {7, 9})
             chosen[list / 8] = std::to_string(SendDlgItemMessageA(dialog, list, CB_GETCURSEL, 0, 0));
         Click(dialog, 3);
+        EXPECT_EQ(GetActiveWindow(), dialog) << "the reloaded clock took the keyboard";
 
         RECT place{};
         GetWindowRect(clock.hwnd(), &place);
