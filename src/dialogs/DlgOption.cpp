@@ -29,7 +29,7 @@ constexpr int kWidth = 450;
 // Tall enough for the chime's group below the buttons.
 constexpr int kHeight = 420;
 constexpr int kFolderLimit = 250;
-constexpr int kOpaqueLimit = 100;  // the track bar's lowest position
+constexpr int kLowestAlpha = 100;  // the track bar's lowest position
 constexpr RECT kPreviewBox{224, 68, 426, 262};
 constexpr COLORREF kPreviewGrey = 0xC0C0C0;
 
@@ -48,17 +48,18 @@ constexpr Place kPushButtons[] = {kOkPlace, kCancelPlace, kApplyPlace, kBrowsePl
 constexpr RECT kGroupFrames[] = {{10, 10, 290, 50},  {10, 60, 207, 120},  {10, 131, 207, 190}, {10, 202, 207, 270},
                                  {300, 10, 434, 50}, {216, 60, 434, 270}, {10, 312, 434, 372}};
 
+// The groups' captions, on their frames' top edges, and what an empty sound means.
 struct Caption {
     const char* text;
     int x, y;
 };
-constexpr Caption kGroupCaptions[] = {{"Picture directory", 20, 4},
-                                      {"Background picture", 20, 55},
-                                      {"Time picture", 20, 126},
-                                      {"Option", 20, 197},
-                                      {"Transparency", 310, 4},
-                                      {"Hourly chime", 20, 306},
-                                      {"Sound (empty: the built-in one)", 216, 324}};
+constexpr Caption kCaptions[] = {{"Picture directory", 20, 4},
+                                 {"Background picture", 20, 55},
+                                 {"Time picture", 20, 126},
+                                 {"Option", 20, 197},
+                                 {"Transparency", 310, 4},
+                                 {"Hourly chime", 20, 306},
+                                 {"Sound (empty: the built-in one)", 216, 324}};
 
 struct CheckBox {
     const char* text;
@@ -76,25 +77,20 @@ constexpr CheckBox kLaterBoxes[] = {
 };
 constexpr CheckBox kChimeBox{"Chime every full hour(&H)", kChime, 20, 322, 180, 18, WS_GROUP | BS_AUTOCHECKBOX};
 
-// The check boxes that mirror a stored switch; start-up with Windows is read from the Run keys instead.
+// The check boxes that show a stored switch. Start with Windows shows the Run keys instead, and Apply stores
+// "Windowpos" last, with the move in the Z order.
 struct StoredSwitch {
     int id;
     const Setting* setting;
 };
-constexpr StoredSwitch kSwitchesLoaded[] = {{kRandomBackground, &settings::RndBackBmp},
-                                            {kRandomTime, &settings::RndTimeBmp},
-                                            {kOnTop, &settings::Windowpos},
-                                            {kStartMinimized, &settings::IconRun}};
-// Stored before the clock reloads; "Windowpos" after, with the move in the Z order.
-constexpr StoredSwitch kSwitchesSaved[] = {{kRandomBackground, &settings::RndBackBmp},
-                                           {kRandomTime, &settings::RndTimeBmp},
-                                           {kAutoRun, &settings::AutoRun},
-                                           {kStartMinimized, &settings::IconRun}};
+constexpr StoredSwitch kSwitches[] = {{kRandomBackground, &settings::RndBackBmp},
+                                      {kRandomTime, &settings::RndTimeBmp},
+                                      {kStartMinimized, &settings::IconRun},
+                                      {kOnTop, &settings::Windowpos}};
 
 // The open dialog: made at WM_INITDIALOG, released at WM_CLOSE.
 struct OptionWindow {
-    explicit OptionWindow(HWND owner) : clock(owner) {}
-    HWND clock;  // the main window, which the options are applied to
+    HWND clock = nullptr;  // the main window, which the options are applied to
     DialogFont font;
     clsButton buttons;
     clsTrackbar transparency;
@@ -117,15 +113,19 @@ void CreateCheckBox(HWND hDlg, const CheckBox& box) {
 
 bool IsChecked(HWND hDlg, int id) { return window->buttons.GetButtonState(hDlg, id) == 1; }
 
+void ShowTransparencyOnClock() {
+    SetLayeredWindowAttributes(window->clock, 0, static_cast<BYTE>(window->transparency.Value()), LWA_ALPHA);
+}
+
 // A trackbar move not applied is dropped; without layered windows the bar stands disabled at its lowest.
 void LoadAlphaSetting() {
     const clsTrackbar& bar = window->transparency;
     if (!IsWin2000OrLater()) {
-        bar.Value(kOpaqueLimit);
+        bar.Value(kLowestAlpha);
         EnableWindow(bar.hwnd(), FALSE);
         return;
     }
-    bar.Value(ReadSettingNumber(settings::Alpha).value_or(0));
+    bar.Value(ReadSettingNumber(settings::Alpha).value_or(kLowestAlpha));
 }
 
 bool StartsThisProgram(const Setting& runValue) { return StartsProgram(ReadSettingText(runValue), ProgramPath()); }
@@ -161,7 +161,7 @@ void CreateControls(HWND hDlg) {
     w.lists.CreateCombox(hDlg, kTimeList, 20, 144, 175, 500, font);
     w.lists.AddItem(hDlg, kTimeList, "Default");
     for (const CheckBox& box : kLaterBoxes) CreateCheckBox(hDlg, box);
-    for (const Caption& caption : kGroupCaptions) w.labels.CreateLabel(hDlg, caption.text, caption.x, caption.y, font);
+    for (const Caption& caption : kCaptions) w.labels.CreateLabel(hDlg, caption.text, caption.x, caption.y, font);
     CreateCheckBox(hDlg, kChimeBox);
     w.edits.CreateEdit(hDlg, kChimeSound, 20, 344, 300, 20, font, ES_READONLY, MAX_PATH);
     CreatePushButton(hDlg, "...", kChooseChimeSound, kChoosePlace);
@@ -174,7 +174,7 @@ void LoadSettings(HWND hDlg) {
     FillSkinLists(hDlg, w.edits.Text(hDlg, kSkinFolder));
     SelectSavedSkin(hDlg, kBackgroundList, settings::SelBackBmp, settings::BmpBack);
     SelectSavedSkin(hDlg, kTimeList, settings::SelTimeBmp, settings::BmpTime);
-    for (const StoredSwitch& option : kSwitchesLoaded)
+    for (const StoredSwitch& option : kSwitches)
         w.buttons.SetButtonState(hDlg, option.id, ReadSettingFlag(*option.setting) ? 1 : 0);
     const bool autoRun = StartsThisProgram(settings::AlarmClock) || StartsThisProgram(settings::UserAlarmClock);
     w.buttons.SetButtonState(hDlg, kAutoRun, autoRun ? 1 : 0);
@@ -186,7 +186,7 @@ void LoadSettings(HWND hDlg) {
 void OnInitDialog(HWND hDlg) {
     CentreOnDesktop(hDlg, kWidth, kHeight);
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Option"));
-    window.emplace(GetWindow(hDlg, GW_OWNER));
+    window.emplace().clock = GetWindow(hDlg, GW_OWNER);
     CreateControls(hDlg);
     LoadSettings(hDlg);
 }
@@ -209,7 +209,9 @@ void OnApply(HWND hDlg) {
     SaveSetting(settings::SelTimeBmp, w.lists.GetSelItem(hDlg, kTimeList));
     SaveSetting(settings::BmpBack, w.lists.SelIndexText(hDlg, kBackgroundList));
     SaveSetting(settings::BmpTime, w.lists.SelIndexText(hDlg, kTimeList));
-    for (const StoredSwitch& option : kSwitchesSaved) SaveSetting(*option.setting, IsChecked(hDlg, option.id));
+    for (const StoredSwitch& option : kSwitches)
+        if (option.id != kOnTop) SaveSetting(*option.setting, IsChecked(hDlg, option.id));
+    SaveSetting(settings::AutoRun, IsChecked(hDlg, kAutoRun));
     SaveAutoRun(IsChecked(hDlg, kAutoRun));
     SaveSetting(settings::HourRing, IsChecked(hDlg, kChime));
     SaveSetting(settings::ChimeWavFile, w.edits.Text(hDlg, kChimeSound));
@@ -217,11 +219,9 @@ void OnApply(HWND hDlg) {
     SendMessageA(w.clock, WM_OPTIONSAPPLIED, 0, 0);
     const bool onTop = IsChecked(hDlg, kOnTop);
     SaveSetting(settings::Windowpos, onTop);
-    // Shown again after the reload hid it, without taking the keyboard from the dialog; showing first, as a window
-    // shown by the move itself may come up on top of the dialog whatever its place in the Z order.
-    constexpr UINT kKeepPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
-    SetWindowPos(w.clock, nullptr, 0, 0, 0, 0, kKeepPlace | SWP_NOZORDER | SWP_SHOWWINDOW);
-    SetWindowPos(w.clock, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0, kKeepPlace);
+    // Shown again after the reload hid it, without taking the keyboard from the dialog.
+    SetWindowPos(w.clock, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
 // A new folder refills both lists at once; it is stored only by Apply.
@@ -268,8 +268,7 @@ void OnCommand(HWND hDlg, WPARAM wParam) {
 
 // The live preview of the transparency, once the thumb is let go.
 void OnHScroll(WPARAM wParam) {
-    if (wParam == TB_ENDTRACK)
-        SetLayeredWindowAttributes(window->clock, 0, static_cast<BYTE>(window->transparency.Value()), LWA_ALPHA);
+    if (wParam == TB_ENDTRACK) ShowTransparencyOnClock();
 }
 
 // A list left with only "Default" found nothing of its kind: its registry list goes, and both lists' key with them.
@@ -284,8 +283,7 @@ void RemoveStaleSkinLists(HWND hDlg) {
 // Whatever closes the dialog, the clock goes back to the stored transparency.
 void OnClose(HWND hDlg) {
     LoadAlphaSetting();
-    if (IsWin2000OrLater())
-        SetLayeredWindowAttributes(window->clock, 0, static_cast<BYTE>(window->transparency.Value()), LWA_ALPHA);
+    if (IsWin2000OrLater()) ShowTransparencyOnClock();
     RemoveStaleSkinLists(hDlg);
     window.reset();
     EndDialog(hDlg, 0);
