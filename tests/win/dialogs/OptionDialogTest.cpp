@@ -3,6 +3,7 @@
 #include "app/HourlyChime.h"
 #include "dialogs/DlgOption.h"
 #include "face/GdiHandles.h"
+#include "face/frmRegion.h"
 #include "settings/RegStore.h"
 #include "support/DialogDriver.h"
 #include "support/GdiCount.h"
@@ -20,6 +21,8 @@ namespace {
 constexpr RegRoot kUser = RegRoot::CurrentUser;
 const std::string kFolder = (std::filesystem::temp_directory_path() / "option skins").string();
 const std::string kOtherFolder = kFolder + " 2";
+// Where the clock and its options look with no folder stored.
+const std::string kShippedFolder = ProgramFolder() + "\\skins";
 
 // A value put back as it was, or removed when there was none.
 class KeptValue {
@@ -43,13 +46,15 @@ protected:
         for (const char* list : {"BlackFile", "TimeFile"}) DeleteRegKey(kUser, keys::ClockSkin, list);
         DeleteRegKey(kUser, "Software\\Tollwick", "Clock Skin");
         DeleteRegKey(kUser, "Software\\Marrowby Clock", "Load");
-        for (const std::string& folder : {kFolder, kOtherFolder}) std::filesystem::remove_all(folder);
+        for (const std::string& folder : {kFolder, kOtherFolder, kShippedFolder}) std::filesystem::remove_all(folder);
     }
     KeptValue machineRun{settings::AlarmClock}, userRun{settings::UserAlarmClock};
 };
 
+// A plate in a pure red field (its corners) with a black panel where the time goes.
+template <int Width, int Height>
 COLORREF Plate(int x, int y) {
-    if ((x < 3 || x > 146) && (y < 3 || y > 36)) return RGB(255, 0, 0);
+    if ((x < 3 || x >= Width - 3) && (y < 3 || y >= Height - 3)) return RGB(255, 0, 0);
     return x >= 20 && x < 131 && y >= 8 && y < 33 ? RGB(0, 0, 0) : RGB(180, 140, 60);
 }
 COLORREF Strip(int x, int y) { return RGB(x, 255 - x, 10 * y); }
@@ -71,11 +76,10 @@ void WriteBmp(const std::string& path, int width, int height, COLORREF (*colourA
                                           << std::string(reinterpret_cast<const char*>(&info), sizeof info) << pixels;
 }
 
-void WritePlateAndStrip() {
-    std::filesystem::create_directories(kFolder);
-    WriteBmp(kFolder + "\\plate.bmp", 150, 40, Plate);
-    WriteBmp(kFolder + "\\digits.bmp", 180, 25);
-    SaveSetting(settings::SkinPath, kFolder);
+void WritePlateAndStrip(const std::string& folder) {
+    std::filesystem::create_directories(folder);
+    WriteBmp(folder + "\\plate.bmp", 150, 40, Plate<150, 40>);
+    WriteBmp(folder + "\\digits.bmp", 180, 25);
 }
 
 bool Open(HWND owner, std::function<void(HWND)> act) {
@@ -181,20 +185,23 @@ TEST_F(Options, ListsFollowTheFolderAndBrowseRefillsThem) {
 // The stored name outranks the stored index; Apply writes every option with its type, and the clock takes the new
 // skin, size, outline, transparency and chime at once, its face pixel for pixel as the preview showed it.
 TEST_F(Options, ApplyStoresEveryValueAndTheClockShowsWhatThePreviewShowed) {
-    WritePlateAndStrip();
-    WriteBmp(kFolder + "\\other.bmp", 130, 30);
+    WritePlateAndStrip(kShippedFolder);
+    WriteBmp(kShippedFolder + "\\big.bmp", 170, 50, Plate<170, 50>);
     SaveSetting(settings::BmpBack, "plate.bmp");
-    SaveSetting(settings::SelBackBmp, 1);  // whatever the listing put first
+    SaveSetting(settings::SelBackBmp, 0);  // "Default" by the index
     SaveSetting(settings::SelTimeBmp, 7);  // past the end of the list
     SettableClock time;
     time.SetLocal(2026, 3, 14, 21, 5, 7);
     ClockWindow clock;
+    EXPECT_EQ(SkinBitmap.bmWidth, 150) << "the clock loads from the shipped folder too";
     seams.GetOpenFileNameA = [](LPOPENFILENAMEA file) { return lstrcpyA(file->lpstrFile, "C:\\Sounds\\gong.wav"), 1; };
     std::string chosen[2];
     EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
         char text[MAX_PATH];
+        EXPECT_EQ((GetDlgItemTextA(dialog, 6, text, MAX_PATH), std::string(text)), kShippedFolder);
         EXPECT_EQ((GetDlgItemTextA(dialog, 7, text, MAX_PATH), std::string(text)), "plate.bmp");
         EXPECT_EQ(SendDlgItemMessageA(dialog, 9, CB_GETCURSEL, 0, 0), 0);
+        Choose(dialog, 7, "big.bmp");
         Choose(dialog, 9, "digits.bmp");
         Slide(dialog, 230);
         for (const int box : {8, 13, 14, 16}) Click(dialog, box);
@@ -205,7 +212,7 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockShowsWhatThePreviewShowed) {
 
         RECT place{};
         GetWindowRect(clock.hwnd(), &place);
-        EXPECT_EQ(std::pair(place.right - place.left, place.bottom - place.top), std::pair(150L, 40L));
+        EXPECT_EQ(std::pair(place.right - place.left, place.bottom - place.top), std::pair(170L, 50L));
         EXPECT_EQ(AlphaOf(clock.hwnd()), 230);
         GdiRegion outline(CreateRectRgn(0, 0, 0, 0));
         ASSERT_NE(GetWindowRgn(clock.hwnd(), outline), ERROR);
@@ -214,12 +221,12 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockShowsWhatThePreviewShowed) {
         EXPECT_EQ(HourRingOn, 1);
         EXPECT_EQ(std::string(ChimeWavFile), "C:\\Sounds\\gong.wav");
 
-        const SkinDC face = Printed(clock.hwnd(), 150, 40), options = Printed(dialog, 450, 400);
+        const SkinDC face = Printed(clock.hwnd(), 170, 50), options = Printed(dialog, 450, 400);
         const COLORREF clear = GetPixel(face, 0, 0);
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 150; ++x) {
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 170; ++x) {
                 const COLORREF shown = GetPixel(face, x, y);
-                ASSERT_EQ(GetPixel(options, 250 + x, 145 + y), shown == clear ? 0xC0C0C0 : shown) << x << "," << y;
+                ASSERT_EQ(GetPixel(options, 240 + x, 140 + y), shown == clear ? 0xC0C0C0 : shown) << x << "," << y;
             }
         Click(dialog, 2);
     }));
@@ -228,10 +235,10 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockShowsWhatThePreviewShowed) {
         std::string text;
         std::uint32_t type;
     } stored[] = {{settings::Alpha, "230", REG_DWORD},
-                  {settings::SkinPath, kFolder, REG_SZ},
+                  {settings::SkinPath, kShippedFolder, REG_SZ},
                   {settings::SelBackBmp, chosen[0], REG_DWORD},
                   {settings::SelTimeBmp, chosen[1], REG_DWORD},
-                  {settings::BmpBack, "plate.bmp", REG_SZ},
+                  {settings::BmpBack, "big.bmp", REG_SZ},
                   {settings::BmpTime, "digits.bmp", REG_SZ},
                   {settings::RndBackBmp, "1", REG_DWORD},
                   {settings::RndTimeBmp, "0", REG_DWORD},
@@ -315,7 +322,8 @@ TEST_F(Options, StartWithWindowsFallsBackToTheUsersRunKey) {
 }
 
 TEST_F(Options, TwoHundredOpeningsPreviewsAndAppliesLeaveTheGdiCount) {
-    WritePlateAndStrip();
+    WritePlateAndStrip(kFolder);
+    SaveSetting(settings::SkinPath, kFolder);
     ClockWindow clock;
     const auto round = [&](int i) {
         Open(clock.hwnd(), [i](HWND dialog) {
