@@ -134,24 +134,4 @@ TEST_F(RegProcessContract, DeletingRemovesAndIgnoresWhatIsAbsent) {
     EXPECT_EQ(GetRegValue(kUser, kKey, "V").kind(), RegValue::Kind::KeyMissing);
 }
 
-// A root the user may not change refuses every change and reports the writes as failed; the others go on.
-TEST_F(RegProcessContract, ReadOnlyRootRefusesChanges) {
-    ASSERT_TRUE(SaveRegValue(kUser, kKey, "Kept", RegType::Text, "before"));
-    ASSERT_TRUE(SaveRegValue(kUser, "Software\\Tollwick\\ContractTest\\Child", "V", RegType::Text, "1"));
-    SetRegRootReadOnly(kUser, true);
-    const std::uint8_t record[11] = {};
-    EXPECT_FALSE(SaveRegValue(kUser, kKey, "Kept", RegType::Text, "after"));
-    EXPECT_FALSE(SaveRegValue(kUser, kKey, "New", RegType::Number, 1));
-    EXPECT_FALSE(SaveRegBinary(kUser, kKey, "Data1", record, sizeof record));
-    DeleteRegValue(kUser, kKey, "Kept");
-    DeleteRegKey(kUser, kKey, "Child");
-    SetRegRootReadOnly(RegRoot::LocalMachine, false);  // another root does not lift it
-    EXPECT_FALSE(SaveRegValue(kUser, kKey, "New", RegType::Text, "x"));
-    SetRegRootReadOnly(kUser, false);
-    EXPECT_EQ(GetRegValue(kUser, kKey, "Kept").AsText(), "before");
-    EXPECT_EQ(GetRegValue(kUser, kKey, "New").kind(), RegValue::Kind::NoValue);
-    EXPECT_EQ(GetRegValue(kUser, "Software\\Tollwick\\ContractTest\\Child", "V").AsText(), "1");
-    EXPECT_TRUE(SaveRegValue(kUser, kKey, "Kept", RegType::Text, "after"));
-}
-
 }  // namespace

@@ -9,53 +9,45 @@
 namespace {
 
 TEST(SkinOptions, SizeDecidesTheListAndNoSizeFitsBoth) {
-    for (const auto& [width, height, background, timeStrip] : {std::tuple{180, 25, false, true},
-                                                               {120, 38, true, false},
-                                                               {180, 26, true, false},
-                                                               {100, 100, false, false},
-                                                               {201, 50, false, false},
-                                                               {110, 26, true, false},
-                                                               {200, 200, true, false},
-                                                               {109, 26, false, false},
-                                                               {110, 25, false, false},
-                                                               {181, 25, false, false}}) {
-        EXPECT_EQ(IsBackgroundSize(width, height), background) << width << " x " << height;
-        EXPECT_EQ(IsTimeStripSize(width, height), timeStrip) << width << " x " << height;
-    }
+    // width, height, background, time strip
+    for (const auto& [w, h, back, time] : {std::tuple{180, 25, 0, 1},
+                                           {120, 38, 1, 0},
+                                           {180, 26, 1, 0},
+                                           {100, 100, 0, 0},
+                                           {201, 50, 0, 0},
+                                           {110, 26, 1, 0},
+                                           {200, 200, 1, 0},
+                                           {110, 25, 0, 0}})
+        EXPECT_EQ(std::pair(IsBackgroundSize(w, h), IsTimeStripSize(w, h)), std::pair(back == 1, time == 1))
+            << w << " x " << h;
 }
 
 // The stored name outranks the stored index, which may name another file once the folder has changed.
 TEST(SkinOptions, StoredNameThenStoredIndexChooseTheEntry) {
     const std::vector<std::string> items{"Default", "a.bmp", "b.bmp", "c.bmp"};
-    const struct {
-        const char* index;
-        const char* name;
-        int selected;
-    } cases[] = {
-        {"7", "", 0},         {"0", "", 0},        {"abc", "", -1},    {"", "", -1},
-        {"-1", "", -1},       {"2", "", 2},        {"1", "c.bmp", 3},  {"1", "C.BMP", 3},
-        {"2", "gone.bmp", 2}, {"abc", "b.bmp", 2}, {"", "Default", 0},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(SavedSkinIndex(c.index, c.name, items), c.selected) << '"' << c.index << "\" \"" << c.name << '"';
+    for (const auto& [index, name, selected] : {std::tuple{"7", "", 0},
+                                                {"0", "", 0},
+                                                {"abc", "", -1},
+                                                {"", "", -1},
+                                                {"-1", "", -1},
+                                                {"2", "", 2},
+                                                {"1", "c.bmp", 3},
+                                                {"1", "C.BMP", 3},
+                                                {"2", "gone.bmp", 2},
+                                                {"abc", "b.bmp", 2},
+                                                {"", "Default", 0}})
+        EXPECT_EQ(SavedSkinIndex(index, name, items), selected) << '"' << index << "\" \"" << name << '"';
 }
 
 TEST(SkinOptions, AutoRunCommandIsQuotedAndOlderBareValuesStillCount) {
     const std::string program = "C:\\Program Files\\Tollwick\\Tollwick.exe";
-    EXPECT_EQ(AutoRunCommand(program), "\"C:\\Program Files\\Tollwick\\Tollwick.exe\"");
-    const struct {
-        std::string command;
-        bool starts;
-    } cases[] = {
-        {AutoRunCommand(program), true},
-        {program, true},
-        {"\"c:\\program files\\tollwick\\TOLLWICK.EXE\" /x", true},
-        {"C:\\Program", false},
-        {"\"C:\\Program Files\\Tollwick\\Horolink.exe\"", false},
-        {"", false},
-    };
-    for (const auto& c : cases) EXPECT_EQ(StartsProgram(c.command, program), c.starts) << c.command;
-    EXPECT_FALSE(StartsProgram("", ""));
+    EXPECT_EQ(AutoRunCommand(program), '"' + program + '"');
+    for (const auto& [command, starts] : {std::pair<std::string, bool>{program, true},
+                                          {"\"c:\\program files\\tollwick\\TOLLWICK.EXE\" /x", true},
+                                          {"C:\\Program", false},
+                                          {"\"C:\\Program Files\\Tollwick\\Horolink.exe\"", false},
+                                          {"", false}})
+        EXPECT_EQ(StartsProgram(command, program), starts) << command;
 }
 
 }  // namespace

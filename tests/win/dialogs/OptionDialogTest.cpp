@@ -12,68 +12,54 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 namespace {
 
-constexpr RegRoot kUser = RegRoot::CurrentUser;
 const std::string kFolder = (std::filesystem::temp_directory_path() / "option skins").string();
-const std::string kOtherFolder = kFolder + " 2";
 // Where the clock and its options look with no folder stored.
 const std::string kShippedFolder = ProgramFolder() + "\\skins";
-
-// A value put back as it was, or removed when there was none.
-class KeptValue {
-public:
-    explicit KeptValue(const Setting& setting) : setting_(setting), before_(ReadSettingText(setting)) {
-        kept_ = GetRegValue(setting.root, setting.key, setting.name).kind() == RegValue::Kind::Text;
-    }
-    ~KeptValue() { kept_ ? void(SaveSetting(setting_, before_)) : DeleteSetting(setting_); }
-
-private:
-    const Setting& setting_;
-    std::string before_;
-    bool kept_;
-};
 
 class Options : public ClockTest {
 protected:
     void TearDown() override {
         SetRegRootReadOnly(RegRoot::LocalMachine, false);
         ClockTest::TearDown();
-        for (const char* list : {"BlackFile", "TimeFile"}) DeleteRegKey(kUser, keys::ClockSkin, list);
-        DeleteRegKey(kUser, "Software\\Tollwick", "Clock Skin");
-        DeleteRegKey(kUser, "Software\\Marrowby Clock", "Load");
-        for (const std::string& folder : {kFolder, kOtherFolder, kShippedFolder}) std::filesystem::remove_all(folder);
+        for (const char* list : {"BlackFile", "TimeFile"}) DeleteRegKey(RegRoot::CurrentUser, keys::ClockSkin, list);
+        DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Clock Skin");
+        DeleteRegKey(RegRoot::CurrentUser, "Software\\Marrowby Clock", "Load");
+        for (const std::string& folder : {kFolder, kShippedFolder}) std::filesystem::remove_all(folder);
+        // The Run values as they were.
+        for (const auto& [setting, before] : runValues)
+            before.kind() == RegValue::Kind::Text ? void(SaveSetting(*setting, before.AsText()))
+                                                  : DeleteSetting(*setting);
     }
-    KeptValue machineRun{settings::AlarmClock}, userRun{settings::UserAlarmClock};
+    const std::pair<const Setting*, RegValue> runValues[2] = {
+        {&settings::AlarmClock, GetRegValue(RegRoot::LocalMachine, keys::Run, "AlarmClock")},
+        {&settings::UserAlarmClock, GetRegValue(RegRoot::CurrentUser, keys::Run, "AlarmClock")}};
 };
 
-// A plate in a pure red field (its corners) with a black panel where the time goes.
+// Pixels as a 32-bit bitmap file holds them, 0x00RRGGBB. A plate in a pure red field (its corners), with a black
+// panel where the time goes; a strip of distinct columns.
 template <int Width, int Height>
-COLORREF Plate(int x, int y) {
-    if ((x < 3 || x >= Width - 3) && (y < 3 || y >= Height - 3)) return RGB(255, 0, 0);
-    return x >= 20 && x < 131 && y >= 8 && y < 33 ? RGB(0, 0, 0) : RGB(180, 140, 60);
+DWORD Plate(int x, int y) {
+    if ((x < 3 || x >= Width - 3) && (y < 3 || y >= Height - 3)) return 0xFF0000;
+    return x >= 20 && x < 131 && y >= 8 && y < 33 ? 0 : 0xB48C3C;
 }
-COLORREF Strip(int x, int y) { return RGB(x, 255 - x, 10 * y); }
+DWORD Strip(int x, int y) { return x << 16 | (255 - x) << 8 | 10 * y; }
 
-// A 24-bit bitmap file, bottom row first as the format wants.
-void WriteBmp(const std::string& path, int width, int height, COLORREF (*colourAt)(int, int) = Strip) {
-    const int stride = (width * 3 + 3) & ~3;
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER), size = stride * height;
+void WriteBmp(const std::string& path, int width, int height, DWORD (*colourAt)(int, int) = Strip) {
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER), size = width * height * 4;
     const BITMAPFILEHEADER file{0x4D42, offset + size, 0, 0, offset};
-    const BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, size, 0, 0, 0, 0};
-    std::string pixels(size, '\0');
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const COLORREF colour = colourAt(x, height - 1 - y);
-            char* pixel = &pixels[y * stride + x * 3];
-            pixel[0] = char(GetBValue(colour)), pixel[1] = char(GetGValue(colour)), pixel[2] = char(GetRValue(colour));
-        }
-    std::ofstream(path, std::ios::binary) << std::string(reinterpret_cast<const char*>(&file), sizeof file)
-                                          << std::string(reinterpret_cast<const char*>(&info), sizeof info) << pixels;
+    const BITMAPINFOHEADER info{sizeof info, width, height, 1, 32, BI_RGB, size, 0, 0, 0, 0};
+    std::vector<DWORD> pixels;  // bottom row first
+    for (int y = height - 1; y >= 0; --y)
+        for (int x = 0; x < width; ++x) pixels.push_back(colourAt(x, y));
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file)
+        .write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(reinterpret_cast<const char*>(pixels.data()), size);
 }
 
 void WritePlateAndStrip(const std::string& folder) {
@@ -86,30 +72,29 @@ bool Open(HWND owner, std::function<void(HWND)> act) {
     return DriveModal([owner] { ShowOptionDialog(owner); }, std::move(act));
 }
 void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+std::string Text(HWND dialog, int id) {
+    char text[MAX_PATH] = {};
+    GetDlgItemTextA(dialog, id, text, MAX_PATH);
+    return text;
+}
 // What the user does with the mouse: pick an entry, and the list tells the dialog.
 void Choose(HWND dialog, int id, const char* entry) {
     SendDlgItemMessageA(dialog, id, CB_SELECTSTRING, -1, reinterpret_cast<LPARAM>(entry));
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
-void Slide(HWND dialog, int position) {
-    SendDlgItemMessageA(dialog, 4, TBM_SETPOS, TRUE, position);
-    SendMessageA(dialog, WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, 4)));
-}
-std::vector<std::string> Entries(HWND dialog, int id) {
-    std::vector<std::string> entries(SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0));
+// The list's entries after "Default", and a registry list, as one text each.
+std::string Entries(HWND dialog, int id) {
+    std::string entries;
     char text[MAX_PATH];
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        entries[i].assign(text, SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text)));
+    for (int i = 1; SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text)) > 0; ++i)
+        entries += std::string(text) + "|";
     return entries;
 }
-std::vector<std::string> RegistryList(std::string_view key) {
-    std::vector<std::string> names;
-    for (int n = 1;; ++n) {
-        const RegValue value = GetRegValue(kUser, key, std::to_string(n));
-        if (value.kind() != RegValue::Kind::Text) return names;
-        names.push_back(value.AsText());
-    }
+std::string Listed(std::string_view key) {
+    std::string names;
+    for (int n = 1; GetRegValue(RegRoot::CurrentUser, key, std::to_string(n)).kind() == RegValue::Kind::Text; ++n)
+        names += GetRegValue(RegRoot::CurrentUser, key, std::to_string(n)).AsText() + "|";
+    return names;
 }
 BYTE AlphaOf(HWND window) {
     BYTE alpha = 0;
@@ -125,68 +110,19 @@ SkinDC Printed(HWND window, int width, int height) {
     return printed;
 }
 
-// Hidden files are listed, files that are no bitmap or of no skin size are not; the order is the folder's.
-TEST_F(Options, ListsFollowTheFolderAndBrowseRefillsThem) {
-    const struct {
-        const char* name;
-        int width, height;
-        char list;  // b background, t time strip
-        DWORD attributes = FILE_ATTRIBUTE_NORMAL;
-    } files[] = {{"plate.bmp", 150, 40, 'b'},  {"digits.bmp", 180, 25, 't'},
-                 {"tall.bmp", 180, 26, 'b'},   {"hidden.bmp", 120, 38, 'b', FILE_ATTRIBUTE_HIDDEN},
-                 {"broken.bmp", 0, 0, '-'},    {"wide.bmp", 201, 50, '-'},
-                 {"small.bmp", 100, 100, '-'}, {"digits2.bmp", 180, 25, 't'}};
-    std::filesystem::create_directories(kFolder);
-    for (const auto& file : files) {
-        const std::string path = kFolder + "\\" + file.name;
-        file.width ? WriteBmp(path, file.width, file.height) : void(std::ofstream(path) << "BM not a picture");
-        SetFileAttributesA(path.c_str(), file.attributes);
-    }
-    std::vector<std::string> backgrounds, timeStrips;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((kFolder + "\\*.bmp").c_str(), &found);
-    do
-        for (const auto& file : files)
-            if (std::string(file.name) == found.cFileName && file.list != '-')
-                (file.list == 'b' ? backgrounds : timeStrips).push_back(file.name);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    SaveSetting(settings::SkinPath, kFolder);
-    std::filesystem::create_directories(kOtherFolder);
-    WriteBmp(kOtherFolder + "\\strip.bmp", 180, 25);
-
-    ScopedSeams restore;
-    seams.SHBrowseForFolderA = [](LPBROWSEINFOA) { return ILCreateFromPathA(kOtherFolder.c_str()); };
-    EXPECT_TRUE(Open(nullptr, [&](HWND dialog) {
-        backgrounds.insert(backgrounds.begin(), "Default");
-        timeStrips.insert(timeStrips.begin(), "Default");
-        EXPECT_EQ(Entries(dialog, 7), backgrounds);
-        EXPECT_EQ(Entries(dialog, 9), timeStrips);
-        EXPECT_EQ(RegistryList(keys::BackList), std::vector(backgrounds.begin() + 1, backgrounds.end()));
-        EXPECT_EQ(RegistryList(keys::TimeList), std::vector(timeStrips.begin() + 1, timeStrips.end()));
-        Click(dialog, 5);
-        EXPECT_EQ(Entries(dialog, 7), std::vector<std::string>{"Default"});
-        EXPECT_EQ(Entries(dialog, 9), (std::vector<std::string>{"Default", "strip.bmp"}));
-        EXPECT_EQ(SendDlgItemMessageA(dialog, 7, CB_GETCURSEL, 0, 0), 0);
-        Click(dialog, 2);
-    }));
-    // Only Apply stores the folder; closing drops the list that found nothing.
-    EXPECT_EQ(ReadSettingText(settings::SkinPath), kFolder);
-    EXPECT_EQ(GetRegValue(kUser, keys::BackList, "1").kind(), RegValue::Kind::KeyMissing);
-    EXPECT_EQ(RegistryList(keys::TimeList).front(), "strip.bmp");
-
-    std::filesystem::remove_all(kOtherFolder);
-    std::filesystem::create_directories(kOtherFolder);
-    SaveSetting(settings::SkinPath, kOtherFolder);
-    EXPECT_TRUE(Open(nullptr, [](HWND dialog) { Click(dialog, 2); }));
-    EXPECT_EQ(GetRegValue(kUser, keys::ClockSkin, "").kind(), RegValue::Kind::KeyMissing);
-}
-
-// The stored name outranks the stored index; Apply writes every option with its type, and the clock takes the new
-// skin, size, outline, transparency and chime at once, its face pixel for pixel as the preview showed it.
+// The lists hold the folder's skins by size, hidden ones too, in the order the registry lists get; the stored name
+// outranks the stored index. Apply writes every option with its type, and the clock takes the new skin, size,
+// outline, transparency and chime at once, its face pixel for pixel as the preview showed it. Browse refills the
+// lists, only Apply stores the folder, and closing drops a registry list that found nothing.
 TEST_F(Options, ApplyStoresEveryValueAndTheClockShowsWhatThePreviewShowed) {
     WritePlateAndStrip(kShippedFolder);
-    WriteBmp(kShippedFolder + "\\big.bmp", 170, 50, Plate<170, 50>);
+    for (const auto& [name, width, height] :
+         {std::tuple{"big", 170, 50}, {"tall", 180, 26}, {"hidden", 120, 38}, {"wide", 201, 50}, {"small", 100, 100}})
+        WriteBmp(kShippedFolder + "\\" + name + ".bmp", width, height, Plate<170, 50>);
+    SetFileAttributesA((kShippedFolder + "\\hidden.bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    std::ofstream(kShippedFolder + "\\broken.bmp") << "BM not a picture";
+    std::filesystem::create_directories(kFolder);
+    WriteBmp(kFolder + "\\strip.bmp", 180, 25);
     SaveSetting(settings::BmpBack, "plate.bmp");
     SaveSetting(settings::SelBackBmp, 0);  // "Default" by the index
     SaveSetting(settings::SelTimeBmp, 7);  // past the end of the list
@@ -195,77 +131,73 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockShowsWhatThePreviewShowed) {
     ClockWindow clock;
     EXPECT_EQ(SkinBitmap.bmWidth, 150) << "the clock loads from the shipped folder too";
     seams.GetOpenFileNameA = [](LPOPENFILENAMEA file) { return lstrcpyA(file->lpstrFile, "C:\\Sounds\\gong.wav"), 1; };
-    std::string chosen[2];
+    seams.SHBrowseForFolderA = [](LPBROWSEINFOA) { return ILCreateFromPathA(kFolder.c_str()); };
+    int chosen[2] = {};
     EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
-        char text[MAX_PATH];
-        EXPECT_EQ((GetDlgItemTextA(dialog, 6, text, MAX_PATH), std::string(text)), kShippedFolder);
-        EXPECT_EQ((GetDlgItemTextA(dialog, 7, text, MAX_PATH), std::string(text)), "plate.bmp");
-        EXPECT_EQ(SendDlgItemMessageA(dialog, 9, CB_GETCURSEL, 0, 0), 0);
+        std::string backgrounds = Entries(dialog, 7);
+        EXPECT_EQ(Listed(keys::BackList), backgrounds);
+        for (const std::string name : {"plate.bmp|", "big.bmp|", "tall.bmp|", "hidden.bmp|"})
+            backgrounds.erase(backgrounds.find(name), name.size());
+        EXPECT_EQ(backgrounds + Listed(keys::TimeList) + Entries(dialog, 9), "digits.bmp|digits.bmp|");
+        EXPECT_EQ(Text(dialog, 6) + "|" + Text(dialog, 7) + "|" + Text(dialog, 9),
+                  kShippedFolder + "|plate.bmp|Default");
         Choose(dialog, 7, "big.bmp");
         Choose(dialog, 9, "digits.bmp");
-        Slide(dialog, 230);
+        SendDlgItemMessageA(dialog, 4, TBM_SETPOS, TRUE, 230);
         for (const int box : {8, 13, 14, 16}) Click(dialog, box);
-        for (const int list : {7, 9})
-            chosen[list / 8] = std::to_string(SendDlgItemMessageA(dialog, list, CB_GETCURSEL, 0, 0));
+        for (const int list : {7, 9}) chosen[list / 8] = SendDlgItemMessageA(dialog, list, CB_GETCURSEL, 0, 0);
         Click(dialog, 3);
         EXPECT_EQ(GetActiveWindow(), dialog) << "the reloaded clock took the keyboard";
-
+        EXPECT_EQ(GetWindow(clock.hwnd(), GW_HWNDNEXT), nullptr) << "not on top: at the bottom of the Z order";
         RECT place{};
         GetWindowRect(clock.hwnd(), &place);
         EXPECT_EQ(std::pair(place.right - place.left, place.bottom - place.top), std::pair(170L, 50L));
         EXPECT_EQ(AlphaOf(clock.hwnd()), 230);
         GdiRegion outline(CreateRectRgn(0, 0, 0, 0));
-        ASSERT_NE(GetWindowRgn(clock.hwnd(), outline), ERROR);
-        EXPECT_FALSE(PtInRegion(outline, 0, 0));
-        EXPECT_TRUE(PtInRegion(outline, 75, 20));
-        EXPECT_EQ(HourRingOn, 1);
-        EXPECT_EQ(std::string(ChimeWavFile), "C:\\Sounds\\gong.wav");
-
+        EXPECT_TRUE(GetWindowRgn(clock.hwnd(), outline) && PtInRegion(outline, 85, 0) && !PtInRegion(outline, 0, 0));
+        EXPECT_EQ(std::pair(int(HourRingOn), std::string(ChimeWavFile)),
+                  std::pair(1, std::string("C:\\Sounds\\gong.wav")));
         const SkinDC face = Printed(clock.hwnd(), 170, 50), options = Printed(dialog, 450, 400);
-        const COLORREF clear = GetPixel(face, 0, 0);
         for (int y = 0; y < 50; ++y)
             for (int x = 0; x < 170; ++x) {
                 const COLORREF shown = GetPixel(face, x, y);
-                ASSERT_EQ(GetPixel(options, 240 + x, 140 + y), shown == clear ? 0xC0C0C0 : shown) << x << "," << y;
+                ASSERT_EQ(GetPixel(options, 240 + x, 140 + y), shown == RGB(255, 0, 0) ? 0xC0C0C0 : shown)
+                    << x << "," << y;
             }
+        Click(dialog, 5);
+        EXPECT_EQ(Text(dialog, 7) + "|" + Entries(dialog, 7) + "|" + Entries(dialog, 9), "Default||strip.bmp|");
         Click(dialog, 2);
     }));
-    const struct {
-        const Setting& setting;
-        std::string text;
-        std::uint32_t type;
-    } stored[] = {{settings::Alpha, "230", REG_DWORD},
-                  {settings::SkinPath, kShippedFolder, REG_SZ},
-                  {settings::SelBackBmp, chosen[0], REG_DWORD},
-                  {settings::SelTimeBmp, chosen[1], REG_DWORD},
-                  {settings::BmpBack, "big.bmp", REG_SZ},
-                  {settings::BmpTime, "digits.bmp", REG_SZ},
-                  {settings::RndBackBmp, "1", REG_DWORD},
-                  {settings::RndTimeBmp, "0", REG_DWORD},
-                  {settings::Windowpos, "0", REG_DWORD},
-                  {settings::AutoRun, "0", REG_DWORD},
-                  {settings::IconRun, "1", REG_DWORD},
-                  {settings::HourRing, "1", REG_SZ},
-                  {settings::ChimeWavFile, "C:\\Sounds\\gong.wav", REG_SZ}};
-    for (const auto& [setting, text, type] : stored) {
-        std::uint32_t storedType = 0;
+    EXPECT_EQ(GetRegValue(RegRoot::CurrentUser, keys::BackList, "").kind(), RegValue::Kind::KeyMissing);
+    std::string stored;
+    for (const Setting* setting : settings::All) {
+        std::uint32_t type = 0;
         std::vector<std::uint8_t> bytes;
-        regstore::Read(setting.root, setting.key, setting.name, storedType, bytes);
-        EXPECT_EQ(std::pair(ReadSettingText(setting), storedType), std::pair(text, type)) << setting.name;
+        if (setting->key != keys::Run &&
+            regstore::Read(setting->root, setting->key, setting->name, type, bytes) == regstore::Found::Value)
+            stored += std::string(setting->name) + "=" + ReadSettingText(*setting) + (type == REG_DWORD ? "#\n" : "\n");
     }
+    EXPECT_EQ(stored, "SkinPath=" + kShippedFolder + "\nSelBackBmp=" + std::to_string(chosen[0]) +
+                          "#\nSelTimeBmp=" + std::to_string(chosen[1]) +
+                          "#\nRndBackBmp=1#\nRndTimeBmp=0#\nWindowpos=0#\nAutoRun=0#\nIconRun=1#\nBmpBack=big.bmp\n"
+                          "BmpTime=digits.bmp\nAlpha=230#\nHourRing=1\nWavFile=C:\\Sounds\\gong.wav\n");
 }
 
-// Keys as a dialog has them: Tab in creation order, Escape cancels a live transparency, a mnemonic and Enter.
-TEST_F(Options, KeyboardTransparencyAndTheZOrder) {
+// Keys as in any dialog: Escape cancels a live transparency; Tab follows the creation order; a mnemonic and Enter
+// apply.
+TEST_F(Options, KeysAndTheLiveTransparency) {
     SaveSetting(settings::Alpha, 150);
+    SaveRegValue(RegRoot::CurrentUser, keys::BackList, "1", RegType::Text, "gone.bmp");  // the folder has none now
     ClockWindow clock;
     EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
-        Slide(dialog, 240);
+        SendDlgItemMessageA(dialog, 4, TBM_SETPOS, TRUE, 240);
+        SendMessageA(dialog, WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, 4)));
         EXPECT_EQ(AlphaOf(clock.hwnd()), 240);
         PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 1);
     }));
     EXPECT_EQ(AlphaOf(clock.hwnd()), 150);
     EXPECT_EQ(ReadSettingText(settings::Alpha), "150");
+    EXPECT_EQ(GetRegValue(RegRoot::CurrentUser, keys::ClockSkin, "").kind(), RegValue::Kind::KeyMissing);
 
     EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
         std::vector<int> order{GetDlgCtrlID(GetFocus())};
@@ -278,15 +210,6 @@ TEST_F(Options, KeyboardTransparencyAndTheZOrder) {
     }));
     EXPECT_TRUE(GetWindowLongA(clock.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(ReadSettingText(settings::Windowpos), "1");
-
-    EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
-        EXPECT_TRUE(Checked(dialog, 11));
-        Click(dialog, 11);
-        Click(dialog, 3);
-        EXPECT_FALSE(GetWindowLongA(clock.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-        EXPECT_EQ(GetWindow(clock.hwnd(), GW_HWNDNEXT), nullptr) << "at the bottom of the Z order";
-        Click(dialog, 2);
-    }));
 }
 
 // The machine's Run key when it takes the value, the user's when it refuses; the box shows what starts the clock.
@@ -297,26 +220,25 @@ TEST_F(Options, StartWithWindowsFallsBackToTheUsersRunKey) {
         bool machineRefuses;
         const char* machineBefore;  // nullptr: as the step before left it
         bool opensChecked, ticked;
-        const char* machineAfter;
-        const char* userAfter;
+        std::string stored;  // machine|user
     } steps[] = {
-        {"refused, ticked", true, nullptr, false, true, "", command.c_str()},
-        {"refused, unticked", true, nullptr, true, false, "", ""},
-        {"allowed, ticked", false, nullptr, false, true, command.c_str(), ""},
-        {"another program's", false, "\"C:\\Other\\alarm.exe\"", false, false, "", ""},
-        {"an older version's bare path", false, program.c_str(), true, true, command.c_str(), ""},
+        {"refused, ticked", true, nullptr, false, true, "|" + command},
+        {"refused, unticked", true, nullptr, true, false, "|"},
+        {"allowed, ticked", false, nullptr, false, true, command + "|"},
+        {"another program's", false, "\"C:\\Other\\alarm.exe\"", false, false, "|"},
+        {"an older version's bare path", false, program.c_str(), true, true, command + "|"},
     };
     for (const auto& s : steps) {
         if (s.machineBefore) SaveSetting(settings::AlarmClock, s.machineBefore);
         SetRegRootReadOnly(RegRoot::LocalMachine, s.machineRefuses);
         EXPECT_TRUE(Open(nullptr, [&](HWND dialog) {
-            EXPECT_EQ(Checked(dialog, 12), s.opensChecked) << s.step;
+            EXPECT_EQ(IsDlgButtonChecked(dialog, 12) == BST_CHECKED, s.opensChecked) << s.step;
             if (s.opensChecked != s.ticked) Click(dialog, 12);
             Click(dialog, 1);
         }));
         SetRegRootReadOnly(RegRoot::LocalMachine, false);
-        EXPECT_EQ(ReadSettingText(settings::AlarmClock), s.machineAfter) << s.step;
-        EXPECT_EQ(ReadSettingText(settings::UserAlarmClock), s.userAfter) << s.step;
+        EXPECT_EQ(ReadSettingText(settings::AlarmClock) + "|" + ReadSettingText(settings::UserAlarmClock), s.stored)
+            << s.step;
         EXPECT_EQ(ReadSettingFlag(settings::AutoRun), s.ticked) << s.step;
     }
 }
