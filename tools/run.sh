@@ -11,8 +11,6 @@ cmake --build --preset win32 --target Tollwick
 headless=""; [ -z "${DISPLAY:-}" ] && headless=1
 wine_env_start "$root/build/win32/run-prefix"
 exe="$root/build/win32/src/app/Tollwick.exe"
-# The exe finds its skins folder beside itself.
-rm -rf "$(dirname "$exe")/skins" && cp -r "$root/skins" "$(dirname "$exe")/skins"
 
 if [ -z "$headless" ]; then
   exec wine "$exe"

@@ -13,7 +13,7 @@ constexpr DWORD kMemoryFlags = SND_MEMORY | SND_ASYNC;
 
 }  // namespace
 
-std::string ChimeWavFile;
+SharedText ChimeWavFile;
 
 void PlayBuiltInSound() {
     const HMODULE module = GetModuleHandleA(nullptr);

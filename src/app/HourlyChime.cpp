@@ -14,8 +14,8 @@ short HourRingOn = 0;
 clsThread ChimeThread;
 
 void ReadChimeSettings() {
-    if (const auto number = ParseNumber(ReadSettingText(settings::HourRing)))
-        HourRingOn = short(std::clamp(*number, -32768, 32767));
+    const auto number = ParseNumber(ReadSettingText(settings::HourRing));
+    HourRingOn = number ? short(std::clamp(*number, -32768, 32767)) : 0;
     ChimeWavFile = ReadSettingText(settings::ChimeWavFile);
 }
 

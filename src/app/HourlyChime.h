@@ -1,5 +1,6 @@
 #pragma once
-// The hourly chime: settings read when the main window is created, and the check on every tick.
+// The hourly chime: settings read when the main window is created and whenever the options are applied, and the
+// check on every tick.
 #include "alarms/RingActions.h"
 #include "alarms/clsThread.h"
 

@@ -43,7 +43,8 @@ void PlaceClockWindow(HWND hwnd) {
 void ApplyAppearance(HWND hwnd) {
     const int width = SkinBitmap.bmWidth;
     const int height = SkinBitmap.bmHeight;
-    SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    // The options resize the clock while their dialog has the keyboard: the resize must not take it.
+    SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (IsWin2000OrLater()) SetLayeredWindowAttributes(hwnd, 0, ClockOpacity(), LWA_ALPHA);
     ShapeWindowFromBitmap(hwnd, hBackDC, width, height);
     ClockDrawer.PaintTimePos(hBackDC, width, height);

@@ -9,18 +9,18 @@
 #include "app/Form4.h"
 #include "app/HourlyChime.h"
 #include "app/Placement.h"
-#include "system/PublicFunction.h"
-#include "system/Seams.h"
 #include "app/TickSchedule.h"
-#include "app/TimeText.h"
 #include "app/TrayIcon.h"
 #include "dialogkit/clsTooltip.h"
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
+#include "face/TimeText.h"
 #include "face/frmRegion.h"
 #include "forms/frmOptions.h"
 #include "settings/SettingsKeys.h"
+#include "system/PublicFunction.h"
+#include "system/Seams.h"
 
 #include <memory>
 #include <string>
@@ -286,6 +286,14 @@ void OnPowerBroadcast(WPARAM event) {
     FollowNextRing();
 }
 
+// The options were applied: the skin, appearance and chime follow them at once.
+void OnOptionsApplied(HWND hwnd) {
+    LoadSkinBitmaps(hwnd);
+    CreateSkinDCs(hwnd);
+    ApplyAppearance(hwnd);
+    ReadChimeSettings();
+}
+
 void OnTaskbarCreated(HWND hwnd) {
     if (!IsIconic(hwnd)) return;
     RemoveTrayIcon();
@@ -350,8 +358,13 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         case WM_POWERBROADCAST:
             OnPowerBroadcast(wParam);
             return TRUE;
-        default:
-            if (message == WM_TASKBARCREATED) OnTaskbarCreated(hwnd);
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+
+    case WM_OPTIONSAPPLIED:
+        OnOptionsApplied(hwnd);
+        break;
+    default:
+        if (message == WM_TASKBARCREATED) OnTaskbarCreated(hwnd);
+}
+return DefWindowProcA(hwnd, message, wParam, lParam);
 }

@@ -1,3 +1,322 @@
 #include "dialogs/DlgOption.h"
 
-void ShowOptionDialog(HWND) {}
+#include "dialogkit/DialogFont.h"
+#include "dialogkit/clsButton.h"
+#include "dialogkit/clsComboBox.h"
+#include "dialogkit/clsCommonDialog.h"
+#include "dialogkit/clsDialog.h"
+#include "dialogkit/clsEdit.h"
+#include "dialogkit/clsLabel.h"
+#include "dialogkit/clsTrackbar.h"
+#include "dialogs/AutoRunCommand.h"
+#include "dialogs/OptionControls.h"
+#include "dialogs/SkinLists.h"
+#include "dialogs/SkinPreview.h"
+#include "face/GdiHandles.h"
+#include "face/SkinFolder.h"
+#include "settings/RegProcess.h"
+#include "settings/SettingsKeys.h"
+#include "system/PublicFunction.h"
+
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr int kWidth = 450;
+// Tall enough for the chime's group below the buttons.
+constexpr int kHeight = 420;
+constexpr int kFolderLimit = 250;
+constexpr int kLowestAlpha = 100;  // the track bar's lowest position
+constexpr RECT kPreviewBox{224, 68, 426, 262};
+constexpr COLORREF kPreviewGrey = 0xC0C0C0;
+
+struct Place {
+    int x, y, width, height;
+};
+constexpr Place kOkPlace{195, 276, 72, 21};
+constexpr Place kCancelPlace{275, 276, 72, 21};
+constexpr Place kApplyPlace{355, 276, 72, 21};
+constexpr Place kBrowsePlace{217, 20, 66, 20};  // wide enough for its caption, pushed too
+constexpr Place kChoosePlace{326, 344, 26, 20};
+constexpr Place kClearPlace{358, 344, 66, 20};
+constexpr Place kPushButtons[] = {kOkPlace, kCancelPlace, kApplyPlace, kBrowsePlace, kChoosePlace, kClearPlace};
+
+// Group frames: left, top, right, bottom.
+constexpr RECT kGroupFrames[] = {{10, 10, 290, 50},  {10, 60, 207, 120},  {10, 131, 207, 190}, {10, 202, 207, 270},
+                                 {300, 10, 434, 50}, {216, 60, 434, 270}, {10, 312, 434, 372}};
+
+// The groups' captions, on their frames' top edges, and what an empty sound means.
+struct Caption {
+    const char* text;
+    int x, y;
+};
+constexpr Caption kCaptions[] = {{"Picture directory", 20, 4},
+                                 {"Background picture", 20, 55},
+                                 {"Time picture", 20, 126},
+                                 {"Option", 20, 197},
+                                 {"Transparency", 310, 4},
+                                 {"Hourly chime", 20, 306},
+                                 {"Sound (empty: the built-in one)", 216, 324}};
+
+struct CheckBox {
+    const char* text;
+    int id, x, y, width, height;
+    DWORD style;
+};
+// Both "Replace" boxes are wide enough for their text in the dialog font.
+constexpr CheckBox kRandomBackgroundBox{
+    "Replace with the random(&B)", kRandomBackground, 20, 98, 184, 16, BS_AUTOCHECKBOX};
+constexpr CheckBox kLaterBoxes[] = {
+    {"Replace with the random", kRandomTime, 20, 166, 184, 20, BS_AUTOCHECKBOX},
+    {"Always On top-screen(&T)", kOnTop, 20, 212, 180, 18, WS_GROUP | BS_AUTOCHECKBOX},
+    {"Start with windows start(&U)", kAutoRun, 20, 231, 180, 18, BS_AUTOCHECKBOX},
+    {"Minimized on start(&I)", kStartMinimized, 20, 249, 180, 18, BS_AUTOCHECKBOX},
+};
+constexpr CheckBox kChimeBox{"Chime every full hour(&H)", kChime, 20, 322, 180, 18, WS_GROUP | BS_AUTOCHECKBOX};
+
+// The check boxes that show a stored switch. Start with Windows shows the Run keys instead, and Apply stores
+// "Windowpos" last, with the move in the Z order.
+struct StoredSwitch {
+    int id;
+    const Setting* setting;
+};
+constexpr StoredSwitch kSwitches[] = {{kRandomBackground, &settings::RndBackBmp},
+                                      {kRandomTime, &settings::RndTimeBmp},
+                                      {kStartMinimized, &settings::IconRun},
+                                      {kOnTop, &settings::Windowpos}};
+
+// The open dialog: made at WM_INITDIALOG, released at WM_CLOSE.
+struct OptionWindow {
+    HWND clock = nullptr;  // the main window, which the options are applied to
+    DialogFont font;
+    clsButton buttons;
+    clsTrackbar transparency;
+    clsEdit edits;
+    clsComboBox lists;
+    clsLabel labels;
+    std::optional<clsDrawTime> previewPainter;
+};
+std::optional<OptionWindow> window;
+
+void CreatePushButton(HWND hDlg, const char* text, int id, const Place& place, DWORD style = 0) {
+    window->buttons.CreateButton(hDlg, text, id, place.x, place.y, place.width, place.height, window->font.get(),
+                                 style);
+}
+
+void CreateCheckBox(HWND hDlg, const CheckBox& box) {
+    window->buttons.CreateButton(hDlg, box.text, box.id, box.x, box.y, box.width, box.height, window->font.get(),
+                                 box.style);
+}
+
+bool IsChecked(HWND hDlg, int id) { return window->buttons.GetButtonState(hDlg, id) == 1; }
+
+void ShowTransparencyOnClock() {
+    SetLayeredWindowAttributes(window->clock, 0, static_cast<BYTE>(window->transparency.Value()), LWA_ALPHA);
+}
+
+// A trackbar move not applied is dropped; without layered windows the bar stands disabled at its lowest.
+void LoadAlphaSetting() {
+    const clsTrackbar& bar = window->transparency;
+    if (!IsWin2000OrLater()) {
+        bar.Value(kLowestAlpha);
+        EnableWindow(bar.hwnd(), FALSE);
+        return;
+    }
+    bar.Value(ReadSettingNumber(settings::Alpha).value_or(kLowestAlpha));
+}
+
+bool StartsThisProgram(const Setting& runValue) { return StartsProgram(ReadSettingText(runValue), ProgramPath()); }
+
+// The machine's Run key when the user may write it, else the user's own; off removes it from both.
+void SaveAutoRun(bool on) {
+    if (!on) {
+        DeleteSetting(settings::AlarmClock);
+        DeleteSetting(settings::UserAlarmClock);
+        return;
+    }
+    const std::string command = AutoRunCommand(ProgramPath());
+    if (SaveSetting(settings::AlarmClock, command))
+        DeleteSetting(settings::UserAlarmClock);
+    else
+        SaveSetting(settings::UserAlarmClock, command);
+}
+
+void CreateControls(HWND hDlg) {
+    OptionWindow& w = *window;
+    const HFONT font = w.font.get();
+    CreatePushButton(hDlg, "OK(&O)", kOk, kOkPlace, WS_GROUP | BS_DEFPUSHBUTTON);
+    CreatePushButton(hDlg, "Cancel(&C)", kCancel, kCancelPlace);
+    CreatePushButton(hDlg, "Apply(&A)", kApply, kApplyPlace);
+    w.transparency.CreateTrackBar(hDlg, kTransparency, 310, 17, WS_GROUP);
+    LoadAlphaSetting();
+    CreatePushButton(hDlg, "Browse(&V)", kBrowse, kBrowsePlace);
+    w.edits.CreateEdit(hDlg, kSkinFolder, 20, 20, 187, 20, font, 0, kFolderLimit);
+    SetFocus(w.edits.hwnd(0));
+    w.lists.CreateCombox(hDlg, kBackgroundList, 20, 72, 175, 188, font);
+    w.lists.AddItem(hDlg, kBackgroundList, "Default");
+    CreateCheckBox(hDlg, kRandomBackgroundBox);
+    w.lists.CreateCombox(hDlg, kTimeList, 20, 144, 175, 500, font);
+    w.lists.AddItem(hDlg, kTimeList, "Default");
+    for (const CheckBox& box : kLaterBoxes) CreateCheckBox(hDlg, box);
+    for (const Caption& caption : kCaptions) w.labels.CreateLabel(hDlg, caption.text, caption.x, caption.y, font);
+    CreateCheckBox(hDlg, kChimeBox);
+    w.edits.CreateEdit(hDlg, kChimeSound, 20, 344, 300, 20, font, ES_READONLY, MAX_PATH);
+    CreatePushButton(hDlg, "...", kChooseChimeSound, kChoosePlace);
+    CreatePushButton(hDlg, "Clear(&L)", kClearChimeSound, kClearPlace);
+}
+
+void LoadSettings(HWND hDlg) {
+    OptionWindow& w = *window;
+    w.edits.SetEditText(hDlg, kSkinFolder, SkinFolder());
+    FillSkinLists(hDlg, w.edits.Text(hDlg, kSkinFolder));
+    SelectSavedSkin(hDlg, kBackgroundList, settings::SelBackBmp, settings::BmpBack);
+    SelectSavedSkin(hDlg, kTimeList, settings::SelTimeBmp, settings::BmpTime);
+    for (const StoredSwitch& option : kSwitches)
+        w.buttons.SetButtonState(hDlg, option.id, ReadSettingFlag(*option.setting) ? 1 : 0);
+    const bool autoRun = StartsThisProgram(settings::AlarmClock) || StartsThisProgram(settings::UserAlarmClock);
+    w.buttons.SetButtonState(hDlg, kAutoRun, autoRun ? 1 : 0);
+    // The clock chimes for any number but 0.
+    w.buttons.SetButtonState(hDlg, kChime, ParseNumber(ReadSettingText(settings::HourRing)).value_or(0) != 0);
+    w.edits.SetEditText(hDlg, kChimeSound, ReadSettingText(settings::ChimeWavFile));
+}
+
+void OnInitDialog(HWND hDlg) {
+    CentreOnDesktop(hDlg, kWidth, kHeight);
+    SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Option"));
+    window.emplace().clock = GetWindow(hDlg, GW_OWNER);
+    CreateControls(hDlg);
+    LoadSettings(hDlg);
+}
+
+void PaintContent(HWND hDlg, HDC dc) {
+    if (!window) return;
+    for (const RECT& frame : kGroupFrames) DrawEtchedFrame(dc, frame.left, frame.right, frame.top, frame.bottom);
+    for (const Place& button : kPushButtons)
+        DrawSunkenFrame(dc, button.x - 1, button.x + button.width + 1, button.y - 1, button.y + button.height + 1);
+    const GdiObject<HBRUSH> grey(CreateSolidBrush(kPreviewGrey));
+    FillRect(dc, &kPreviewBox, grey);
+    DrawSkinPreview(dc, hDlg, window->previewPainter.emplace());
+}
+
+void OnApply(HWND hDlg) {
+    OptionWindow& w = *window;
+    SaveSetting(settings::Alpha, w.transparency.Value());
+    SaveSetting(settings::SkinPath, w.edits.Text(hDlg, kSkinFolder));
+    SaveSetting(settings::SelBackBmp, w.lists.GetSelItem(hDlg, kBackgroundList));
+    SaveSetting(settings::SelTimeBmp, w.lists.GetSelItem(hDlg, kTimeList));
+    SaveSetting(settings::BmpBack, w.lists.SelIndexText(hDlg, kBackgroundList));
+    SaveSetting(settings::BmpTime, w.lists.SelIndexText(hDlg, kTimeList));
+    for (const StoredSwitch& option : kSwitches)
+        if (option.id != kOnTop) SaveSetting(*option.setting, IsChecked(hDlg, option.id));
+    SaveSetting(settings::AutoRun, IsChecked(hDlg, kAutoRun));
+    SaveAutoRun(IsChecked(hDlg, kAutoRun));
+    SaveSetting(settings::HourRing, IsChecked(hDlg, kChime));
+    SaveSetting(settings::ChimeWavFile, w.edits.Text(hDlg, kChimeSound));
+    if (IsIconic(w.clock)) SendMessageA(w.clock, WM_COMMAND, 0, 0);
+    SendMessageA(w.clock, WM_OPTIONSAPPLIED, 0, 0);
+    const bool onTop = IsChecked(hDlg, kOnTop);
+    SaveSetting(settings::Windowpos, onTop);
+    // Shown again after the reload hid it, without taking the keyboard from the dialog.
+    SetWindowPos(w.clock, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+}
+
+// A new folder refills both lists at once; it is stored only by Apply.
+void OnBrowse(HWND hDlg) {
+    OptionWindow& w = *window;
+    const std::string folder = clsCommonDialog().BrowsCatalog(hDlg);
+    if (folder.empty()) return;
+    w.edits.SetEditText(hDlg, kSkinFolder, folder);
+    w.lists.DeleteItem(hDlg, kBackgroundList);
+    w.lists.DeleteItem(hDlg, kTimeList);
+    FillSkinLists(hDlg, w.edits.Text(hDlg, kSkinFolder));
+    InvalidateRect(hDlg, &kPreviewBox, FALSE);
+}
+
+void OnChooseChimeSound(HWND hDlg) {
+    const std::string sound = clsCommonDialog().OpenDialog(hDlg, "*.wav");
+    if (!sound.empty()) window->edits.SetEditText(hDlg, kChimeSound, sound);
+}
+
+void OnCommand(HWND hDlg, WPARAM wParam) {
+    switch (wParam) {
+        case kOk:
+            SendMessageA(hDlg, WM_COMMAND, kApply, 0);
+            SendMessageA(hDlg, WM_CLOSE, 0, 0);
+            break;
+        case kCancel:
+            SendMessageA(hDlg, WM_CLOSE, 0, 0);
+            break;
+        case kApply:
+            OnApply(hDlg);
+            break;
+        case kBrowse:
+            OnBrowse(hDlg);
+            break;
+        case kChooseChimeSound:
+            OnChooseChimeSound(hDlg);
+            break;
+        case kClearChimeSound:
+            window->edits.SetEditText(hDlg, kChimeSound, "");
+            break;
+    }
+    if (HIWORD(wParam) == CBN_SELCHANGE) InvalidateRect(hDlg, &kPreviewBox, FALSE);
+}
+
+// The live preview of the transparency, once the thumb is let go.
+void OnHScroll(WPARAM wParam) {
+    if (wParam == TB_ENDTRACK) ShowTransparencyOnClock();
+}
+
+// A list left with only "Default" found nothing of its kind: its registry list goes, and both lists' key with them.
+void RemoveStaleSkinLists(HWND hDlg) {
+    const bool noBackgrounds = window->lists.ListCount(hDlg, kBackgroundList) == 1;
+    const bool noTimeStrips = window->lists.ListCount(hDlg, kTimeList) == 1;
+    if (noBackgrounds) DeleteRegKey(RegRoot::CurrentUser, keys::ClockSkin, "BlackFile");
+    if (noTimeStrips) DeleteRegKey(RegRoot::CurrentUser, keys::ClockSkin, "TimeFile");
+    if (noBackgrounds && noTimeStrips) DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Clock Skin");
+}
+
+// Whatever closes the dialog, the clock goes back to the stored transparency.
+void OnClose(HWND hDlg) {
+    LoadAlphaSetting();
+    if (IsWin2000OrLater()) ShowTransparencyOnClock();
+    RemoveStaleSkinLists(hDlg);
+    window.reset();
+    EndDialog(hDlg, 0);
+}
+
+}  // namespace
+
+void ShowOptionDialog(HWND owner) {
+    if (window) return;
+    RunBuiltInDialog(owner, OptionsDlgProc);
+    window.reset();
+}
+
+INT_PTR CALLBACK OptionsDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
+    switch (uMsg) {
+        case WM_INITDIALOG:
+            OnInitDialog(hDlg);
+            break;
+        case WM_PAINT:
+            PaintDialog(hDlg, PaintContent);
+            break;
+        case WM_PRINTCLIENT:
+            PaintContent(hDlg, reinterpret_cast<HDC>(wParam));
+            break;
+        case WM_HSCROLL:
+            OnHScroll(wParam);
+            break;
+        case WM_COMMAND:
+            OnCommand(hDlg, wParam);
+            break;
+        case WM_CLOSE:
+            OnClose(hDlg);
+            break;
+    }
+    return 0;
+}

@@ -1,6 +1,7 @@
 #include "face/frmRegion.h"
 
 #include "face/DCPixels.h"
+#include "face/SkinFolder.h"
 #include "face/SkinRules.h"
 #include "resources/resource.h"
 #include "settings/RegProcess.h"
@@ -35,7 +36,7 @@ HBITMAP LoadBitmapFile(const std::string& path) {
 }
 
 GdiBitmap LoadSkinPicture(HWND hwnd, const Setting& fileName, int builtInId) {
-    const std::string path = ReadSettingText(settings::SkinPath) + "\\" + ReadSettingText(fileName);
+    const std::string path = SkinFolder() + "\\" + ReadSettingText(fileName);
     if (IsUsableSkinFile(path)) {
         if (HBITMAP loaded = LoadBitmapFile(path)) return GdiBitmap(loaded);
         MessageBoxA(hwnd, UnknownFormatText, UnknownFormatCaption, MB_ICONEXCLAMATION);
@@ -68,9 +69,9 @@ HRGN RegionFromRuns(const std::vector<RowRun>& runs) {
     return ExtCreateRegion(nullptr, static_cast<DWORD>(storage.size() * sizeof(RECT)), data);
 }
 
-void ListSkin(std::string_view listKey, int& count, const std::string& fileName) {
-    ++count;
-    SaveRegValue(RegRoot::CurrentUser, listKey, std::to_string(count), RegType::Text, fileName);
+void ListSkin(std::string_view listKey, std::vector<std::string>& list, const std::string& fileName) {
+    list.push_back(fileName);
+    SaveRegValue(RegRoot::CurrentUser, listKey, std::to_string(list.size()), RegType::Text, fileName);
 }
 
 // count names the module's counter, so it is read after the scan has refreshed it.
@@ -109,21 +110,26 @@ int ShapeWindowFromBitmap(HWND hwnd, HDC dc, int width, int height) {
 }
 
 void ScanSkinFolder() {
-    const std::string folder = ReadSettingText(settings::SkinPath);
-    BackSkinCount = 0;
-    TimeSkinCount = 0;
+    const SkinLists lists = ScanSkinLists(SkinFolder());
+    BackSkinCount = static_cast<int>(lists.backgrounds.size());
+    TimeSkinCount = static_cast<int>(lists.timeStrips.size());
+}
+
+SkinLists ScanSkinLists(const std::string& folder) {
+    SkinLists lists;
     WIN32_FIND_DATAA found;
     const HANDLE search = FindFirstFileA((folder + "\\*.bmp").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
+    if (search == INVALID_HANDLE_VALUE) return lists;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         const GdiBitmap picture(LoadBitmapFile(folder + "\\" + found.cFileName));
         BITMAP size{};
         if (!picture || !GetObjectA(picture, sizeof size, &size)) continue;
-        if (IsBackgroundSize(size.bmWidth, size.bmHeight)) ListSkin(keys::BackList, BackSkinCount, found.cFileName);
-        if (IsTimeStripSize(size.bmWidth, size.bmHeight)) ListSkin(keys::TimeList, TimeSkinCount, found.cFileName);
+        if (IsBackgroundSize(size.bmWidth, size.bmHeight)) ListSkin(keys::BackList, lists.backgrounds, found.cFileName);
+        if (IsTimeStripSize(size.bmWidth, size.bmHeight)) ListSkin(keys::TimeList, lists.timeStrips, found.cFileName);
     } while (FindNextFileA(search, &found));
     FindClose(search);
+    return lists;
 }
 
 void PickRandomBackSkin() { PickRandomSkin(BackSkinCount, keys::BackList, settings::BmpBack, settings::SelBackBmp); }

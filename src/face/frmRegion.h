@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 // The current background's description; bmWidth x bmHeight is the window's size.
 extern BITMAP SkinBitmap;
 // Bitmaps just loaded by LoadSkinBitmaps; CreateSkinDCs hands each to its DC, which owns it from then on.
@@ -24,6 +27,13 @@ void CreateSkinDCs(HWND hwnd);
 int ShapeWindowFromBitmap(HWND hwnd, HDC dc, int width, int height);
 // Lists the skin folder's bitmaps by size under the two registry lists.
 void ScanSkinFolder();
+// The names of a folder's bitmaps that serve as backgrounds and as time strips, in listing order.
+struct SkinLists {
+    std::vector<std::string> backgrounds;
+    std::vector<std::string> timeStrips;
+};
+// Lists the folder's bitmaps by size and rewrites the two registry lists from "1" up.
+SkinLists ScanSkinLists(const std::string& folder);
 // Scan the folder, pick a random entry of its list and store it as the skin to load.
 void PickRandomBackSkin();
 void PickRandomTimeSkin();

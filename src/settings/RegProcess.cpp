@@ -3,12 +3,29 @@
 #include "settings/RegStore.h"
 
 #include <algorithm>
+#include <set>
 #include <string>
+
+namespace {
+
+std::set<RegRoot>& ReadOnlyRoots() {
+    static std::set<RegRoot> roots;
+    return roots;
+}
+
+bool IsWritable(RegRoot root) { return !ReadOnlyRoots().contains(root); }
+
+bool Write(RegRoot root, std::string_view keyPath, std::string_view name, std::uint32_t type, const void* data,
+           std::size_t size) {
+    return IsWritable(root) && regstore::Write(root, keyPath, name, type, data, size);
+}
+
+}  // namespace
 
 bool SaveRegValue(RegRoot root, std::string_view keyPath, std::string_view name, RegType type,
                   std::string_view value) {
     switch (type) {
-    case RegType::Text: return regstore::Write(root, keyPath, name, 1, value.data(), value.size());
+    case RegType::Text: return Write(root, keyPath, name, 1, value.data(), value.size());
     case RegType::Number: {
         const auto number = ParseNumber(value);
         return number && SaveRegValue(root, keyPath, name, type, *number);
@@ -24,12 +41,12 @@ bool SaveRegValue(RegRoot root, std::string_view keyPath, std::string_view name,
     const auto bits = static_cast<std::uint32_t>(value);
     const std::uint8_t data[4] = {std::uint8_t(bits), std::uint8_t(bits >> 8), std::uint8_t(bits >> 16),
                                   std::uint8_t(bits >> 24)};
-    return regstore::Write(root, keyPath, name, 4, data, sizeof data);
+    return Write(root, keyPath, name, 4, data, sizeof data);
 }
 
 bool SaveRegBinary(RegRoot root, std::string_view keyPath, std::string_view name,
                    const std::uint8_t* data, std::size_t size) {
-    return regstore::Write(root, keyPath, name, 3, data, size);
+    return Write(root, keyPath, name, 3, data, size);
 }
 
 RegValue GetRegValue(RegRoot root, std::string_view keyPath, std::string_view name) {
@@ -57,9 +74,16 @@ RegValue GetRegValue(RegRoot root, std::string_view keyPath, std::string_view na
 }
 
 void DeleteRegKey(RegRoot root, std::string_view parentPath, std::string_view subkey) {
-    regstore::DeleteKey(root, parentPath, subkey);
+    if (IsWritable(root)) regstore::DeleteKey(root, parentPath, subkey);
 }
 
 void DeleteRegValue(RegRoot root, std::string_view keyPath, std::string_view name) {
-    regstore::DeleteValue(root, keyPath, name);
+    if (IsWritable(root)) regstore::DeleteValue(root, keyPath, name);
+}
+
+void SetRegRootReadOnly(RegRoot root, bool readOnly) {
+    if (readOnly)
+        ReadOnlyRoots().insert(root);
+    else
+        ReadOnlyRoots().erase(root);
 }

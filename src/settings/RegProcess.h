@@ -21,3 +21,7 @@ RegValue GetRegValue(RegRoot root, std::string_view keyPath, std::string_view na
 // Missing keys and values are ignored.
 void DeleteRegKey(RegRoot root, std::string_view parentPath, std::string_view subkey);
 void DeleteRegValue(RegRoot root, std::string_view keyPath, std::string_view name);
+
+// While a root is read-only, writes under it fail and deletes do nothing, as for a user without the right to
+// change it (HKEY_LOCAL_MACHINE for most). Tests take that path with it; the program never sets it.
+void SetRegRootReadOnly(RegRoot root, bool readOnly);

@@ -22,7 +22,7 @@ struct Setting {
     RegRoot root;
     std::string_view key;
     std::string_view name;
-    RegType type;                         // the type it is written with
+    RegType type;                          // the type it is written with
     std::optional<std::int32_t> fallback;  // the number a reader takes when it is absent, empty or not numeric
 };
 
@@ -45,10 +45,13 @@ inline constexpr Setting ClockTop{RegRoot::CurrentUser, keys::Load, "ClockTop", 
 inline constexpr Setting HourRing{RegRoot::CurrentUser, keys::Chime, "HourRing", RegType::Text, 0};
 inline constexpr Setting ChimeWavFile{RegRoot::CurrentUser, keys::Chime, "WavFile", RegType::Text, std::nullopt};
 inline constexpr Setting AlarmClock{RegRoot::LocalMachine, keys::Run, "AlarmClock", RegType::Text, std::nullopt};
+// Where the start-up entry goes when the machine's Run key refuses the user.
+inline constexpr Setting UserAlarmClock{RegRoot::CurrentUser, keys::Run, "AlarmClock", RegType::Text, std::nullopt};
 
-inline constexpr const Setting* All[] = {&SkinPath, &SelBackBmp, &SelTimeBmp,   &RndBackBmp, &RndTimeBmp,   &Windowpos,
-                                         &AutoRun,  &IconRun,    &BmpBack,      &BmpTime,    &Alpha,        &ClockLeft,
-                                         &ClockTop, &HourRing,   &ChimeWavFile, &AlarmClock, &WakeFromSleep};
+inline constexpr const Setting* All[] = {&SkinPath,   &SelBackBmp,     &SelTimeBmp,   &RndBackBmp, &RndTimeBmp,
+                                         &Windowpos,  &AutoRun,        &IconRun,      &BmpBack,    &BmpTime,
+                                         &Alpha,      &ClockLeft,      &ClockTop,     &HourRing,   &ChimeWavFile,
+                                         &AlarmClock, &UserAlarmClock, &WakeFromSleep};
 }  // namespace settings
 
 // A switch is on when its text is a number greater than 0; anything else is off.

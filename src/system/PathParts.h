@@ -1,5 +1,5 @@
 #pragma once
-// Splitting a Windows path at its last backslash.
+// Splitting and comparing Windows paths.
 #include <string>
 #include <string_view>
 
@@ -7,3 +7,5 @@
 std::string FileNameOf(std::string_view path);
 // The part up to and including the last backslash; empty when it has none.
 std::string FolderOf(std::string_view path);
+// Windows file names ignore case: true when both name the same file.
+bool SamePath(std::string_view a, std::string_view b);

@@ -11,10 +11,14 @@ bool IsWin2000OrLater() {
     return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
 }
 
-std::string ProgramFolder() {
+std::string ProgramPath() {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder = FolderOf(std::string_view(path, length < sizeof path ? length : 0));
+    return std::string(path, length < sizeof path ? length : 0);
+}
+
+std::string ProgramFolder() {
+    std::string folder = FolderOf(ProgramPath());
     if (!folder.empty()) folder.pop_back();
     return folder;
 }

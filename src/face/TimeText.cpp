@@ -1,4 +1,4 @@
-#include "app/TimeText.h"
+#include "face/TimeText.h"
 
 #include <cstdio>
 
