@@ -358,13 +358,11 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         case WM_POWERBROADCAST:
             OnPowerBroadcast(wParam);
             return TRUE;
+        case WM_OPTIONSAPPLIED:
+            OnOptionsApplied(hwnd);
+            break;
+        default:
+            if (message == WM_TASKBARCREATED) OnTaskbarCreated(hwnd);
     }
-
-    case WM_OPTIONSAPPLIED:
-        OnOptionsApplied(hwnd);
-        break;
-    default:
-        if (message == WM_TASKBARCREATED) OnTaskbarCreated(hwnd);
-}
-return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
 }
