@@ -2,23 +2,24 @@
 
 #include "alarms/RingList.h"
 #include "alarms/RingScheduler.h"
+#include "app/ClockTooltip.h"
 #include "app/Form4.h"
 #include "app/HourlyChime.h"
 #include "app/Placement.h"
-#include "system/PublicFunction.h"
-#include "system/Seams.h"
 #include "app/TickSchedule.h"
 #include "app/TimeText.h"
 #include "app/TrayIcon.h"
-#include "dialogkit/clsTooltip.h"
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
 #include "face/frmRegion.h"
 #include "forms/frmOptions.h"
 #include "settings/SettingsKeys.h"
+#include "system/PublicFunction.h"
+#include "system/Seams.h"
 
-#include <memory>
+#include <htmlhelp.h>
+
 #include <string>
 
 HWND hMainWnd = nullptr;
@@ -33,8 +34,6 @@ constexpr char kWebsite[] = "http://www.tollwick.com/";
 
 // The shell broadcasts it when it (re)starts: every tray icon has to be added again.
 const UINT WM_TASKBARCREATED = RegisterWindowMessageA("TaskbarCreated");
-
-std::unique_ptr<clsTooltip> ClockTooltip;
 
 enum Command : UINT {
     kResume = 0,
@@ -90,11 +89,19 @@ SYSTEMTIME LocalNow() {
     return now;
 }
 
-std::string ShortDateText() {
-    const SYSTEMTIME now = LocalNow();
-    char text[128] = {};
-    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, text, sizeof text);
-    return text;
+std::string SiblingPath() { return ProgramFolder() + "\\Horolink.exe"; }
+std::string HelpPath() { return ProgramFolder() + "\\help.chm"; }
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A command whose file is missing is greyed rather than doing nothing; the files may come and go while the clock runs.
+void PopClockMenu(HWND hwnd) {
+    ClockMenu.SetItemGreyed(kSibling, !FileExists(SiblingPath()));
+    ClockMenu.SetItemGreyed(kHelpContent, !FileExists(HelpPath()));
+    ClockMenu.PopMenu(hwnd);
 }
 
 void StorePosition(HWND hwnd) {
@@ -127,11 +134,7 @@ void OnCreate(HWND hwnd) {
     BuildClockMenu();
     ReadChimeSettings();
     LoadRingData();
-    ClockTooltip = std::make_unique<clsTooltip>();
-    ClockTooltip->CreateTooltip();
-    ClockTooltip->Tooltip_SetDelayTime(4000);
-    ClockTooltip->Tooltip_SetMaxWidth(288);
-    ClockTooltip->AddTooltip(ShortDateText(), hwnd);
+    CreateClockTooltip(hwnd);
     SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kTitle));
 }
 
@@ -139,7 +142,7 @@ void OnClose(HWND hwnd) {
     RemoveTrayIcon();
     ClockMenu = clsMenu();
     ClockDrawer = clsDrawTime();
-    ClockTooltip.reset();
+    DestroyClockTooltip();
     StorePosition(hwnd);
     KillTimer(hwnd, kClockTimer);
     DestroyWindow(hwnd);
@@ -175,6 +178,7 @@ void OnTimer(HWND hwnd) {
     timeArea.right = timeArea.left + 110;
     timeArea.bottom = timeArea.top + 25;
     InvalidateRect(hwnd, &timeArea, FALSE);
+    RefreshClockTooltip();
     CheckHourlyChime();
     CheckRingTime(hwnd);
 }
@@ -199,7 +203,7 @@ void OnCommand(HWND hwnd, WPARAM command) {
             seams.ExitProcess(0);
             break;
         case kSibling:
-            ShellOpen(ProgramFolder() + "\\Horolink.exe");
+            ShellOpen(SiblingPath());
             break;
         case kCalendar:
             ShowCalendarDialog(hwnd);
@@ -214,7 +218,7 @@ void OnCommand(HWND hwnd, WPARAM command) {
             ShowForm4();
             break;
         case kHelpContent:
-            seams.HtmlHelpA(hwnd, (ProgramFolder() + "\\help.hlp").c_str(), 0, 0);
+            seams.HtmlHelpA(hwnd, HelpPath().c_str(), HH_DISPLAY_TOPIC, 0);
             break;
         case kWebsiteCommand:
             ShellOpen(kWebsite);
@@ -237,7 +241,7 @@ void OnTrayCallback(HWND hwnd, LPARAM mouse) {
     if (mouse == WM_LBUTTONDBLCLK)
         SendMessageA(hwnd, WM_COMMAND, kResume, 0);
     else if (mouse == WM_RBUTTONUP)
-        ClockMenu.PopMenu(hwnd);
+        PopClockMenu(hwnd);
 }
 
 // No WM_CLOSE comes when the session ends, so this is the last chance to keep the user's arrangement.
@@ -298,7 +302,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
             OnLButtonDblClk(hwnd);
             return 0;
         case WM_RBUTTONUP:
-            ClockMenu.PopMenu(hwnd);
+            PopClockMenu(hwnd);
             break;
         case WM_TRAYCALLBACK:
             OnTrayCallback(hwnd, lParam);

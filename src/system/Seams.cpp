@@ -62,6 +62,7 @@ Seams RealSeams() {
         [](LPSYSTEMTIME time) { ::GetSystemTime(time); },
         UtcToLocal,
         LocalToUtc,
+        [] { return ::GetTickCount64(); },
         [](const SYSTEMTIME* time) { return ::SetLocalTime(time); },
         EnableShutdownPrivilege,
         [](UINT flags, DWORD reason) { return ::ExitWindowsEx(flags, reason); },

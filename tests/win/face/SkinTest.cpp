@@ -5,6 +5,7 @@
 #include "face/frmRegion.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
+#include "support/CleanSettings.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -16,16 +17,12 @@
 
 namespace {
 
-// A plain popup window to shape, a scratch skin folder, and no skin settings left after each test.
+// A plain popup window to shape, a scratch skin folder, and the settings as they were after each test.
 class Skin : public testing::Test {
 protected:
     void TearDown() override {
         DestroyWindow(window);
         std::filesystem::remove_all(folder);
-        for (const Setting* setting : {&settings::SkinPath, &settings::BmpBack, &settings::BmpTime,
-                                       &settings::SelBackBmp, &settings::SelTimeBmp})
-            DeleteSetting(*setting);
-        for (const char* list : {"BlackFile", "TimeFile"}) DeleteRegKey(RegRoot::CurrentUser, keys::ClockSkin, list);
     }
     void LoadSkin() {
         LoadSkinBitmaps(window);
@@ -39,6 +36,7 @@ protected:
         SetFileAttributesA((folder + "\\" + name).c_str(), attributes);
     }
 
+    CleanSettings clean;
     const HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
     const std::string folder = (std::filesystem::temp_directory_path() / "face-skins").string();
 };
