@@ -18,13 +18,14 @@ std::vector<std::int64_t> ClockScan::Advance(std::int64_t nowUtc) {
         Reach(reachedWall_ + 1, minutes);
         return minutes;
     }
+    // Rules that no longer give the last scanned second the wall time it had are another zone's.
+    bool otherRules = toWall_(*lastUtc_) != lastWall_;
     // A doubled tick, or a small step back: wait until the clock passes the last scanned second again.
     for (std::int64_t second = *lastUtc_ + 1; second <= nowUtc; ++second) {
         const std::int64_t wall = toWall_(second);
-        // Rules that no longer give the last second the wall time it had are another zone's.
-        const bool otherRules = toWall_(second - 1) != lastWall_;
         const std::int64_t step = wall - lastWall_;
         if (otherRules || step > kLargestRuleStep || step < -kLargestRuleStep) Restart(wall);
+        otherRules = false;
         Reach(wall, minutes);
         lastUtc_ = second;
         lastWall_ = wall;
