@@ -106,7 +106,7 @@ TEST(RingEngine, EachCountdownShowsItsOwnItemsText) {
     RecordingSeams recorder;
     SettableClock clock(60);
     for (const auto& [minute, shown] : {std::pair(30, "Backupdone"), std::pair(31, "pleasepressESC")}) {
-        clock.SetLocal(2026, 1, 5, 7, minute, 0);
+        clock.SetLocal(2026, 1, 6, 7, minute, 0);  // a day of its own: the scan remembers the last tick it saw
         std::string painted;
         DriveModal([] { CheckRingTime(nullptr); },
                    [&](HWND dialog) {

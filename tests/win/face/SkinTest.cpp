@@ -135,6 +135,7 @@ TEST_F(Skin, OnlyGoodVisibleFilesLoadAndReplacedOnesAreFreed) {
     WriteSkinFile("hidden.bmp", SolidBmp(150, 40), FILE_ATTRIBUTE_HIDDEN);
     WriteSkinFile("system.bmp", SolidBmp(150, 40), FILE_ATTRIBUTE_SYSTEM);
     WriteSkinFile("broken.bmp", "BM this is not a picture");
+    shownBoxes.clear();
     std::vector<HGDIOBJ> replaced;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseBoxes);
     for (const std::string name : {"wide.bmp", "hidden.bmp", "wide.bmp", "system.bmp", "broken.bmp"}) {
