@@ -72,8 +72,24 @@ TEST(WinExit, ShowsTheCountdownAndOnlyRunOrEnterActLeavingNoFontBehind) {
     EXPECT_EQ(fonts.Live(), 0u);
 }
 
-// Measured in the window's font, every text lies inside the client area, apart from every other and above the
-// etched line; the buttons keep their frames wherever they moved.
+// Where each painted text lies, measured in the window's font.
+std::vector<std::pair<RECT, std::string>> TextBoxes(HWND dialog) {
+    const DialogFont font;
+    const HDC dc = GetDC(dialog);
+    const HGDIOBJ previous = SelectObject(dc, font.get());
+    std::vector<std::pair<RECT, std::string>> boxes;
+    for (const auto& [x, y, text] : PaintedTexts(dialog)) {
+        SIZE size{};
+        GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
+        boxes.push_back({{x, y, x + size.cx, y + size.cy}, text});
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(dialog, dc);
+    return boxes;
+}
+
+// Every text lies inside the client area, apart from every other and above the etched line; the buttons keep their
+// frames wherever they moved.
 TEST(WinExit, EveryTextCanBeReadAndTheButtonsFollowIt) {
     const std::pair<bool, std::string> cases[] = {
         {true, ""},
@@ -81,40 +97,27 @@ TEST(WinExit, EveryTextCanBeReadAndTheButtonsFollowIt) {
         {true, "Backup done"},
         {false, "The photo library is backed up; the machine shuts down to save power until the morning."},
     };
-    const DialogFont font;
     for (const auto& [restart, text] : cases) {
         const std::string name = (restart ? "restart " : "shut down ") + text;
-        const bool shown = DriveModal(
-            [&] { Open(restart, text); },
-            [&](HWND dialog) {
-                RECT client, window, button;
-                GetClientRect(dialog, &client);
-                GetWindowRect(dialog, &window);
-                EXPECT_EQ(window.right - window.left, 275) << name;
-                GetWindowRect(GetDlgItem(dialog, 1), &button);
-                MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
-                ASSERT_NE(GetDlgItem(dialog, 2), nullptr) << name;
-                const HDC dc = GetDC(dialog);
-                const HGDIOBJ previous = SelectObject(dc, font.get());
-                std::vector<RECT> boxes;
-                for (const auto& [x, y, painted] : PaintedTexts(dialog)) {
-                    SIZE size{};
-                    GetTextExtentPoint32A(dc, painted.c_str(), int(painted.size()), &size);
-                    const RECT box{x, y, x + size.cx, y + size.cy};
-                    EXPECT_TRUE(box.left >= 0 && box.right <= client.right) << name << ": cut " << painted;
-                    EXPECT_LE(box.bottom, button.top - 9) << name << ": below the etched line " << painted;
-                    RECT overlap;
-                    for (const RECT& other : boxes)
-                        EXPECT_FALSE(IntersectRect(&overlap, &box, &other)) << name << ": overlaps " << painted;
-                    boxes.push_back(box);
-                }
-                SelectObject(dc, previous);
-                ReleaseDC(dialog, dc);
-                EXPECT_LE(button.bottom + 8, client.bottom) << name;
-                EXPECT_EQ(ButtonFrameFaults(dialog), std::vector<std::string>{}) << name;
-                Click(dialog, 2);
-            });
-        EXPECT_TRUE(shown) << name;
+        const auto check = [&](HWND dialog) {
+            RECT client, window, button, overlap;
+            GetClientRect(dialog, &client);
+            GetWindowRect(dialog, &window);
+            GetWindowRect(GetDlgItem(dialog, 2), &button);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+            EXPECT_EQ(window.right - window.left, 275) << name;
+            EXPECT_LE(button.bottom + 8, client.bottom) << name;
+            const auto boxes = TextBoxes(dialog);
+            for (auto box = boxes.begin(); box != boxes.end(); ++box) {
+                EXPECT_TRUE(box->first.left >= 0 && box->first.right <= client.right) << name << ": " << box->second;
+                EXPECT_LE(box->first.bottom, button.top - 9) << name << ": " << box->second;
+                for (auto other = boxes.begin(); other != box; ++other)
+                    EXPECT_FALSE(IntersectRect(&overlap, &box->first, &other->first)) << name << ": " << box->second;
+            }
+            EXPECT_EQ(ButtonFrameFaults(dialog), std::vector<std::string>{}) << name;
+            Click(dialog, 2);
+        };
+        EXPECT_TRUE(DriveModal([&] { Open(restart, text); }, check)) << name;
     }
 }
 
