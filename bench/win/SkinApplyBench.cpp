@@ -1,13 +1,23 @@
-// Applying a 200 x 200 skin: outline and time place from one pixel read and one region call, against one
-// GetPixel per pixel and one CombineRgn per run.
+// Applying skins. First, 200 x 200 backgrounds: outline and time place from one pixel read and one region call,
+// against one GetPixel per pixel and one CombineRgn per run. Then checkerboards, the worst outlines there are:
+// where the time goes when one is shown exactly, and what the loader does with them now.
 #include "../Bench.h"
+#include "BitmapFiles.h"
 #include "PerPixelShape.h"
 #include "SyntheticBackground.h"
+#include "face/DCPixels.h"
+#include "face/PixelScan.h"
 #include "face/clsDrawTime.h"
 #include "face/frmRegion.h"
+#include "settings/RegProcess.h"
+#include "settings/SettingsKeys.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -29,16 +39,125 @@ LRESULT CALLBACK PlainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-}  // namespace
+// A hidden window like the clock's: a layered tool window at the clock's default opacity.
+HWND ClockLikeWindow(int width, int height) {
+    const HWND window = CreateWindowExA(WS_EX_LAYERED | WS_EX_TOOLWINDOW, "SkinApplyBench", "bench", WS_POPUP, 0, 0,
+                                        width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetLayeredWindowAttributes(window, 0, 188, LWA_ALPHA);
+    return window;
+}
 
-int main() {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = PlainProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "SkinApplyBench";
-    RegisterClassA(&windowClass);
-    const HWND window = CreateWindowExA(0, "SkinApplyBench", "bench", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
-                                        windowClass.hInstance, nullptr);
+double MillisSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+template <typename Work>
+double Millis(Work&& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return MillisSince(start);
+}
+
+HRGN RegionOf(const std::vector<RowRun>& runs, std::size_t count) {
+    std::vector<RECT> storage(2 + count);
+    auto* data = reinterpret_cast<RGNDATA*>(storage.data());
+    RECT bound{0, 0, 0, 0};
+    for (std::size_t i = 0; i < count; ++i) {
+        storage[2 + i] = {runs[i].left, runs[i].y, runs[i].right, runs[i].y + 1};
+        UnionRect(&bound, &bound, &storage[2 + i]);
+    }
+    data->rdh = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, DWORD(count), DWORD(count * sizeof(RECT)), bound};
+    return ExtCreateRegion(nullptr, DWORD(storage.size() * sizeof(RECT)), data);
+}
+
+// Shows the window and paints it, then a tick's repaint of the time area: how long each takes.
+std::pair<double, double> ShowAndTick(HWND window) {
+    const double shown = Millis([&] {
+        ShowWindow(window, SW_SHOWNOACTIVATE);
+        UpdateWindow(window);
+        GdiFlush();
+    });
+    const double tick = Millis([&] {
+        const RECT timeArea{5, 7, 115, 32};
+        InvalidateRect(window, &timeArea, FALSE);
+        UpdateWindow(window);
+        GdiFlush();
+    });
+    ShowWindow(window, SW_HIDE);
+    return {shown, tick};
+}
+
+// Where the time goes when a checkerboard is shown with its exact outline, as the loader used to allow.
+void ExactCheckerboard(const std::string& file, int size) {
+    std::printf("%d x %d checkerboard, one run each:\n", size, size);
+    HBITMAP loaded = nullptr;
+    std::printf("  %-46s %10.1f ms\n", "load (LoadImageA)", Millis([&] {
+                    loaded =
+                        static_cast<HBITMAP>(LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+                }));
+    const HDC screen = GetDC(nullptr);
+    const SkinDC background(screen, GdiBitmap(loaded));
+    ReleaseDC(nullptr, screen);
+    PixelGrid pixels;
+    std::vector<RowRun> runs;
+    std::printf("  %-46s %10.1f ms\n", "pixel read (GetDIBits)",
+                Millis([&] { pixels = ReadPixels(background, size, size); }));
+    std::printf("  %-46s %10.1f ms\n", "run collection", Millis([&] { runs = OpaqueRuns(pixels); }));
+    std::printf("  %-46s %10.1f ms\n", "time place scan", Millis([&] { FindTimeCorner(pixels); }));
+    std::printf("  %-46s %10zu\n", "runs", runs.size());
+    std::printf("  %-46s %10zu\n", "region rectangles after merging rows", OutlineRects(runs).size());
+    // ExtCreateRegion adds its rectangles one by one, each time through the whole region so far.
+    const std::size_t sample = std::min<std::size_t>(runs.size(), 20000);
+    HRGN region = nullptr;
+    const double build = Millis([&] { region = RegionOf(runs, sample); });
+    if (sample == runs.size()) {
+        std::printf("  %-46s %10.1f ms\n", "ExtCreateRegion of all runs", build);
+        const HWND window = ClockLikeWindow(size, size);
+        std::printf("  %-46s %10.1f ms\n", "SetWindowRgn", Millis([&] { SetWindowRgn(window, region, FALSE); }));
+        const auto [shown, tick] = ShowAndTick(window);
+        std::printf("  %-46s %10.1f ms\n", "show and first paint", shown);
+        std::printf("  %-46s %10.1f ms\n", "a tick's repaint of the time area", tick);
+        DestroyWindow(window);
+    } else {
+        const double scale = double(runs.size()) / double(sample);
+        std::printf("  %-46s %10.1f ms, so all of them %.0f s\n", "ExtCreateRegion of the first 20000 runs", build,
+                    build * scale * scale / 1000);
+        DeleteObject(region);
+    }
+}
+
+// A file through the program's loader, from load to painted window; a refused file shows the message, closed here
+// by a timer, and the built-in skin.
+int boxes = 0;
+void CALLBACK CloseBox(HWND, UINT, UINT_PTR, DWORD) {
+    if (const HWND box = FindWindowA("#32770", nullptr); box && IsWindowVisible(box)) {
+        ++boxes;
+        EndDialog(box, IDOK);
+    }
+}
+
+void ThroughTheLoader(const char* name, const std::string& folder, const std::string& file) {
+    SaveSetting(settings::SkinPath, folder);
+    SaveSetting(settings::BmpBack, file);
+    const HWND window = ClockLikeWindow(100, 100);
+    clsDrawTime drawer;
+    boxes = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, CloseBox);
+    const auto start = std::chrono::steady_clock::now();
+    LoadSkinBitmaps(window);
+    CreateSkinDCs(window);
+    SetWindowPos(window, nullptr, 0, 0, SkinBitmap.bmWidth, SkinBitmap.bmHeight, SWP_NOMOVE | SWP_NOZORDER);
+    ShapeWindowFromBitmap(window, hBackDC, SkinBitmap.bmWidth, SkinBitmap.bmHeight);
+    drawer.PaintTimePos(hBackDC, SkinBitmap.bmWidth, SkinBitmap.bmHeight);
+    const double applied = MillisSince(start);
+    KillTimer(nullptr, timer);
+    const auto [shown, tick] = ShowAndTick(window);
+    std::printf("  %-34s %s %3ld x %3ld, applied %7.1f ms + shown %7.1f ms; tick %6.1f ms\n", name,
+                boxes ? "refused: " : "accepted:", SkinBitmap.bmWidth, SkinBitmap.bmHeight, applied, shown, tick);
+    DestroyWindow(window);
+}
+
+void PerPixelAgainstOneRead(HWND window) {
     constexpr int Runs = 21;
     std::printf(
         "200 x 200 backgrounds, medians of %d interleaved runs; baseline one GetPixel per pixel and one CombineRgn"
@@ -77,6 +196,49 @@ int main() {
                     median(setRegion),
                     (median(slowOutline) - median(setRegion)) / std::max(1.0, median(fastOutline) - median(setRegion)));
     }
+}
+
+}  // namespace
+
+int main() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = PlainProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = "SkinApplyBench";
+    RegisterClassA(&windowClass);
+    const HWND window = CreateWindowExA(0, "SkinApplyBench", "bench", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
+                                        windowClass.hInstance, nullptr);
+    PerPixelAgainstOneRead(window);
     DestroyWindow(window);
+
+    const std::string folder = (std::filesystem::temp_directory_path() / "skin-bench").string();
+    std::filesystem::create_directories(folder);
+    const struct {
+        const char* name;
+        int size, checkerRows;
+    } files[] = {{"checker200.bmp", 200, 200},
+                 {"checker1000.bmp", 1000, 1000},
+                 {"checker200-39rows.bmp", 200, 39},
+                 {"checker200-41rows.bmp", 200, 41}};
+    for (const auto& file : files)
+        std::ofstream(folder + "\\" + file.name, std::ios::binary)
+            << CheckerboardBmp(file.size, file.size, file.checkerRows);
+
+    std::printf("\none run each, a layered tool window like the clock's\n");
+    ExactCheckerboard(folder + "\\checker200.bmp", 200);
+    ExactCheckerboard(folder + "\\checker1000.bmp", 1000);
+
+    // The loader keeps the settings it reads as they were.
+    const std::string keptPath = ReadSettingText(settings::SkinPath), keptBack = ReadSettingText(settings::BmpBack);
+    std::printf("through the loader (LoadSkinBitmaps, CreateSkinDCs, outline and time place), then shown:\n");
+    ThroughTheLoader("200 x 200 checkerboard", folder, "checker200.bmp");
+    ThroughTheLoader("1000 x 1000 checkerboard", folder, "checker1000.bmp");
+    ThroughTheLoader("39 rows checkered: 3901 rectangles", folder, "checker200-39rows.bmp");
+    ThroughTheLoader("41 rows checkered: 4101 rectangles", folder, "checker200-41rows.bmp");
+    for (const auto& [setting, kept] :
+         {std::pair(&settings::SkinPath, keptPath), std::pair(&settings::BmpBack, keptBack)})
+        kept.empty() ? DeleteSetting(*setting) : void(SaveSetting(*setting, kept));
+    std::filesystem::remove_all(folder);
     return 0;
 }

@@ -13,16 +13,22 @@ std::vector<std::int64_t> ClockScan::Advance(std::int64_t nowUtc) {
     std::vector<std::int64_t> minutes;
     if (!lastUtc_ || nowUtc > *lastUtc_ + kCatchUpSeconds || nowUtc < *lastUtc_ - kCatchUpSeconds) {
         lastUtc_ = nowUtc;
-        Restart(toWall_(nowUtc));
+        lastWall_ = toWall_(nowUtc);
+        Restart(lastWall_);
         Reach(reachedWall_ + 1, minutes);
         return minutes;
     }
+    // Rules that no longer give the last scanned second the wall time it had are another zone's.
+    bool otherRules = toWall_(*lastUtc_) != lastWall_;
     // A doubled tick, or a small step back: wait until the clock passes the last scanned second again.
     for (std::int64_t second = *lastUtc_ + 1; second <= nowUtc; ++second) {
         const std::int64_t wall = toWall_(second);
-        if (wall > reachedWall_ + kLargestRuleStep || wall < reachedWall_ - kLargestRuleStep) Restart(wall);
+        const std::int64_t step = wall - lastWall_;
+        if (otherRules || step > kLargestRuleStep || step < -kLargestRuleStep) Restart(wall);
+        otherRules = false;
         Reach(wall, minutes);
         lastUtc_ = second;
+        lastWall_ = wall;
     }
     return minutes;
 }

@@ -5,8 +5,9 @@
 // Ticks are counted in UTC seconds and each scanned second is judged in local wall time, so a change of
 // the local clock by the time zone's rules is not mistaken for a jump: in a repeated hour the wall time
 // already passed is not reached again, and the minutes of a skipped hour are all reached right after
-// the gap. A real jump (more than a minute forward or back, or a wall step no daylight rule makes)
-// restarts from the current second without catching up.
+// the gap. A real jump restarts from the current second without catching up: more than a minute forward
+// or back, or a wall step that the zone's current rules do not make at that second (the user chose
+// another zone).
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,7 +15,7 @@
 
 class ClockScan {
 public:
-    // Local wall time, in seconds as CivilSeconds counts them, of a UTC second.
+    // Local wall time, in seconds as CivilSeconds counts them, of a UTC second by the zone's current rules.
     using ToWall = std::function<std::int64_t(std::int64_t utcSeconds)>;
 
     static constexpr std::int64_t kCatchUpSeconds = 60;
@@ -32,5 +33,6 @@ private:
 
     ToWall toWall_;
     std::optional<std::int64_t> lastUtc_;
+    std::int64_t lastWall_ = 0;  // the wall time of lastUtc_ when it was scanned
     std::int64_t reachedWall_ = 0;
 };

@@ -20,7 +20,7 @@ constexpr int kOk = 1;
 struct ReminderWindow {
     std::string text = RemindText;
     DialogFont font;
-    ProgramIcon icon;
+    ProgramIcon icon{kDialogIconSize};
     clsButton button;
 };
 
@@ -42,11 +42,12 @@ void PaintContent(HWND hDlg, HDC dc) {
     DrawEtchedFrame(dc, 8, 254, 66, 66);
     TextOutA(dc, 55, 18, window->text.c_str(), static_cast<int>(window->text.size()));
     window->icon.Draw(dc, 10, 10);
-    DrawSunkenFrame(dc, 99, 171, 76, 97);
+    DrawSunkenFrame(dc, 98, 170, 76, 97);
 }
 
+// Escape gives IDCANCEL: with one button, it closes the reminder as OK does.
 void OnCommand(HWND hDlg, WPARAM wParam) {
-    if (wParam == kOk) SendMessageA(hDlg, WM_CLOSE, 0, 0);
+    if (wParam == kOk || wParam == IDCANCEL) SendMessageA(hDlg, WM_CLOSE, 0, 0);
 }
 
 void ReleaseWindow(HWND hDlg) {

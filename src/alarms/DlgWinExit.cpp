@@ -1,15 +1,15 @@
 #include "alarms/DlgWinExit.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <optional>
 
-#include "system/PublicFunction.h"
-#include "system/Seams.h"
+#include "alarms/Countdown.h"
 #include "dialogkit/DialogFont.h"
 #include "dialogkit/ProgramIcon.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDialog.h"
+#include "system/PublicFunction.h"
+#include "system/Seams.h"
 
 short ExitRestart = 0;
 std::string ExitText;
@@ -18,11 +18,10 @@ namespace {
 
 constexpr int kWidth = 275;
 constexpr int kHeight = 138;
+constexpr int kRightMargin = 10;
 constexpr int kRun = 1;
 constexpr int kCancel = 2;
 constexpr UINT_PTR kCountdownTimer = 2;
-constexpr int kCountdownSeconds = 30;
-constexpr RECT kFigureArea{183, 24, 216, 36};
 
 int ExitCountdown = 0;
 int ExitCounterX = 0;
@@ -30,56 +29,72 @@ std::string ExitAction;
 bool ExitConfirmed = false;
 
 // What the open countdown was started with; later items change ExitRestart and ExitText, not this.
-struct Countdown {
+struct OpenCountdown {
+    CountdownLines lines;
     bool restart;
-    std::string text;
-    std::int64_t openedMs = 0;
+    std::uint64_t openedMs = 0;
 };
-std::optional<Countdown> countdown;
+std::optional<OpenCountdown> countdown;
 
-// The handles of the open window.
+// The handles of the open window, and where its texts go.
 struct CountdownWindow {
     DialogFont font;
-    ProgramIcon icon;
+    ProgramIcon icon{kDialogIconSize};
     clsButton buttons;
+    CountdownLayout layout;
+    RECT figureArea;
 };
 std::optional<CountdownWindow> window;
-
-// Milliseconds on the program's clock, in UTC so that a change of summer time does not move the count.
-std::int64_t ClockMs() {
-    SYSTEMTIME now;
-    seams.GetSystemTime(&now);
-    FILETIME file;
-    SystemTimeToFileTime(&now, &file);
-    ULARGE_INTEGER ticks{{file.dwLowDateTime, file.dwHighDateTime}};
-    return static_cast<std::int64_t>(ticks.QuadPart / 10000);
-}
 
 void DrawLine(HDC dc, int x, int y, const std::string& text) {
     TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 
+int TextWidth(HDC dc, std::string_view text) {
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &extent);
+    return extent.cx;
+}
+
+// Measures the texts in the window's font against its client width, then grows the window by what wrapping added.
+void LayOut(HWND hDlg) {
+    RECT client;
+    GetClientRect(hDlg, &client);
+    const HDC dc = GetDC(hDlg);
+    {
+        SelectedObject font(dc, window->font.get());
+        const auto measure = [dc](std::string_view text) { return TextWidth(dc, text); };
+        window->layout = LayOutCountdown(countdown->lines, client.right - kRightMargin, measure);
+        const int x = window->layout.figureX, y = window->layout.figureY;
+        window->figureArea = {x - 1, y - 1, x + measure("30") + 2, y + 14};
+    }
+    ReleaseDC(hDlg, dc);
+    if (window->layout.shift) CentreOnDesktop(hDlg, kWidth, kHeight + window->layout.shift);
+}
+
 void OnInitDialog(HWND hDlg) {
     CentreOnDesktop(hDlg, kWidth, kHeight);
-    ExitAction = countdown->restart ? "Re-start computer" : "Shut down";
-    ExitCounterX = countdown->restart ? 204 : 183;
+    ExitAction = CountdownAction(countdown->restart);
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ExitAction.c_str()));
     window.emplace();
-    window->buttons.CreateButton(hDlg, "To run(&O)", kRun, 95, 85, 70, 19, window->font.get(),
+    LayOut(hDlg);
+    ExitCounterX = window->layout.figureX;
+    const int buttonTop = 85 + window->layout.shift;
+    window->buttons.CreateButton(hDlg, "To run(&O)", kRun, 95, buttonTop, 70, 19, window->font.get(),
                                  WS_GROUP | BS_DEFPUSHBUTTON);
-    window->buttons.CreateButton(hDlg, "Cancel(&C)", kCancel, 175, 85, 70, 19, window->font.get(), 0);
+    window->buttons.CreateButton(hDlg, "Cancel(&C)", kCancel, 175, buttonTop, 70, 19, window->font.get(), 0);
     ExitCountdown = kCountdownSeconds;
-    countdown->openedMs = ClockMs();
+    countdown->openedMs = seams.GetTickCount64();
     SetTimer(hDlg, kCountdownTimer, 1000, nullptr);
 }
 
-// The count follows the clock: paints only show it, and a late or doubled tick cannot shorten it.
+// The count follows the time since the system started: paints only show it, a late or doubled tick cannot
+// shorten it, and setting the clock neither ends nor stops it.
 void OnTimer(HWND hDlg) {
-    const std::int64_t elapsed = std::max<std::int64_t>(0, (ClockMs() - countdown->openedMs) / 1000);
-    const int left = static_cast<int>(std::max<std::int64_t>(0, kCountdownSeconds - elapsed));
+    const int left = CountdownSecondsLeft(countdown->openedMs, seams.GetTickCount64());
     if (left < ExitCountdown) {
         ExitCountdown = left;
-        InvalidateRect(hDlg, &kFigureArea, TRUE);
+        InvalidateRect(hDlg, &window->figureArea, TRUE);
     }
     if (ExitCountdown == 0) {
         ExitConfirmed = true;
@@ -87,19 +102,23 @@ void OnTimer(HWND hDlg) {
     }
 }
 
+void DrawRows(HDC dc, int from, int to) {
+    for (const PlacedText& row : window->layout.rows)
+        if (row.line >= from && row.line <= to) DrawLine(dc, row.x, row.y, row.text);
+}
+
 void PaintContent(HWND, HDC dc) {
     if (!window) return;
     SetBkMode(dc, TRANSPARENT);
     SelectedObject font(dc, window->font.get());
     window->icon.Draw(dc, 10, 10);
-    DrawLine(dc, 55, 10, "You have setup:" + ExitAction);
-    DrawLine(dc, 55, 25, ExitAction + "begin the countdown");
-    DrawLine(dc, 55, 41, "The program will execute preset operation in 30 seconds.");
-    DrawLine(dc, ExitCounterX, 25, std::to_string(ExitCountdown));
+    DrawRows(dc, 0, 2);
+    DrawLine(dc, ExitCounterX, window->layout.figureY, std::to_string(ExitCountdown));
     DrawWinExitHint(dc);
-    DrawEtchedFrame(dc, 10, 258, 76, 76);
-    DrawSunkenFrame(dc, 94, 166, 84, 105);
-    DrawSunkenFrame(dc, 174, 246, 84, 105);
+    const int shift = window->layout.shift;
+    DrawEtchedFrame(dc, 10, 258, 76 + shift, 76 + shift);
+    DrawSunkenFrame(dc, 94, 166, 84 + shift, 105 + shift);
+    DrawSunkenFrame(dc, 174, 246, 84 + shift, 105 + shift);
 }
 
 void OnCommand(HWND hDlg, WPARAM wParam) {
@@ -117,13 +136,14 @@ void OnClose(HWND hDlg) {
 
 void ShowWinExit(HWND owner) {
     if (countdown) return;
-    countdown = Countdown{ExitRestart != 0, ExitText};
+    const bool restart = ExitRestart != 0;
+    countdown = OpenCountdown{CountdownLinesFor(restart, ExitText), restart};
     RunBuiltInDialog(owner, WinExitProc);
     window.reset();
     if (ExitConfirmed) {
         ExitConfirmed = false;
         EnableShutdownPrivilege();
-        seams.ExitWindowsEx(countdown->restart ? EWX_REBOOT : EWX_SHUTDOWN, 0);
+        seams.ExitWindowsEx(restart ? EWX_REBOOT : EWX_SHUTDOWN, 0);
     }
     ExitConfirmed = false;
     countdown.reset();
@@ -154,10 +174,7 @@ INT_PTR CALLBACK WinExitProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
 }
 
 void DrawWinExitHint(HDC hdc) {
-    if (!countdown) return;
-    if (!countdown->text.empty()) return DrawLine(hdc, 12, 56, countdown->text);
-    DrawLine(hdc, countdown->restart ? 12 : 31, 56,
-             "If relieve\xA1\xBC" + ExitAction + "\xA1\xBD,please press ESC button according to the cancel.");
+    if (window) DrawRows(hdc, 3, 3);
 }
 
 void EnableShutdownPrivilege() {

@@ -5,7 +5,7 @@
 
 // True (-1): restart; false: shut down. Set before ShowWinExit.
 extern short ExitRestart;
-// Shown instead of the cancel hint when an item has a text; kept from one item to the next.
+// The due item's text, shown instead of the cancel hint when it is not empty.
 extern std::string ExitText;
 // Runs the modal 30-second countdown, then restarts or shuts down unless cancelled. While one countdown is
 // open another call returns at once and leaves it as it is.

@@ -75,7 +75,7 @@ void RunRingItem(const RingItem& item, HWND owner) {
         case 3:
         case 4:
             ExitRestart = item.lngNotifyMode == 3 ? -1 : 0;
-            if (!item.strNotifyText.empty()) ExitText = item.strNotifyText;
+            ExitText = item.strNotifyText;
             ShowWinExit(owner);
             break;
         default:

@@ -1,22 +1,53 @@
 #include "app/Main.h"
 
 #include "app/Placement.h"
-#include "system/PublicFunction.h"
 #include "app/frmMain.h"
 #include "forms/FormWindow.h"
+#include "system/PublicFunction.h"
 
 namespace {
 
 constexpr char kClassName[] = "frmMain";
 constexpr char kTitle[] = "Marrowby Clock";
+// How long a second copy waits for the first one's window to get its title.
+constexpr DWORD kWindowWaitMs = 10000;
+constexpr DWORD kWindowPollMs = 50;
+
+class InstanceMutex {
+public:
+    InstanceMutex()
+        : handle_(CreateMutexA(nullptr, TRUE, kInstanceMutex)),
+          first_(handle_ && GetLastError() != ERROR_ALREADY_EXISTS) {}
+    InstanceMutex(const InstanceMutex&) = delete;
+    InstanceMutex& operator=(const InstanceMutex&) = delete;
+    ~InstanceMutex() {
+        if (!handle_) return;
+        if (first_) ReleaseMutex(handle_);
+        CloseHandle(handle_);
+    }
+    // False when another copy made the mutex first.
+    bool first() const { return first_; }
+
+private:
+    HANDLE handle_;
+    bool first_;
+};
+
+void ShowRunningCopy() {
+    for (DWORD waited = 0; waited < kWindowWaitMs; waited += kWindowPollMs) {
+        if (const HWND running = FindWindowA(kClassName, kTitle)) {
+            ShowWindow(running, SW_SHOWNORMAL);
+            return;
+        }
+        Sleep(kWindowPollMs);
+    }
+}
 
 }  // namespace
 
 void Main() {
-    if (const HWND running = FindWindowA(kClassName, kTitle)) {
-        ShowWindow(running, SW_SHOWNORMAL);
-        return;
-    }
+    const InstanceMutex instance;
+    if (!instance.first()) return ShowRunningCopy();
     RunMainWindow(kClassName, IsWin2000OrLater() ? WS_EX_LAYERED : 0, nullptr);
 }
 

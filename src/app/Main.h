@@ -4,6 +4,10 @@
 
 void Main();
 
+// The running copy owns this mutex from its start; the window's title, which a second copy looks for, comes
+// only at the end of WM_CREATE.
+inline constexpr char kInstanceMutex[] = "Tollwick.Clock.Running";
+
 // Fills and registers the main window's class; true when it is registered.
 bool RegisterMainClass(const char* className);
 // Registers the class, creates the main window, shows it, runs the message loop, unregisters the class.

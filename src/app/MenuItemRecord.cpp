@@ -9,7 +9,7 @@ MenuItemSize MeasureMenuItem(const MenuItemRecord& record, int textWidth, int me
     return {textWidth + kMarkWidth, record.ItemType == kItemSeparator ? kSeparatorHeight : menuHeight};
 }
 
-MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, ItemBox item) {
+MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, bool greyed, ItemBox item) {
     ItemBox markBox = item;
     markBox.right = kMarkWidth;
     ItemBox frameBox = item;
@@ -17,13 +17,17 @@ MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, ItemBox
     ItemBox textBox = item;
     textBox.left = 23;
 
-    // A separator has no caption, so hovering it shows no frame.
-    const bool drawnSelected = selected && !record.Text.empty();
-    MenuItemLook look{!drawnSelected, textBox, {}};
+    // A separator has no caption, so hovering it shows no frame. The frames alone vanish on a light menu: the
+    // selection is the highlight colour inside them.
+    const bool drawnSelected = selected && !greyed && !record.Text.empty();
+    MenuItemLook look{std::nullopt, textBox, greyed ? ItemText::Greyed : ItemText::Normal, {}};
     if (drawnSelected) {
+        look.text = ItemText::Selected;
         if (record.ItemType & kItemWholeFrame) {
+            look.highlight = item;
             look.strokes.push_back({item, ItemEdge::SunkenOuter});
         } else {
+            look.highlight = frameBox;
             look.strokes.push_back({markBox, ItemEdge::RaisedInner});
             look.strokes.push_back({frameBox, ItemEdge::SunkenOuter});
         }

@@ -1,6 +1,7 @@
 #pragma once
 // What the owner-drawn popup menu keeps per item, and how an item is measured and drawn from it.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ struct MenuItemSize {
     int height;
 };
 
-// textWidth: the caption's extent on the window's DC; menuHeight: the system's menu bar height.
+// textWidth: the caption's extent in the menu font; menuHeight: the system's menu bar height.
 MenuItemSize MeasureMenuItem(const MenuItemRecord& record, int textWidth, int menuHeight);
 
 struct ItemBox {
@@ -35,10 +36,14 @@ struct ItemStroke {
     bool operator==(const ItemStroke&) const = default;
 };
 
+enum class ItemText { Normal, Selected, Greyed };
+
 struct MenuItemLook {
-    bool fillBackground;              // with the menu colour
-    ItemBox textBox;                  // where the caption goes, vertically centred
-    std::vector<ItemStroke> strokes;  // drawn after the caption, in order
+    std::optional<ItemBox> highlight;  // filled with the highlight colour over the menu colour
+    ItemBox textBox;                   // where the caption goes, vertically centred
+    ItemText text;                     // its colour
+    std::vector<ItemStroke> strokes;   // drawn after the caption, in order
 };
 
-MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, ItemBox item);
+// A greyed item (its target is missing) is never drawn selected.
+MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, bool greyed, ItemBox item);

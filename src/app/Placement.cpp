@@ -1,12 +1,12 @@
 #include "app/Placement.h"
 
-#include "system/PublicFunction.h"
 #include "app/ScreenCentre.h"
 #include "app/frmMain.h"
 #include "face/clsDrawTime.h"
 #include "face/frmRegion.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
+#include "system/PublicFunction.h"
 
 #include <algorithm>
 #include <optional>
@@ -14,6 +14,8 @@
 namespace {
 
 constexpr int kDefaultAlpha = 188;
+// The options dialog's track bar range: below it a stored value could make the clock all but invisible.
+constexpr int kLeastAlpha = 100;
 
 // A stored position that no monitor shows any more (one removed, a resolution changed) would lose the clock.
 bool IsOnSomeMonitor(int x, int y, int width, int height) {
@@ -23,7 +25,7 @@ bool IsOnSomeMonitor(int x, int y, int width, int height) {
 
 BYTE ClockOpacity() {
     const std::optional<std::int32_t> alpha = ParseNumber(ReadSettingText(settings::Alpha));
-    return static_cast<BYTE>(alpha ? std::clamp<std::int32_t>(*alpha, 0, 255) : kDefaultAlpha);
+    return static_cast<BYTE>(alpha ? std::clamp<std::int32_t>(*alpha, kLeastAlpha, 255) : kDefaultAlpha);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "app/clsMenu.h"
 
+#include "dialogkit/DialogFont.h"
+
 #include <string>
 
 namespace {
@@ -34,10 +36,29 @@ void DrawStroke(HDC dc, const ItemStroke& stroke) {
     }
 }
 
+HFONT CreateMenuFont() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
+    return CreateFontIndirectA(&metrics.lfMenuFont);
+}
+
+COLORREF TextColour(ItemText text) {
+    switch (text) {
+        case ItemText::Selected:
+            return GetSysColor(COLOR_HIGHLIGHTTEXT);
+        case ItemText::Greyed:
+            return GetSysColor(COLOR_GRAYTEXT);
+        default:
+            return GetSysColor(COLOR_MENUTEXT);
+    }
+}
+
 }  // namespace
 
 int clsMenu::CreatePopMenu() {
     menu_.reset(CreatePopupMenu());
+    font_.reset(CreateMenuFont());
     return 0;
 }
 
@@ -98,7 +119,10 @@ void clsMenu::OnMeasureItem(HWND hwnd, LPARAM lParam) {
     const MenuItemRecord& record = Items_[measure->itemData];
     const HDC dc = GetDC(hwnd);
     SIZE extent{};
-    GetTextExtentPoint32A(dc, record.Text.c_str(), record.TextLength, &extent);
+    {
+        SelectedObject font(dc, font_.get());
+        GetTextExtentPoint32A(dc, record.Text.c_str(), record.TextLength, &extent);
+    }
     ReleaseDC(hwnd, dc);
     const MenuItemSize size = MeasureMenuItem(record, extent.cx, GetSystemMetrics(SM_CYMENU));
     measure->itemWidth = static_cast<UINT>(size.width);
@@ -110,16 +134,23 @@ void clsMenu::OnDrawItem(LPARAM lParam) {
     if (draw->CtlType != ODT_MENU || draw->itemData >= kMenuRecordCapacity) return;
     const MenuItemRecord& record = Items_[draw->itemData];
     const RECT& item = draw->rcItem;
-    const MenuItemLook look =
-        LookOfMenuItem(record, draw->itemState & ODS_SELECTED, {item.left, item.top, item.right, item.bottom});
+    const MenuItemLook look = LookOfMenuItem(record, draw->itemState & ODS_SELECTED, draw->itemState & ODS_GRAYED,
+                                             {item.left, item.top, item.right, item.bottom});
 
     const HDC dc = draw->hDC;
     SetBkMode(dc, TRANSPARENT);
-    if (look.fillBackground) FillRect(dc, &item, GetSysColorBrush(COLOR_MENU));
-    // The frames mark the selection; the highlight text colour would vanish on a menu-coloured background.
-    SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
+    FillRect(dc, &item, GetSysColorBrush(COLOR_MENU));
+    if (look.highlight) {
+        const RECT highlight = ToRect(*look.highlight);
+        FillRect(dc, &highlight, GetSysColorBrush(COLOR_HIGHLIGHT));
+    }
+    const COLORREF previousColour = SetTextColor(dc, TextColour(look.text));
     RECT textRect = ToRect(look.textBox);
-    DrawTextA(dc, record.Text.c_str(), record.TextLength, &textRect, DT_SINGLELINE | DT_VCENTER);
+    {
+        SelectedObject font(dc, font_.get());
+        DrawTextA(dc, record.Text.c_str(), record.TextLength, &textRect, DT_SINGLELINE | DT_VCENTER);
+    }
+    SetTextColor(dc, previousColour);
     for (const ItemStroke& stroke : look.strokes) DrawStroke(dc, stroke);
 }
 
@@ -130,6 +161,10 @@ void clsMenu::PopMenu(HWND hwnd) {
     SetForegroundWindow(hwnd);
     TrackPopupMenu(menu_.get(), 0, cursor.x, cursor.y, 0, hwnd, nullptr);
     PostMessageA(hwnd, WM_NULL, 0, 0);
+}
+
+void clsMenu::SetItemGreyed(UINT ID, bool greyed) {
+    EnableMenuItem(menu_.get(), ID, MF_BYCOMMAND | (greyed ? MF_GRAYED : MF_ENABLED));
 }
 
 void clsMenu::SetMenuText(UINT uItem, std::string_view mnuText, UINT uID) {

@@ -25,6 +25,8 @@ public:
     // Shows the menu at the cursor; the choice comes to hwnd as WM_COMMAND.
     void PopMenu(HWND hwnd);
     void SetMenuText(UINT uItem, std::string_view mnuText, UINT uID);
+    // A greyed item is drawn in the grey text colour and cannot be chosen.
+    void SetItemGreyed(UINT ID, bool greyed);
 
     HMENU hMenu() const { return menu_.get(); }
     int ItemCount() const { return ItemCount_; }
@@ -36,7 +38,12 @@ private:
     struct MenuDestroyer {
         void operator()(HMENU menu) const { DestroyMenu(menu); }
     };
+    struct FontDeleter {
+        void operator()(HFONT font) const { DeleteObject(font); }
+    };
     std::unique_ptr<HMENU__, MenuDestroyer> menu_;
+    // The system's menu font: items are measured and drawn in it.
+    std::unique_ptr<HFONT__, FontDeleter> font_;
     std::int32_t ItemCount_ = 0;
     std::array<MenuItemRecord, kMenuRecordCapacity> Items_{};
 };

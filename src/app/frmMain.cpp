@@ -1,17 +1,14 @@
 #include "app/frmMain.h"
 
-#include "alarms/NextRing.h"
 #include "alarms/RingList.h"
-#include "alarms/RingRules.h"
 #include "alarms/RingScheduler.h"
 #include "alarms/WakeTimer.h"
-#include "alarms/WallClock.h"
+#include "app/ClockTooltip.h"
 #include "app/Form4.h"
 #include "app/HourlyChime.h"
 #include "app/Placement.h"
 #include "app/TickSchedule.h"
 #include "app/TrayIcon.h"
-#include "dialogkit/clsTooltip.h"
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
@@ -21,6 +18,8 @@
 #include "settings/SettingsKeys.h"
 #include "system/PublicFunction.h"
 #include "system/Seams.h"
+
+#include <htmlhelp.h>
 
 #include <memory>
 #include <string>
@@ -38,7 +37,6 @@ constexpr char kWebsite[] = "http://www.tollwick.com/";
 // The shell broadcasts it when it (re)starts: every tray icon has to be added again.
 const UINT WM_TASKBARCREATED = RegisterWindowMessageA("TaskbarCreated");
 
-std::unique_ptr<clsTooltip> ClockTooltip;
 std::unique_ptr<WakeTimer> AlarmWake;
 
 enum Command : UINT {
@@ -95,26 +93,25 @@ SYSTEMTIME LocalNow() {
     return now;
 }
 
-std::string ShortDateText() {
-    const SYSTEMTIME now = LocalNow();
-    char text[128] = {};
-    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, text, sizeof text);
-    return text;
+std::string SiblingPath() { return ProgramFolder() + "\\Horolink.exe"; }
+std::string HelpPath() { return ProgramFolder() + "\\help.chm"; }
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The tooltip's line below the date; empty when no enabled item will fall due.
-std::string NextAlarmLine() {
-    const std::int64_t now = UtcNowSeconds();
-    const auto next = EarliestRing(RingList, RingCount, now, WallSecondsAt, HasAction);
-    return next ? NextRingText(RingList.GetItem(next->position), next->wall, WallSecondsAt(now)) : "";
+// A command whose file is missing is greyed rather than doing nothing; the files may come and go while the clock runs.
+void PopClockMenu(HWND hwnd) {
+    ClockMenu.SetItemGreyed(kSibling, !FileExists(SiblingPath()));
+    ClockMenu.SetItemGreyed(kHelpContent, !FileExists(HelpPath()));
+    ClockMenu.PopMenu(hwnd);
 }
 
 // The wake timer and the tooltip follow the next alarm.
 void FollowNextRing() {
     if (AlarmWake) AlarmWake->Follow(RingList, RingCount);
-    if (!ClockTooltip) return;
-    const std::string next = NextAlarmLine();
-    ClockTooltip->SetTooltipText(next.empty() ? ShortDateText() : ShortDateText() + "\r\n" + next);
+    RefreshClockTooltip();
 }
 
 void StorePosition(HWND hwnd) {
@@ -147,11 +144,7 @@ void OnCreate(HWND hwnd) {
     BuildClockMenu();
     ReadChimeSettings();
     LoadRingData();
-    ClockTooltip = std::make_unique<clsTooltip>();
-    ClockTooltip->CreateTooltip();
-    ClockTooltip->Tooltip_SetDelayTime(4000);
-    ClockTooltip->Tooltip_SetMaxWidth(288);
-    ClockTooltip->AddTooltip(ShortDateText(), hwnd);
+    CreateClockTooltip(hwnd);
     AlarmWake = std::make_unique<WakeTimer>();
     NextRingMoved = FollowNextRing;
     FollowNextRing();
@@ -164,7 +157,7 @@ void OnClose(HWND hwnd) {
     ClockDrawer = clsDrawTime();
     NextRingMoved = nullptr;
     AlarmWake.reset();
-    ClockTooltip.reset();
+    DestroyClockTooltip();
     StorePosition(hwnd);
     KillTimer(hwnd, kClockTimer);
     DestroyWindow(hwnd);
@@ -200,6 +193,7 @@ void OnTimer(HWND hwnd) {
     timeArea.right = timeArea.left + 110;
     timeArea.bottom = timeArea.top + 25;
     InvalidateRect(hwnd, &timeArea, FALSE);
+    RefreshClockTooltip();
     CheckHourlyChime();
     CheckRingTime(hwnd);
 }
@@ -224,7 +218,7 @@ void OnCommand(HWND hwnd, WPARAM command) {
             seams.ExitProcess(0);
             break;
         case kSibling:
-            ShellOpen(ProgramFolder() + "\\Horolink.exe");
+            ShellOpen(SiblingPath());
             break;
         case kCalendar:
             ShowCalendarDialog(hwnd);
@@ -239,7 +233,7 @@ void OnCommand(HWND hwnd, WPARAM command) {
             ShowForm4();
             break;
         case kHelpContent:
-            seams.HtmlHelpA(hwnd, (ProgramFolder() + "\\help.hlp").c_str(), 0, 0);
+            seams.HtmlHelpA(hwnd, HelpPath().c_str(), HH_DISPLAY_TOPIC, 0);
             break;
         case kWebsiteCommand:
             ShellOpen(kWebsite);
@@ -262,7 +256,7 @@ void OnTrayCallback(HWND hwnd, LPARAM mouse) {
     if (mouse == WM_LBUTTONDBLCLK)
         SendMessageA(hwnd, WM_COMMAND, kResume, 0);
     else if (mouse == WM_RBUTTONUP)
-        ClockMenu.PopMenu(hwnd);
+        PopClockMenu(hwnd);
 }
 
 // No WM_CLOSE comes when the session ends, so this is the last chance to keep the user's arrangement.
@@ -347,7 +341,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
             OnLButtonDblClk(hwnd);
             return 0;
         case WM_RBUTTONUP:
-            ClockMenu.PopMenu(hwnd);
+            PopClockMenu(hwnd);
             break;
         case WM_TRAYCALLBACK:
             OnTrayCallback(hwnd, lParam);

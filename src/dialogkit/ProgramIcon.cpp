@@ -2,10 +2,9 @@
 
 #include "resources/resource.h"
 
-ProgramIcon::ProgramIcon()
-    : icon_(
-          static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CLOCK), IMAGE_ICON, 0, 0, 0))) {
-}
+ProgramIcon::ProgramIcon(int size)
+    : icon_(static_cast<HICON>(
+          LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CLOCK), IMAGE_ICON, size, size, 0))) {}
 
 ProgramIcon::~ProgramIcon() {
     if (icon_) DestroyIcon(icon_);

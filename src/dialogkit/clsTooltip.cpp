@@ -17,26 +17,31 @@ void clsTooltip::CreateTooltip() {
     SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
-void clsTooltip::AddTooltip(const std::string& strText, HWND hWndWindow) {
-    text_ = strText;
-    window_ = hWndWindow;
-    SendTool(TTM_ADDTOOLA);
-}
+namespace {
 
-void clsTooltip::SetTooltipText(const std::string& strText) {
-    text_ = strText;
-    SendTool(TTM_UPDATETIPTEXTA);
-}
-
-void clsTooltip::SendTool(UINT message) {
+TOOLINFOA ToolInfo(HWND window, std::string& text) {
     TOOLINFOA info{};
     info.cbSize = TTTOOLINFOA_V1_SIZE;
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = nullptr;
-    info.uId = reinterpret_cast<UINT_PTR>(window_);
+    info.uId = reinterpret_cast<UINT_PTR>(window);
     info.hinst = GetModuleHandleA(nullptr);
-    info.lpszText = text_.data();
-    SendMessageA(hwnd_, message, 0, reinterpret_cast<LPARAM>(&info));
+    info.lpszText = text.data();
+    return info;
+}
+
+}  // namespace
+
+void clsTooltip::AddTooltip(const std::string& strText, HWND hWndWindow) {
+    text_ = strText;
+    TOOLINFOA info = ToolInfo(hWndWindow, text_);
+    SendMessageA(hwnd_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void clsTooltip::UpdateTooltip(const std::string& strText, HWND hWndWindow) {
+    text_ = strText;
+    TOOLINFOA info = ToolInfo(hWndWindow, text_);
+    SendMessageA(hwnd_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void clsTooltip::Tooltip_SetDelayTime(int DelayTime) { SendMessageA(hwnd_, TTM_SETDELAYTIME, TTDT_AUTOPOP, DelayTime); }

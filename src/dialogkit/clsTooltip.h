@@ -14,17 +14,14 @@ public:
     void CreateTooltip();
     // Shows strText for the whole of hWndWindow; the text is kept here for the tooltip's life.
     void AddTooltip(const std::string& strText, HWND hWndWindow);
-    // Replaces the text of the window added last.
-    void SetTooltipText(const std::string& strText);
+    // Replaces the text shown for a window added before.
+    void UpdateTooltip(const std::string& strText, HWND hWndWindow);
     // How long the tip stays up, in milliseconds.
     void Tooltip_SetDelayTime(int DelayTime);
     void Tooltip_SetMaxWidth(int MaxWidth);
     HWND hwnd() const { return hwnd_; }
 
 private:
-    void SendTool(UINT message);
-
     HWND hwnd_ = nullptr;
-    HWND window_ = nullptr;
     std::string text_;
 };

@@ -1,13 +1,15 @@
 #include "face/DCPixels.h"
 
 #include "face/GdiHandles.h"
+#include "face/SkinRules.h"
 
 #include <algorithm>
 
 PixelGrid ReadPixels(HDC dc, int width, int height) {
     PixelGrid grid;
-    grid.width = std::max(width, 0);
-    grid.height = std::max(height, 0);
+    if (!CanHoldSkin(width, height)) return grid;
+    grid.width = width;
+    grid.height = height;
     grid.pixels.assign(static_cast<std::size_t>(grid.width) * grid.height, CLR_INVALID);
 
     const auto bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
@@ -15,7 +17,7 @@ PixelGrid ReadPixels(HDC dc, int width, int height) {
     if (!bitmap || !GetObjectA(bitmap, sizeof description, &description)) return grid;
     const int bitmapWidth = description.bmWidth;
     const int bitmapHeight = description.bmHeight;
-    if (bitmapWidth <= 0 || bitmapHeight <= 0) return grid;
+    if (!CanHoldSkin(bitmapWidth, bitmapHeight)) return grid;
 
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;

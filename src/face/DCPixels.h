@@ -4,5 +4,6 @@
 
 #include <windows.h>
 
-// width x height pixels from the top-left; pixels outside the bitmap read as CLR_INVALID, like GetPixel's.
+// width x height pixels from the top-left; pixels outside the bitmap read as CLR_INVALID, like GetPixel's. Nothing
+// (an empty grid) for sizes beyond what a skin may have.
 PixelGrid ReadPixels(HDC dc, int width, int height);

@@ -33,3 +33,16 @@ struct RowRun {
 
 // Runs of pixels that differ from the top-left pixel (the transparent colour), row by row, left to right.
 std::vector<RowRun> OpaqueRuns(const PixelGrid& grid);
+
+// A rectangle of the outline, [left, right) x [top, bottom).
+struct OutlineRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    bool operator==(const OutlineRect&) const = default;
+};
+
+// The runs as the rectangles of a region: rows whose runs repeat those of the row above extend its rectangles
+// downwards. Top to bottom, left to right, as regions keep them.
+std::vector<OutlineRect> OutlineRects(const std::vector<RowRun>& runs);

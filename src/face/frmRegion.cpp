@@ -1,5 +1,6 @@
 #include "face/frmRegion.h"
 
+#include "face/BitmapHeader.h"
 #include "face/DCPixels.h"
 #include "face/SkinFolder.h"
 #include "face/SkinRules.h"
@@ -8,6 +9,8 @@
 #include "settings/SettingsKeys.h"
 
 #include <chrono>
+#include <exception>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -31,40 +34,69 @@ bool IsUsableSkinFile(const std::string& path) {
     return !(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY));
 }
 
+// The system loads only what the header check let through: a header can promise far more pixels than its file has.
 HBITMAP LoadBitmapFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<std::uint8_t> head(kBitmapHeadBytes);
+    file.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
+    head.resize(std::size_t(file.gcount()));
+    file.clear();
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (size <= 0 || !CheckBitmapHeader(head, std::uint64_t(size))) return nullptr;
     return static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
 }
 
-GdiBitmap LoadSkinPicture(HWND hwnd, const Setting& fileName, int builtInId) {
+// The outline of the background selected into `dc`, as the rectangles of its window region.
+std::vector<OutlineRect> BackgroundOutline(HDC dc, int width, int height) {
+    return OutlineRects(OpaqueRuns(ReadPixels(dc, width, height)));
+}
+
+// Whether the window can take the background's outline without every repaint of the clock slowing down.
+bool HasUsableOutline(HBITMAP bitmap) {
+    BITMAP size{};
+    if (!GetObjectA(bitmap, sizeof size, &size)) return false;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    bool usable = false;
+    try {
+        usable = BackgroundOutline(dc, size.bmWidth, size.bmHeight).size() <= kMaxOutlineRects;
+    } catch (const std::exception&) {  // pixels too many to hold
+    }
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return usable;
+}
+
+GdiBitmap LoadSkinPicture(HWND hwnd, const Setting& fileName, int builtInId, bool background) {
     const std::string path = SkinFolder() + "\\" + ReadSettingText(fileName);
     if (IsUsableSkinFile(path)) {
-        if (HBITMAP loaded = LoadBitmapFile(path)) return GdiBitmap(loaded);
+        GdiBitmap loaded(LoadBitmapFile(path));
+        if (loaded && (!background || HasUsableOutline(loaded))) return loaded;
         MessageBoxA(hwnd, UnknownFormatText, UnknownFormatCaption, MB_ICONEXCLAMATION);
     }
     return GdiBitmap(static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(builtInId), IMAGE_BITMAP, 0, 0, 0)));
 }
 
-// One region from all runs at once; ExtCreateRegion merges the rectangles itself.
-HRGN RegionFromRuns(const std::vector<RowRun>& runs) {
-    if (runs.empty()) return nullptr;
+HRGN RegionFromRects(const std::vector<OutlineRect>& outline) {
+    if (outline.empty()) return nullptr;
     static_assert(sizeof(RGNDATAHEADER) % sizeof(RECT) == 0);
     constexpr std::size_t headerRects = sizeof(RGNDATAHEADER) / sizeof(RECT);
-    std::vector<RECT> storage(headerRects + runs.size());
+    std::vector<RECT> storage(headerRects + outline.size());
     auto* data = reinterpret_cast<RGNDATA*>(storage.data());
     RECT* rects = storage.data() + headerRects;
-    RECT bound{runs.front().left, runs.front().y, runs.front().right, runs.front().y + 1};
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        const RowRun& run = runs[i];
-        rects[i] = {run.left, run.y, run.right, run.y + 1};
-        if (run.left < bound.left) bound.left = run.left;
-        if (run.right > bound.right) bound.right = run.right;
-        bound.bottom = run.y + 1;
+    RECT bound{outline.front().left, outline.front().top, outline.front().right, outline.back().bottom};
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        const OutlineRect& rect = outline[i];
+        rects[i] = {rect.left, rect.top, rect.right, rect.bottom};
+        if (rect.left < bound.left) bound.left = rect.left;
+        if (rect.right > bound.right) bound.right = rect.right;
     }
     data->rdh.dwSize = sizeof(RGNDATAHEADER);
     data->rdh.iType = RDH_RECTANGLES;
-    data->rdh.nCount = static_cast<DWORD>(runs.size());
-    data->rdh.nRgnSize = static_cast<DWORD>(runs.size() * sizeof(RECT));
+    data->rdh.nCount = static_cast<DWORD>(outline.size());
+    data->rdh.nRgnSize = static_cast<DWORD>(outline.size() * sizeof(RECT));
     data->rdh.rcBound = bound;
     return ExtCreateRegion(nullptr, static_cast<DWORD>(storage.size() * sizeof(RECT)), data);
 }
@@ -87,8 +119,8 @@ void PickRandomSkin(const int& count, std::string_view listKey, const Setting& f
 
 void LoadSkinBitmaps(HWND hwnd) {
     ShowWindow(hwnd, SW_HIDE);
-    hBackBmp = LoadSkinPicture(hwnd, settings::BmpBack, IDB_BACKGROUND);
-    hTimeBmp = LoadSkinPicture(hwnd, settings::BmpTime, IDB_DIGITS);
+    hBackBmp = LoadSkinPicture(hwnd, settings::BmpBack, IDB_BACKGROUND, true);
+    hTimeBmp = LoadSkinPicture(hwnd, settings::BmpTime, IDB_DIGITS, false);
     SkinBitmap = BITMAP{};
     if (hBackBmp) GetObjectA(hBackBmp, sizeof SkinBitmap, &SkinBitmap);
 }
@@ -103,7 +135,7 @@ void CreateSkinDCs(HWND hwnd) {
 
 int ShapeWindowFromBitmap(HWND hwnd, HDC dc, int width, int height) {
     // The window owns the region once SetWindowRgn accepts it.
-    GdiRegion region(RegionFromRuns(OpaqueRuns(ReadPixels(dc, width, height))));
+    GdiRegion region(RegionFromRects(BackgroundOutline(dc, width, height)));
     const int result = SetWindowRgn(hwnd, region.get(), TRUE);
     if (result) region.release();
     return result;

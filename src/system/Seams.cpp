@@ -65,6 +65,7 @@ Seams RealSeams() {
         [](LPSYSTEMTIME time) { ::GetSystemTime(time); },
         UtcToLocal,
         LocalToUtc,
+        [] { return ::GetTickCount64(); },
         [](const SYSTEMTIME* time) { return ::SetLocalTime(time); },
         [] { return EnablePrivilege(SE_SHUTDOWN_NAME); },
         [] { return EnablePrivilege(SE_SYSTEMTIME_NAME); },

@@ -15,6 +15,8 @@ struct Seams {
     // Conversions between UTC and local wall time by the current time zone's rules.
     BOOL (*UtcToLocal)(const SYSTEMTIME* utc, SYSTEMTIME* local);
     BOOL (*LocalToUtc)(const SYSTEMTIME* local, SYSTEMTIME* utc);
+    // Milliseconds since the system started: counts on whatever is done to the wall clock.
+    ULONGLONG (*GetTickCount64)();
     BOOL (*SetLocalTime)(const SYSTEMTIME*);
     // Gives the process SeShutdownPrivilege.
     BOOL (*EnableShutdownPrivilege)();

@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# The real clock under Wine on the Xvfb screen: a first start with an empty registry, a drag, a double
-# click into the tray, a second copy that brings the first back, Exit from the popup menu, and the
-# position the clock stored. $1 is Tollwick.exe; WINEPREFIX and DISPLAY are set by the test command.
+# The real clock under Wine on the Xvfb screen: two copies started together with an empty registry leave
+# one clock, a drag, a double click into the tray, a second copy that brings the first back, Exit from
+# the popup menu, and the position the clock stored. $1 is Tollwick.exe; WINEPREFIX and DISPLAY are set
+# by the test command. The prefix's own settings are put back at the end.
 set -uo pipefail
 exe="$1"
 shots="$(dirname "$exe")/e2e-shots"
 mkdir -p "$shots"
 first=""
+second=""
+saved="$shots/settings-before.reg"
+restore_settings() {
+  wine reg delete 'HKCU\Software\Tollwick' /f >/dev/null 2>&1
+  [ -s "$saved" ] && wine reg import "$(winepath -w "$saved")" >/dev/null 2>&1
+  rm -f "$saved"
+}
 fail() {
   echo "FAIL: $*" >&2
-  [ -n "$first" ] && kill "$first" 2>/dev/null
+  for copy in $first $second; do kill "$copy" 2>/dev/null; done
   exit 1
 }
+trap restore_settings EXIT
 
 # Waits up to 20 s for the clock window to be shown (or, with "hidden", to disappear).
 clock_window() { xdotool search --onlyvisible --name '^Marrowby Clock$' 2>/dev/null | head -n 1; }
@@ -31,11 +40,24 @@ bright_pixels() {
   convert "$1" -crop "110x25+$2+$3" +repage -colorspace Gray -threshold 30% -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 
+rm -f "$saved"
+wine reg export 'HKCU\Software\Tollwick' "$(winepath -w "$saved")" >/dev/null 2>&1
 wine reg delete 'HKCU\Software\Tollwick' /f >/dev/null 2>&1
 
+# Started together (the Run key and a double click at log-on): the later one must find the first.
 wine "$exe" &
 first=$!
+wine "$exe" &
+second=$!
 wait_shown || fail "no clock window appeared"
+for i in $(seq 1 100); do kill -0 "$first" 2>/dev/null && kill -0 "$second" 2>/dev/null || break; sleep 0.2; done
+if ! kill -0 "$first" 2>/dev/null; then first=$second; fi
+kill -0 "$first" 2>/dev/null || fail "neither copy kept running"
+kill -0 "$second" 2>/dev/null && [ "$second" != "$first" ] && fail "both copies kept running"
+second=""
+sleep 1
+[ "$(xdotool search --onlyvisible --name '^Marrowby Clock$' 2>/dev/null | wc -l)" -eq 1 ] ||
+  fail "two copies started together left $(xdotool search --onlyvisible --name '^Marrowby Clock$' | wc -l) clocks"
 window=$(clock_window)
 read -r x y < <(position "$window")
 [ "$x $y" = "452 365" ] || fail "a first start should be centred at 452 365 on 1024 x 768, not at $x $y"

@@ -39,8 +39,11 @@ const std::int64_t kSpring = CivilSeconds(CivilTime{2026, 3, 29, 1, 0});   // 01
 const std::int64_t kAutumn = CivilSeconds(CivilTime{2026, 10, 25, 1, 0});  // 02:59:59, then 02:00:00
 
 // Items fed by one scan of Berlin time: once-only at 2:15 on the days the clocks change, and daily ones.
+// `zoneShift` moves the clock into another zone, as the user choosing one does.
 struct Scheduler {
-    ClockScan scan{[](std::int64_t utc) { return utc + (utc >= kSpring && utc < kAutumn ? 7200 : 3600); }};
+    std::int64_t zoneShift = 0;
+    ClockScan scan{
+        [this](std::int64_t utc) { return utc + zoneShift + (utc >= kSpring && utc < kAutumn ? 7200 : 3600); }};
     const std::vector<RingItem> items{Item(1, 2, 15, 3, 29), Item(1, 2, 15, 10, 25), Item(2, 2, 30), Item(2, 3, 0),
                                       Item(2, 7, 30)};
     Fired fired;
@@ -75,6 +78,28 @@ TEST(ClockScan, DaylightSavingChangesFireEachItemOnce) {
     EXPECT_EQ(spring.fired, (Fired{{kSpring, 215}, {kSpring, 230}, {kSpring, 300}}));
     autumn.Tick(kAutumn - 3700, kAutumn + 3700);
     EXPECT_EQ(autumn.fired, (Fired{{kAutumn - 2700, 215}, {kAutumn - 1800, 230}, {kAutumn + 3600, 300}}));
+}
+
+// The same Berlin scan when the user picks a zone an hour east, or one or two hours west, at the tick `change`.
+TEST(ClockScan, AnotherZoneRestartsTheScanInsteadOfCatchingUpOrWaiting) {
+    const std::int64_t utc = CivilSeconds(CivilTime{2026, 12, 7, 0, 0});  // 01:00 in Berlin
+    const auto hours = [utc](int h, int m) { return utc + h * 3600 + m * 60; };
+    const std::tuple<const char*, std::int64_t, std::int64_t, std::int64_t, Fired> cases[] = {
+        {"east at 6:45, now 7:45: 7:30 is not handed out", 3600, hours(5, 45), hours(6, 40), {}},
+        {"west at 7:40, now 6:40: 7:30 comes in the new zone",
+         -3600,
+         hours(6, 40),
+         hours(7, 31),
+         {{hours(7, 30), 730}}},
+        {"two hours west at 7:40", -7200, hours(6, 40), hours(8, 31), {{hours(8, 30), 730}}},
+    };
+    for (const auto& [name, shift, change, end, fired] : cases) {
+        Scheduler scheduler;
+        scheduler.Tick(change - 300, change - 1);
+        scheduler.zoneShift = shift;
+        scheduler.Tick(change, end);
+        EXPECT_EQ(scheduler.fired, fired) << name;
+    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "alarms/RingList.h"
+#include "alarms/RingRecord.h"
 #include "settings/RegProcess.h"
 #include "settings/RegStoreMemory.h"
 #include "settings/SettingsKeys.h"
@@ -17,6 +18,22 @@ TEST(RingStore, DisplayTexts) {
     };
     for (auto [mode, week, month, day, year1, text] : cases)
         EXPECT_EQ(clsSaveRingData::InterpretTimeMode(mode, week, 20, year1, month, day), text) << text;
+}
+
+// Each of the eleven bytes lands in its own field, as an unsigned number, and encodes back to its place.
+TEST(RingStore, EveryRecordByteHasItsField) {
+    std::vector<std::uint8_t> bytes;
+    for (int i = 0; i < 11; ++i) bytes.push_back(std::uint8_t(1 + 23 * i));  // 1, 24, ... 231
+    const RingItem item = DecodeRingRecord(bytes).value();
+    const std::pair<const char*, int> fields[] = {
+        {"state", item.lngItemState}, {"action", item.lngNotifyMode}, {"repeat", item.lngTimeMode},
+        {"weekday", item.lngWeek},    {"hour", item.lngHour},         {"minute", item.lngMinute},
+        {"century", item.lngYear},    {"year", item.lngYear1},        {"month", item.lngMonth},
+        {"day", item.lngwDay},        {"reserved", item.lngOpenRun},
+    };
+    for (int i = 0; i < 11; ++i) EXPECT_EQ(fields[i].second, bytes[i]) << "byte " << i << " is the " << fields[i].first;
+    const RingRecord encoded = EncodeRingRecord(item);
+    EXPECT_EQ(std::vector<std::uint8_t>(encoded.begin(), encoded.end()), bytes);
 }
 
 TEST(RingStore, RecordsLoadByNumberAndDamageCostsOnlyItsItem) {

@@ -4,6 +4,9 @@
 #include "resources/resource.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
+#include "support/CleanSettings.h"
+#include "support/DialogDriver.h"
+#include "support/PaintedTexts.h"
 #include "support/Recorders.h"
 
 #include <gtest/gtest.h>
@@ -12,16 +15,27 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-// Writes daily items at 7:mm in the stored format, each with the file it plays or runs, and loads the list.
-void Store(std::vector<std::tuple<BYTE, BYTE, std::string, std::string>> items) {
+// One item in the stored format: its record and its texts by field.
+struct Stored {
+    std::vector<std::uint8_t> record;
+    std::vector<std::pair<const char*, std::string>> texts;
+};
+
+// A daily item at 7:mm with the file it plays (action 0) or runs.
+Stored Daily(BYTE action, BYTE minute, const std::string& file, const std::string& parameters = "") {
+    return {{1, action, 2, 0, 7, minute, 20, 26, 1, 1, 0},
+            {{action ? "RunExe" : "WavFile", file}, {"Parameters", parameters}}};
+}
+
+// Writes the items as the alarm forms do and loads the scheduler's list from them.
+void Store(const std::vector<Stored>& items) {
     DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Data");
     int count = 0;
-    for (const auto& [action, minute, file, parameters] : items) {
+    for (const auto& [record, texts] : items) {
         const std::string number = std::to_string(++count);
-        const std::vector<std::uint8_t> record{1, action, 2, 0, 7, minute, 20, 26, 1, 1, 0};
         SaveRegBinary(RegRoot::CurrentUser, keys::Data, "Data" + number, record.data(), record.size());
-        SaveRegValue(RegRoot::CurrentUser, keys::Data, (action ? "RunExe" : "WavFile") + number, RegType::Text, file);
-        SaveRegValue(RegRoot::CurrentUser, keys::Data, "Parameters" + number, RegType::Text, parameters);
+        for (const auto& [field, text] : texts)
+            SaveRegValue(RegRoot::CurrentUser, keys::Data, field + number, RegType::Text, text);
     }
     SaveRegValue(RegRoot::CurrentUser, keys::Data, "DataCount", RegType::Number, count);
     LoadRingData();
@@ -41,11 +55,9 @@ BOOL Play(LPCSTR sound, HMODULE module, DWORD flags) {
 }
 
 TEST(RingEngine, ItemsDueTogetherStartInOrderThoughTheFirstIsModal) {
-    Store({{0, 30, "C:\\Sounds\\ring.wav", ""},
-           {2, 30, "C:\\Tools\\app.exe", "-x"},
-           {2, 30, "notepad.exe", ""},
-           {0, 30, "", ""},
-           {2, 31, "C:\\next minute.exe", ""}});
+    const CleanSettings clean;
+    Store({Daily(0, 30, "C:\\Sounds\\ring.wav"), Daily(2, 30, "C:\\Tools\\app.exe", "-x"), Daily(2, 30, "notepad.exe"),
+           Daily(0, 30, ""), Daily(2, 31, "C:\\next minute.exe")});
     RecordingSeams recorder;
     SettableClock settable(60);
     settable.SetLocal(2026, 1, 5, 7, 30, 0);
@@ -59,6 +71,53 @@ TEST(RingEngine, ItemsDueTogetherStartInOrderThoughTheFirstIsModal) {
     const HRSRC wave = FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_RING_SOUND), "RING_SOUND");
     ASSERT_NE(wave, nullptr);
     EXPECT_EQ(lastSound, LockResource(LoadResource(nullptr, wave)));
+}
+
+// Items stored with every date field, loaded from the registry, each fire on their own date and on no other:
+// a record read with two fields swapped would fire on the wrong day.
+TEST(RingEngine, StoredDatesFireOnTheirDays) {
+    const CleanSettings clean;
+    const auto item = [](BYTE mode, BYTE week, BYTE minute, BYTE month, BYTE day, const char* sound) {
+        return Stored{{1, 0, mode, week, 9, minute, 20, 26, month, day, 0}, {{"WavFile", sound}}};
+    };
+    Store({item(1, 0, 0, 3, 7, "once"), item(3, 2, 1, 0, 0, "weekly"), item(4, 0, 2, 0, 15, "monthly"),
+           item(5, 0, 3, 2, 11, "yearly")});
+    const std::tuple<int, int, int, int, const char*> ticks[] = {
+        {2026, 3, 7, 0, "once"},    {2026, 7, 3, 0, nullptr},   {2027, 3, 7, 0, nullptr},
+        {2026, 3, 10, 1, "weekly"}, {2026, 3, 11, 1, nullptr},  {2026, 4, 15, 2, "monthly"},
+        {2026, 4, 16, 2, nullptr},  {2027, 2, 11, 3, "yearly"}, {2027, 11, 2, 3, nullptr},
+    };
+    RecordingSeams recorder;
+    SettableClock clock(60);
+    for (const auto& [year, month, day, minute, sound] : ticks) {
+        clock.SetLocal(year, month, day, 9, minute, 0);
+        recorder.clear();
+        CheckRingTime(nullptr);
+        EXPECT_EQ(recorder.calls(), sound ? Calls{std::string("PlaySound 0x20001 ") + sound} : Calls{})
+            << year << "-" << month << "-" << day;
+    }
+}
+
+// A restart item with a text, then a shut-down item without: the second countdown shows how to cancel.
+TEST(RingEngine, EachCountdownShowsItsOwnItemsText) {
+    const CleanSettings clean;
+    Store({{{1, 3, 2, 0, 7, 30, 20, 26, 1, 1, 0}, {{"Text", "Backup done"}}},
+           {{1, 4, 2, 0, 7, 31, 20, 26, 1, 1, 0}, {}}});
+    RecordingSeams recorder;
+    SettableClock clock(60);
+    for (const auto& [minute, shown] : {std::pair(30, "Backupdone"), std::pair(31, "pleasepressESC")}) {
+        clock.SetLocal(2026, 1, 6, 7, minute, 0);  // a day of its own: the scan remembers the last tick it saw
+        std::string painted;
+        DriveModal([] { CheckRingTime(nullptr); },
+                   [&](HWND dialog) {
+                       for (const auto& [x, y, text] : PaintedTexts(dialog)) painted += text + " ";
+                       SendDlgItemMessageA(dialog, 2, BM_CLICK, 0, 0);
+                   });
+        std::erase(painted, ' ');
+        EXPECT_NE(painted.find(shown), std::string::npos) << painted;
+        EXPECT_EQ(painted.find(minute == 31 ? "Backupdone" : "ESC"), std::string::npos) << painted;
+    }
+    EXPECT_TRUE(recorder.calls().empty());
 }
 
 // Checks the chime at each local time of 10 February and what it started there, once its thread is done.

@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
+#include "support/CleanSettings.h"
 #include "support/Recorders.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +17,7 @@ inline void ForgetClockSettings() {
 
 class ClockTest : public testing::Test {
 protected:
-    void SetUp() override { ForgetClockSettings(); }
-    void TearDown() override { ForgetClockSettings(); }
+    CleanSettings settings;
 };
 
 class ClockWindow {

@@ -1,6 +1,9 @@
 #include "ClockHarness.h"
-#include "system/PublicFunction.h"
+#include "app/ClockTooltip.h"
 #include "app/TrayIcon.h"
+#include "system/PublicFunction.h"
+
+#include <commctrl.h>
 
 #include <tuple>
 
@@ -29,8 +32,9 @@ TEST_F(ClockTest, StartsAsAToolWindowPlacedAndFadedAsStored) {
     } cases[] = {
         {{}, "452,365 120x38 alpha 188"},  // centred on the 1024 x 768 test screen
         {{"100", "200", "255", "1"}, "100,200 120x38 alpha 255 top-most"},
-        {{"-60", "10", "0", "2"}, "-60,10 120x38 alpha 0 top-most"},  // partly on the screen: kept
-        {{"5000", "5000", "300", "0"}, "452,365 120x38 alpha 255"},   // on no monitor: centred
+        {{"-60", "10", "99", "2"}, "-60,10 120x38 alpha 100 top-most"},   // partly on the screen: kept
+        {{"5000", "5000", "300", "0"}, "452,365 120x38 alpha 255"},       // on no monitor: centred
+        {{nullptr, nullptr, "-5", nullptr}, "452,365 120x38 alpha 100"},  // never invisible
     };
     for (const auto& c : cases) {
         ForgetClockSettings();  // the previous window stored where it stood
@@ -86,11 +90,44 @@ TEST_F(ClockTest, EveryWayToTheTrayAndBackShowsExactlyOneIcon) {
 
 TEST_F(ClockTest, ASecondCopyBringsTheFirstBackWithItsMenu) {
     ClockWindow clock;
+    const HANDLE running = CreateMutexA(nullptr, TRUE, kInstanceMutex);  // as the first copy holds it
     clock.Send(WM_COMMAND, 1);
     Main();  // finds this window and ends
     PumpMessages(10);
     EXPECT_EQ(clock.State(), kShown);
     EXPECT_EQ(hMainWnd, clock.hwnd()) << "the second run made no window of its own";
+    ReleaseMutex(running);
+    CloseHandle(running);
+}
+
+std::string TooltipText(HWND clock) {
+    char text[256] = {};
+    TOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.uId = reinterpret_cast<UINT_PTR>(clock);
+    info.lpszText = text;
+    SendMessageA(ClockTooltipWindow(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+    return text;
+}
+
+std::string ShortDate(int year, int month, int day) {
+    const SYSTEMTIME date{WORD(year), WORD(month), 0, WORD(day), 0, 0, 0, 0};
+    char text[128] = {};
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &date, nullptr, text, sizeof text);
+    return text;
+}
+
+TEST_F(ClockTest, TheTooltipShowsTodaysDateAcrossMidnightAndClockChanges) {
+    SettableClock time(60);
+    time.SetLocal(2026, 12, 31, 23, 59, 59);
+    ClockWindow clock;
+    EXPECT_EQ(TooltipText(clock.hwnd()), ShortDate(2026, 12, 31));
+    time.Advance(1);
+    clock.Send(WM_TIMER, 8);
+    EXPECT_EQ(TooltipText(clock.hwnd()), ShortDate(2027, 1, 1));
+    time.SetLocal(2026, 6, 1, 12, 0, 0);  // the user sets the clock back
+    clock.Send(WM_TIMER, 8);
+    EXPECT_EQ(TooltipText(clock.hwnd()), ShortDate(2026, 6, 1));
 }
 
 TEST_F(ClockTest, PositionIsStoredOnExitAndAtTheEndOfASession) {
@@ -118,7 +155,7 @@ TEST_F(ClockTest, LaunchCommandsGoThroughTheShellShown) {
     ClockWindow clock;
     const std::pair<WPARAM, std::vector<std::string>> cases[] = {
         {6, {"ShellExecute Open|" + ProgramFolder() + "\\Horolink.exe|(null)|(null)|1"}},
-        {17, {"HtmlHelp " + ProgramFolder() + "\\help.hlp|0"}},
+        {17, {"HtmlHelp " + ProgramFolder() + "\\help.chm|0"}},
         {18, {"ShellExecute Open|http://www.tollwick.com/|(null)|(null)|1"}},
         {99, {}},
     };

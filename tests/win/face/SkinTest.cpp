@@ -1,3 +1,4 @@
+#include "../../../bench/win/BitmapFiles.h"
 #include "../../../bench/win/PerPixelShape.h"
 #include "../../../bench/win/SyntheticBackground.h"
 #include "face/TimeLayout.h"
@@ -5,6 +6,7 @@
 #include "face/frmRegion.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
+#include "support/CleanSettings.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -16,16 +18,12 @@
 
 namespace {
 
-// A plain popup window to shape, a scratch skin folder, and no skin settings left after each test.
+// A plain popup window to shape, a scratch skin folder, and the settings as they were after each test.
 class Skin : public testing::Test {
 protected:
     void TearDown() override {
         DestroyWindow(window);
         std::filesystem::remove_all(folder);
-        for (const Setting* setting : {&settings::SkinPath, &settings::BmpBack, &settings::BmpTime,
-                                       &settings::SelBackBmp, &settings::SelTimeBmp})
-            DeleteSetting(*setting);
-        for (const char* list : {"BlackFile", "TimeFile"}) DeleteRegKey(RegRoot::CurrentUser, keys::ClockSkin, list);
     }
     void LoadSkin() {
         LoadSkinBitmaps(window);
@@ -39,6 +37,7 @@ protected:
         SetFileAttributesA((folder + "\\" + name).c_str(), attributes);
     }
 
+    CleanSettings clean;
     const HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
     const std::string folder = (std::filesystem::temp_directory_path() / "face-skins").string();
 };
@@ -136,6 +135,7 @@ TEST_F(Skin, OnlyGoodVisibleFilesLoadAndReplacedOnesAreFreed) {
     WriteSkinFile("hidden.bmp", SolidBmp(150, 40), FILE_ATTRIBUTE_HIDDEN);
     WriteSkinFile("system.bmp", SolidBmp(150, 40), FILE_ATTRIBUTE_SYSTEM);
     WriteSkinFile("broken.bmp", "BM this is not a picture");
+    shownBoxes.clear();
     std::vector<HGDIOBJ> replaced;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseBoxes);
     for (const std::string name : {"wide.bmp", "hidden.bmp", "wide.bmp", "system.bmp", "broken.bmp"}) {
@@ -148,6 +148,51 @@ TEST_F(Skin, OnlyGoodVisibleFilesLoadAndReplacedOnesAreFreed) {
     EXPECT_EQ(shownBoxes, std::vector<std::string>{"Unknown picture format|Unknown picture format, Single shot the "
                                                    "\r\n button neglect this mistake."});
     for (HGDIOBJ object : replaced) EXPECT_EQ(GetObjectType(object), 0u) << object;
+}
+
+// `bytes` with `size` bytes at `at` replaced by the little-endian `value`.
+std::string With(std::string bytes, std::size_t at, std::uint32_t value, int size = 4) {
+    for (int i = 0; i < size; ++i) bytes[at + i] = char(value >> (8 * i));
+    return bytes;
+}
+
+// Headers with every size field out of bounds, pictures whose pixels the file lacks, and outlines too fine to show
+// in time: each is refused with the message and the built-in background, and nothing escapes the loader.
+TEST_F(Skin, BrokenHugeOrTooFineBackgroundsAreRefusedWithoutEndingTheClock) {
+    const std::string good = SolidBmp(150, 40);
+    const std::string claims30000 =
+        With(With(With(CheckerboardBmp(16, 16, 16).substr(0, 78), 18, 30000), 22, 30000), 2, 78);
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool loads;
+    } cases[] = {
+        {"150 x 40", good, true},
+        {"top-down 150 x 40", With(good, 22, std::uint32_t(-40)), true},
+        {"78 bytes claiming 30000 x 30000", claims30000, false},
+        {"pixels cut short", good.substr(0, good.size() - 100), false},
+        {"width 0x7FFFFFFF", With(good, 18, 0x7FFFFFFF), false},
+        {"65536 x 65536", With(With(good, 18, 65536), 22, 65536), false},
+        {"colour count 0xFFFFFFFF", With(With(good, 28, 8, 2), 46, 0xFFFFFFFF), false},
+        {"header size 0xFFFFFFFF", With(good, 14, 0xFFFFFFFF), false},
+        {"empty file", "", false},
+        {"200 x 200 checkerboard", CheckerboardBmp(200, 200, 200), false},
+        {"1000 x 1000 checkerboard", CheckerboardBmp(1000, 1000, 1000), false},
+        {"200 x 200, 39 rows checkered", CheckerboardBmp(200, 200, 39), true},
+    };
+    shownBoxes.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseBoxes);
+    for (const auto& c : cases) {
+        WriteSkinFile("skin.bmp", c.bytes);
+        SaveSetting(settings::BmpBack, "skin.bmp");
+        const std::size_t boxesBefore = shownBoxes.size();
+        LoadSkin();
+        ShapeWindowFromBitmap(window, hBackDC, SkinBitmap.bmWidth, SkinBitmap.bmHeight);
+        clsDrawTime().PaintTimePos(hBackDC, SkinBitmap.bmWidth, SkinBitmap.bmHeight);
+        EXPECT_EQ(shownBoxes.size() - boxesBefore, c.loads ? 0u : 1u) << c.name;
+        EXPECT_EQ(SkinBitmap.bmWidth, c.loads ? c.name[0] == '2' ? 200 : 150 : 120) << c.name;
+    }
+    KillTimer(nullptr, timer);
 }
 
 TEST_F(Skin, RandomPickStoresAListedFileAndItsIndex) {

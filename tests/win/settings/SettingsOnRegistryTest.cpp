@@ -1,5 +1,6 @@
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
+#include "support/CleanSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@ namespace {
 constexpr Setting kProbe{RegRoot::CurrentUser, "Software\\Tollwick\\SettingsTest", "Flag", RegType::Number, 188};
 
 TEST(SettingsOnRegistry, FlagsAndFallbacksReadTheRealRegistry) {
+    const CleanSettings clean;
     EXPECT_EQ(ReadSettingNumber(kProbe), 188);
     ASSERT_TRUE(SaveRegValue(kProbe.root, kProbe.key, kProbe.name, RegType::Text, "abc"));
     EXPECT_FALSE(ReadSettingFlag(kProbe));

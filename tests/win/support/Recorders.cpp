@@ -11,6 +11,7 @@ UINT waveDevices = 0;
 UINT midiDevices = 0;
 std::int64_t clockUtcMs = 0;
 std::int64_t clockOffsetMs = 0;
+ULONGLONG clockTickMs = 0;
 
 // Worker threads (the chime) record too.
 std::mutex logMutex;
@@ -174,6 +175,7 @@ void FakeTray::Restart() { trayIcons.clear(); }
 SettableClock::SettableClock(int offsetMinutes) {
     clockOffsetMs = std::int64_t(offsetMinutes) * 60 * kMsPerSecond;
     seams.GetSystemTime = [](LPSYSTEMTIME time) { *time = FromMs(clockUtcMs); };
+    seams.GetTickCount64 = [] { return clockTickMs; };
     seams.GetLocalTime = [](LPSYSTEMTIME time) { *time = FromMs(clockUtcMs + clockOffsetMs); };
     seams.UtcToLocal = [](const SYSTEMTIME* utc, SYSTEMTIME* local) -> BOOL {
         *local = FromMs(ToMs(*utc) + clockOffsetMs);
@@ -190,7 +192,12 @@ void SettableClock::SetLocal(int year, int month, int day, int hour, int minute,
     clockUtcMs = ToMs(local) - clockOffsetMs;
 }
 
-void SettableClock::Advance(std::int64_t seconds) { clockUtcMs += seconds * kMsPerSecond; }
+void SettableClock::Jump(std::int64_t seconds) { clockUtcMs += seconds * kMsPerSecond; }
+
+void SettableClock::Advance(std::int64_t seconds) {
+    Jump(seconds);
+    clockTickMs += seconds * kMsPerSecond;
+}
 
 void PumpMessages(DWORD milliseconds) {
     const DWORD start = GetTickCount();

@@ -45,11 +45,15 @@ public:
     void Restart();
 };
 
-// A clock that stands still at a chosen UTC instant and converts with a fixed offset from UTC.
+// A clock that stands still at a chosen UTC instant and converts with a fixed offset from UTC; the time
+// since the system started stands still with it.
 class SettableClock : public ScopedSeams {
 public:
     explicit SettableClock(int offsetMinutes = 0);
+    // Sets the wall clock, as the user or a time server does; the time since start does not move.
     void SetLocal(int year, int month, int day, int hour, int minute, int second, int milliseconds = 0);
+    void Jump(std::int64_t seconds);
+    // Time passes: both clocks move.
     void Advance(std::int64_t seconds);
 };
 

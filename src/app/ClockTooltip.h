@@ -1,0 +1,16 @@
+#pragma once
+// The tooltip on the clock window: today's date and the next alarm, kept current while the clock runs.
+#include <windows.h>
+
+#include <string>
+
+// Attaches the tooltip to the clock window.
+void CreateClockTooltip(HWND clock);
+void DestroyClockTooltip();
+// Everything the tooltip shows, built in one place.
+std::string ClockTooltipText();
+// Sets the text again when it has changed: the date crossed midnight, the clock or its format was set, or
+// the next alarm moved.
+void RefreshClockTooltip();
+// The tooltip window; none before it is created.
+HWND ClockTooltipWindow();

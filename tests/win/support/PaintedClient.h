@@ -1,0 +1,58 @@
+#pragma once
+// What a window's own paint routine draws (WM_PRINTCLIENT, without its child controls) on a field of a colour
+// no system colour has, so a test can tell drawn pixels from untouched ones.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class PaintedClient {
+public:
+    static constexpr COLORREF kUntouched = RGB(1, 2, 3);
+
+    explicit PaintedClient(HWND window) {
+        GetClientRect(window, &client_);
+        const HDC screen = GetDC(nullptr);
+        dc_ = CreateCompatibleDC(screen);
+        bitmap_ = CreateCompatibleBitmap(screen, client_.right, client_.bottom);
+        ReleaseDC(nullptr, screen);
+        previous_ = SelectObject(dc_, bitmap_);
+        const HBRUSH field = CreateSolidBrush(kUntouched);
+        FillRect(dc_, &client_, field);
+        DeleteObject(field);
+        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+    }
+    PaintedClient(const PaintedClient&) = delete;
+    PaintedClient& operator=(const PaintedClient&) = delete;
+    ~PaintedClient() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
+
+private:
+    RECT client_{};
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+};
+
+// The faults of the sunken frame round every push button of `dialog`: it must lie one pixel outside the button.
+inline std::vector<std::string> ButtonFrameFaults(HWND dialog) {
+    const PaintedClient painted(dialog);
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    std::vector<std::string> faults;
+    for (HWND button = GetWindow(dialog, GW_CHILD); button; button = GetWindow(button, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(button, &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        const int midX = (r.left + r.right) / 2, midY = (r.top + r.bottom) / 2;
+        const bool framed = painted.at(r.left - 1, midY) == shadow && painted.at(midX, r.top - 1) == shadow &&
+                            painted.at(r.right, midY) == light && painted.at(midX, r.bottom) == light;
+        if (!framed)
+            faults.push_back("button " + std::to_string(GetDlgCtrlID(button)) + " at " + std::to_string(r.left) + "," +
+                             std::to_string(r.top));
+    }
+    return faults;
+}
