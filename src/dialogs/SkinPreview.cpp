@@ -6,6 +6,7 @@
 #include "dialogs/OptionControls.h"
 #include "face/GdiHandles.h"
 #include "face/TimeText.h"
+#include "face/frmRegion.h"
 #include "resources/resource.h"
 #include "system/Seams.h"
 
@@ -24,7 +25,7 @@ GdiBitmap LoadSelectedPicture(HWND hDlg, int ID, const std::string& folder, int 
         return GdiBitmap(static_cast<HBITMAP>(
             LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(builtInId), IMAGE_BITMAP, 0, 0, 0)));
     const std::string path = folder + "\\" + lists.SelIndexText(hDlg, ID);
-    return GdiBitmap(static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    return GdiBitmap(LoadBitmapFile(path));
 }
 
 std::string CurrentTimeText() {

@@ -34,19 +34,6 @@ bool IsUsableSkinFile(const std::string& path) {
     return !(attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY));
 }
 
-// The system loads only what the header check let through: a header can promise far more pixels than its file has.
-HBITMAP LoadBitmapFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<std::uint8_t> head(kBitmapHeadBytes);
-    file.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
-    head.resize(std::size_t(file.gcount()));
-    file.clear();
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size <= 0 || !CheckBitmapHeader(head, std::uint64_t(size))) return nullptr;
-    return static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-}
-
 // The outline of the background selected into `dc`, as the rectangles of its window region.
 std::vector<OutlineRect> BackgroundOutline(HDC dc, int width, int height) {
     return OutlineRects(OpaqueRuns(ReadPixels(dc, width, height)));
@@ -116,6 +103,19 @@ void PickRandomSkin(const int& count, std::string_view listKey, const Setting& f
 }
 
 }  // namespace
+
+// The system loads only what the header check let through: a header can promise far more pixels than its file has.
+HBITMAP LoadBitmapFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<std::uint8_t> head(kBitmapHeadBytes);
+    file.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
+    head.resize(std::size_t(file.gcount()));
+    file.clear();
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (size <= 0 || !CheckBitmapHeader(head, std::uint64_t(size))) return nullptr;
+    return static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+}
 
 void LoadSkinBitmaps(HWND hwnd) {
     ShowWindow(hwnd, SW_HIDE);

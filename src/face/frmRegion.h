@@ -19,6 +19,8 @@ extern SkinDC hTimeDC;
 extern int BackSkinCount;
 extern int TimeSkinCount;
 
+// A bitmap file whose header is sound, or nothing.
+HBITMAP LoadBitmapFile(const std::string& path);
 // Hides the window and loads the stored skin files, or the built-in pictures for a missing or broken file.
 void LoadSkinBitmaps(HWND hwnd);
 // Replaces the two memory DCs (and the bitmaps they own) by ones holding the bitmaps just loaded.
