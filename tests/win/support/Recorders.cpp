@@ -21,17 +21,15 @@ void Record(const std::string& line) {
 
 std::string Text(LPCSTR text) { return text ? text : "(null)"; }
 
-std::string Hex(unsigned long value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%lX", value);
+template <typename... Values>
+std::string Format(const char* format, Values... values) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, values...);
     return text;
 }
 
 std::string Stamp(const SYSTEMTIME& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
-                  t.wSecond);
-    return text;
+    return Format("%04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
 }
 
 // A FILETIME counts 100 ns.
@@ -70,7 +68,7 @@ RecordingSeams::RecordingSeams() {
     };
     // SND_MEMORY passes bytes, not a name.
     seams.PlaySoundA = [](LPCSTR sound, HMODULE, DWORD flags) -> BOOL {
-        return Record("PlaySound " + Hex(flags) + " " + (flags & 0x4 ? "(memory)" : Text(sound))), TRUE;
+        return Record("PlaySound " + Format("0x%lX", flags) + " " + (flags & 0x4 ? "(memory)" : Text(sound))), TRUE;
     };
     seams.mciExecute = [](LPCSTR command) -> BOOL { return Record("mciExecute " + Text(command)), TRUE; };
     seams.HtmlHelpA = [](HWND, LPCSTR file, UINT command, DWORD_PTR) -> HWND {
@@ -91,7 +89,7 @@ RecordingSeams::RecordingSeams() {
     };
     seams.CancelWaitableTimer = [](HANDLE) -> BOOL { return Record("CancelWaitableTimer"), TRUE; };
     seams.SetThreadExecutionState = [](EXECUTION_STATE state) -> EXECUTION_STATE {
-        return Record("SetThreadExecutionState " + Hex(state)), ES_CONTINUOUS;
+        return Record("SetThreadExecutionState " + Format("0x%lX", state)), ES_CONTINUOUS;
     };
     seams.waveOutGetNumDevs = [] { return waveDevices; };
     seams.midiOutGetNumDevs = [] { return midiDevices; };
