@@ -23,12 +23,7 @@ namespace E = alarm_editor;
 constexpr char kList[] = "frmOptions", kAdd[] = "frmAdditem", kModify[] = "frmModify";
 
 // Gives the forms their dialog keys, as the program's message loop does.
-void Pump() {
-    const DWORD start = GetTickCount();
-    for (MSG msg; GetTickCount() - start < 30;)
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (!FormWindow::IsFormMessage(&msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
-}
+void Pump() { PumpMessages(30, FormWindow::IsFormMessage); }
 
 HWND Form(const char* form) { return FindWindowA(form, nullptr); }
 HWND Control(const char* form, int id) { return GetDlgItem(Form(form), id); }

@@ -151,8 +151,9 @@ void SettableClock::Jump(std::int64_t seconds) { clockUtcMs += seconds * 1000; }
 
 void SettableClock::Advance(std::int64_t seconds) { Jump(seconds), clockTickMs += seconds * 1000; }
 
-void PumpMessages(DWORD milliseconds) {
+void PumpMessages(DWORD milliseconds, bool (*handled)(MSG*)) {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds;
          MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT))
-        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) TranslateMessage(&msg), DispatchMessageA(&msg);
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            if (!handled || !handled(&msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
 }

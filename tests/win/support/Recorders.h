@@ -63,5 +63,5 @@ public:
     void Advance(std::int64_t seconds);
 };
 
-// Dispatches waiting messages for at most the given time.
-void PumpMessages(DWORD milliseconds);
+// Dispatches waiting messages for at most the given time, each one `handled` did not take.
+void PumpMessages(DWORD milliseconds, bool (*handled)(MSG*) = nullptr);
