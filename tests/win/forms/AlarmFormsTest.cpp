@@ -6,6 +6,7 @@
 #include "forms/frmOptions.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
+#include "support/CleanSettings.h"
 #include "support/GdiCount.h"
 #include "support/Recorders.h"
 
@@ -22,12 +23,7 @@ namespace E = alarm_editor;
 constexpr char kList[] = "frmOptions", kAdd[] = "frmAdditem", kModify[] = "frmModify";
 
 // Gives the forms their dialog keys, as the program's message loop does.
-void Pump() {
-    const DWORD start = GetTickCount();
-    for (MSG msg; GetTickCount() - start < 30;)
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (!FormWindow::IsFormMessage(&msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
-}
+void Pump() { PumpMessages(30, FormWindow::IsFormMessage); }
 
 HWND Form(const char* form) { return FindWindowA(form, nullptr); }
 HWND Control(const char* form, int id) { return GetDlgItem(Form(form), id); }
@@ -89,31 +85,22 @@ void Store(const std::vector<RingItem>& items) {
     SaveStoredRingCount(static_cast<int>(items.size()));
 }
 
-// The stored alarm list belongs to the test while it runs; a copy of it is put back afterwards.
+// Every test starts with no stored alarm and leaves the prefix's settings and no font behind.
 class AlarmForms : public testing::Test {
 protected:
-    static constexpr char kData[] = "Software\\Tollwick\\Data", kSaved[] = "Software\\Tollwick\\Data saved by a test";
-    static void Move(const char* from, const char* to) {
-        HKEY source = nullptr, target = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, from, 0, KEY_READ, &source) != ERROR_SUCCESS) return;
-        RegCreateKeyExA(HKEY_CURRENT_USER, to, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target, nullptr);
-        RegCopyTreeA(source, nullptr, target);
-        RegCloseKey(source), RegCloseKey(target);
-        RegDeleteKeyA(HKEY_CURRENT_USER, from);
-    }
     void SetUp() override {
-        Move(kData, kSaved);
         clock_.SetLocal(2026, 3, 4, 9, 15, 42);  // a Wednesday
+        LoadRingData();
     }
     void TearDown() override {
         for (const char* form : {kAdd, kModify, kList}) DestroyWindow(Form(form));
-        RegDeleteKeyA(HKEY_CURRENT_USER, kData);
-        Move(kSaved, kData);
-        LoadRingData();
+        EXPECT_EQ(fonts_.Live(), 0u);
     }
 
 private:
+    CleanSettings settings_;
     SettableClock clock_;
+    GdiObjectCounter fonts_;
 };
 
 TEST_F(AlarmForms, ListShowsTheStoredItemsAndStoresOnlyCheckMarks) {
@@ -153,9 +140,13 @@ std::string Enabled() {
     return states;
 }
 
+// A second request for an open form brings that one forward.
+bool Twice(const char* form) { return FindWindowExA(nullptr, Form(form), form, nullptr) != nullptr; }
+
 TEST_F(AlarmForms, AddEditorStartsAtThisMinuteAndStoresWhatItsControlsHold) {
-    ShowAlarmList();
-    Click(kList, L::kAdd);
+    ShowAlarmList(), ShowAlarmList();
+    Click(kList, L::kAdd), Click(kList, L::kAdd);
+    EXPECT_FALSE(Twice(kList) || Twice(kAdd));
     std::string boxes;
     for (int id : std::initializer_list<int>{0, E::kAction, E::kMonth, E::kDay, E::kYear, E::kHour, E::kMinute,
                                              E::kSecond, E::kWeek})
@@ -172,6 +163,18 @@ TEST_F(AlarmForms, AddEditorStartsAtThisMinuteAndStoresWhatItsControlsHold) {
     Click(kAdd, E::kMonthly);
     EXPECT_EQ(Enabled().substr(6), "0100");
 
+    // The spinners stop at their ends, and typing does not move them.
+    const auto spin = [](int bar, WORD request, int times) {
+        while (times--) SendMessageA(Form(kAdd), WM_VSCROLL, request, LPARAM(Control(kAdd, bar)));
+    };
+    spin(E::kHourSpin, SB_LINEUP, 20);
+    Type(kAdd, E::kHour, "5");
+    spin(E::kHourSpin, SB_LINEDOWN, 1);
+    spin(E::kMinuteSpin, SB_LINEDOWN, 20);
+    SetFocus(Control(kAdd, E::kSecondSpin));
+    Press(WM_KEYDOWN, VK_UP);
+    EXPECT_EQ(Text(kAdd, E::kHour) + ":" + Text(kAdd, E::kMinute) + ":" + Text(kAdd, E::kSecond), "22:0:43");
+
     ScopedSeams picker;
     seams.GetOpenFileNameA = [](LPOPENFILENAMEA data) -> BOOL {
         return lstrcpynA(data->lpstrFile, "C:\\Sounds\\ring.wav", static_cast<int>(data->nMaxFile)) != nullptr;
@@ -179,9 +182,8 @@ TEST_F(AlarmForms, AddEditorStartsAtThisMinuteAndStoresWhatItsControlsHold) {
     Choose(kAdd, E::kAction, 0);
     Click(kAdd, E::kSoundBrowse);
     Click(kAdd, E::kOk);
-    EXPECT_EQ(Record(1) + Texts(1), "1 0 4 3 9 15 20 26 3 4 0 -|-|C:\\Sounds\\ring.wav|-|");
-    EXPECT_EQ(Entries(), "[x] 9:15 (Monthly4day)|Play a soundC:\\Sounds\\ring.wav <\n") << "the list comes back";
-
+    EXPECT_EQ(Record(1) + Texts(1), "1 0 4 3 22 0 20 26 3 4 0 -|-|C:\\Sounds\\ring.wav|-|");
+    EXPECT_EQ(Entries(), "[x] 22:0 (Monthly4day)|Play a soundC:\\Sounds\\ring.wav <\n") << "the list comes back";
     EXPECT_EQ(StoredRingCount() * 10 + RingCount, 11);
 }
 
@@ -211,20 +213,6 @@ TEST_F(AlarmForms, EditorRefusesItemsThatCouldNeverFireOrDoNothing) {
     EXPECT_EQ(Record(1), "1 0 1 3 9 15 20 26 3 4 0 ") << "a sound without a file plays the built-in one";
 }
 
-TEST_F(AlarmForms, SpinnersCountUpToTheirTopAndTypingDoesNotMoveThem) {
-    ShowAddEditor();
-    const auto spin = [](int bar, WORD request, int times) {
-        while (times--) SendMessageA(Form(kAdd), WM_VSCROLL, request, LPARAM(Control(kAdd, bar)));
-    };
-    spin(E::kHourSpin, SB_LINEUP, 20);
-    Type(kAdd, E::kHour, "5");
-    spin(E::kHourSpin, SB_LINEDOWN, 1);
-    spin(E::kMinuteSpin, SB_LINEDOWN, 20);
-    SetFocus(Control(kAdd, E::kSecondSpin));
-    Press(WM_KEYDOWN, VK_UP);
-    EXPECT_EQ(Text(kAdd, E::kHour) + ":" + Text(kAdd, E::kMinute) + ":" + Text(kAdd, E::kSecond), "22:0:43");
-}
-
 // The modify editor shows the item's own texts, and an emptied box leaves nothing of the old value behind.
 TEST_F(AlarmForms, ModifyRewritesTheItemUnderItsNumber) {
     RingItem program{0, 2, 3, 5, 6, 45, 20, 26, 1, 1, 0};
@@ -234,7 +222,8 @@ TEST_F(AlarmForms, ModifyRewritesTheItemUnderItsNumber) {
     SaveRegValue(RegRoot::CurrentUser, keys::Data, "Text2", RegType::Text, "old hint");
     ShowAlarmList();
     SelectEntry(1);
-    Click(kList, L::kModify);
+    Click(kList, L::kModify), Click(kList, L::kModify);
+    EXPECT_FALSE(Twice(kModify));
     std::string boxes;
     for (int id : {E::kAction, E::kTextHint, E::kProgram, E::kParameter, E::kWeek, E::kHour, E::kMinute, E::kSecond})
         boxes += Text(kModify, id) + "|";
@@ -295,23 +284,6 @@ TEST_F(AlarmForms, KeyboardAloneDrivesBothForms) {
     EXPECT_EQ(GetFocus(), List()) << "and leaves the focus in the list, not on its button";
     Press(WM_KEYDOWN, VK_RETURN);
     EXPECT_EQ(Form(kList), nullptr) << "Enter is OK in the list too";
-}
-
-TEST_F(AlarmForms, EachFormOpensOnceAndLeavesNoFontBehind) {
-    Store({Daily(1)});
-    const auto windows = [](const char* form) {
-        int count = 0;
-        for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, form, nullptr));) ++count;
-        return count;
-    };
-    GdiObjectCounter fonts;
-    for (int round = 0; round < 3; ++round) {
-        ShowAlarmList(), ShowAlarmList();
-        Click(kList, L::kAdd), Click(kList, L::kAdd), Click(kList, L::kModify), ShowModifyEditor(1);
-        EXPECT_EQ(windows(kList) * 100 + windows(kAdd) * 10 + windows(kModify), 111);
-        Click(kAdd, E::kCancel), Click(kModify, E::kCancel), Click(kList, L::kCancel);
-    }
-    EXPECT_EQ(fonts.Live(), 0u);
 }
 
 }  // namespace

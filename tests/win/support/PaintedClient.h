@@ -11,28 +11,24 @@ public:
     static constexpr COLORREF kUntouched = RGB(1, 2, 3);
 
     explicit PaintedClient(HWND window) {
-        GetClientRect(window, &client_);
+        RECT client;
+        GetClientRect(window, &client);
         const HDC screen = GetDC(nullptr);
         dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, client_.right, client_.bottom);
+        bitmap_ = CreateCompatibleBitmap(screen, client.right, client.bottom);
         ReleaseDC(nullptr, screen);
         previous_ = SelectObject(dc_, bitmap_);
         const HBRUSH field = CreateSolidBrush(kUntouched);
-        FillRect(dc_, &client_, field);
+        FillRect(dc_, &client, field);
         DeleteObject(field);
         SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
     }
     PaintedClient(const PaintedClient&) = delete;
     PaintedClient& operator=(const PaintedClient&) = delete;
-    ~PaintedClient() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
+    ~PaintedClient() { SelectObject(dc_, previous_), DeleteObject(bitmap_), DeleteDC(dc_); }
     COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
 
 private:
-    RECT client_{};
     HDC dc_;
     HBITMAP bitmap_;
     HGDIOBJ previous_;
@@ -50,9 +46,7 @@ inline std::vector<std::string> ButtonFrameFaults(HWND dialog) {
         const int midX = (r.left + r.right) / 2, midY = (r.top + r.bottom) / 2;
         const bool framed = painted.at(r.left - 1, midY) == shadow && painted.at(midX, r.top - 1) == shadow &&
                             painted.at(r.right, midY) == light && painted.at(midX, r.bottom) == light;
-        if (!framed)
-            faults.push_back("button " + std::to_string(GetDlgCtrlID(button)) + " at " + std::to_string(r.left) + "," +
-                             std::to_string(r.top));
+        if (!framed) faults.push_back("button " + std::to_string(GetDlgCtrlID(button)));
     }
     return faults;
 }

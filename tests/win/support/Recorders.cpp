@@ -2,28 +2,40 @@
 
 #include <cstdio>
 #include <mutex>
-#include <set>
-#include <utility>
 
 namespace {
 
-UINT waveDevices = 0;
-UINT midiDevices = 0;
-std::int64_t clockUtcMs = 0;
-std::int64_t clockOffsetMs = 0;
+UINT waveDevices = 0, midiDevices = 0;
+std::int64_t clockUtcMs = 0, clockOffsetMs = 0;
 ULONGLONG clockTickMs = 0;
 
 // Worker threads (the chime) record too.
 std::mutex logMutex;
+std::vector<std::string> callLog;
+bool recording = false;
+
+void Record(const std::string& line) {
+    const std::lock_guard<std::mutex> lock(logMutex);
+    if (recording) callLog.push_back(line);
+}
 
 std::string Text(LPCSTR text) { return text ? text : "(null)"; }
 
-constexpr std::int64_t kMsPerSecond = 1000;
+template <typename... Values>
+std::string Format(const char* format, Values... values) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
 
+std::string Stamp(const SYSTEMTIME& t) {
+    return Format("%04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
+}
+
+// A FILETIME counts 100 ns.
 SYSTEMTIME FromMs(std::int64_t ms) {
-    ULARGE_INTEGER ticks;
-    ticks.QuadPart = static_cast<ULONGLONG>(ms) * 10000;
-    FILETIME file{ticks.LowPart, ticks.HighPart};
+    const ULONGLONG ticks = static_cast<ULONGLONG>(ms) * 10000;
+    const FILETIME file{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
     SYSTEMTIME time;
     FileTimeToSystemTime(&file, &time);
     return time;
@@ -32,35 +44,7 @@ SYSTEMTIME FromMs(std::int64_t ms) {
 std::int64_t ToMs(const SYSTEMTIME& time) {
     FILETIME file;
     SystemTimeToFileTime(&time, &file);
-    ULARGE_INTEGER ticks{{file.dwLowDateTime, file.dwHighDateTime}};
-    return static_cast<std::int64_t>(ticks.QuadPart / 10000);
-}
-
-std::vector<std::string> callLog;
-bool recording = false;
-
-template <typename... Parts>
-void RecordParts(const Parts&... parts) {
-    std::string line;
-    ((line += parts, line += ' '), ...);
-    line.pop_back();
-    const std::lock_guard<std::mutex> lock(logMutex);
-    if (recording) callLog.push_back(line);
-}
-
-std::string Number(unsigned long value) { return std::to_string(value); }
-
-std::string Hex(unsigned long value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%lX", value);
-    return text;
-}
-
-std::string Stamp(const SYSTEMTIME& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
-                  t.wSecond);
-    return text;
+    return static_cast<std::int64_t>((ULONGLONG{file.dwHighDateTime} << 32 | file.dwLowDateTime) / 10000);
 }
 
 }  // namespace
@@ -68,48 +52,47 @@ std::string Stamp(const SYSTEMTIME& t) {
 RecordingSeams::RecordingSeams() {
     {
         const std::lock_guard<std::mutex> lock(logMutex);
-        callLog.clear();
-        recording = true;
+        callLog.clear(), recording = true;
     }
     waveDevices = midiDevices = 0;
-    seams.SetLocalTime = [](const SYSTEMTIME* t) -> BOOL { return RecordParts("SetLocalTime", Stamp(*t)), TRUE; };
-    seams.EnableShutdownPrivilege = []() -> BOOL { return RecordParts("EnableShutdownPrivilege"), TRUE; };
-    seams.EnableSystemTimePrivilege = []() -> BOOL { return RecordParts("EnableSystemTimePrivilege"), TRUE; };
-    seams.ExitWindowsEx = [](UINT flags, DWORD) -> BOOL { return RecordParts("ExitWindowsEx", Number(flags)), TRUE; };
-    seams.ShellExecuteA = [](HWND, LPCSTR op, LPCSTR file, LPCSTR params, LPCSTR folder, INT show) -> HINSTANCE {
-        RecordParts("ShellExecute",
-                    Text(op) + "|" + Text(file) + "|" + Text(params) + "|" + Text(folder) + "|" + Number(show));
+    seams.SetLocalTime = [](const SYSTEMTIME* t) -> BOOL { return Record("SetLocalTime " + Stamp(*t)), TRUE; };
+    seams.EnableShutdownPrivilege = []() -> BOOL { return Record("EnableShutdownPrivilege"), TRUE; };
+    seams.EnableSystemTimePrivilege = []() -> BOOL { return Record("EnableSystemTimePrivilege"), TRUE; };
+    seams.ExitWindowsEx = [](UINT flags, DWORD) -> BOOL {
+        return Record("ExitWindowsEx " + std::to_string(flags)), TRUE;
+    };
+    seams.ShellExecuteA = [](HWND, LPCSTR op, LPCSTR file, LPCSTR params, LPCSTR folder, INT show) {
+        Record("ShellExecute " + Text(op) + "|" + Text(file) + "|" + Text(params) + "|" + Text(folder) + "|" +
+               std::to_string(show));
         return reinterpret_cast<HINSTANCE>(42);
     };
+    // SND_MEMORY passes bytes, not a name.
     seams.PlaySoundA = [](LPCSTR sound, HMODULE, DWORD flags) -> BOOL {
-        // SND_MEMORY passes bytes, not a name.
-        RecordParts("PlaySound", Hex(flags), (flags & 0x4) ? std::string("(memory)") : Text(sound));
-        return TRUE;
+        return Record("PlaySound " + Format("0x%lX", flags) + " " + (flags & 0x4 ? "(memory)" : Text(sound))), TRUE;
     };
-    seams.mciExecute = [](LPCSTR command) -> BOOL { return RecordParts("mciExecute", Text(command)), TRUE; };
+    seams.mciExecute = [](LPCSTR command) -> BOOL { return Record("mciExecute " + Text(command)), TRUE; };
     seams.HtmlHelpA = [](HWND, LPCSTR file, UINT command, DWORD_PTR) -> HWND {
-        RecordParts("HtmlHelp", Text(file) + "|" + Number(command));
-        return nullptr;
+        return Record("HtmlHelp " + Text(file) + "|" + std::to_string(command)), nullptr;
     };
     seams.Beep = [](DWORD frequency, DWORD duration) -> BOOL {
-        return RecordParts("Beep", Number(frequency), Number(duration)), TRUE;
+        return Record("Beep " + std::to_string(frequency) + " " + std::to_string(duration)), TRUE;
     };
-    seams.Sleep = [](DWORD ms) { RecordParts("Sleep", Number(ms)); };
-    seams.ExitProcess = [](UINT code) { RecordParts("ExitProcess", Number(code)); };
+    seams.Sleep = [](DWORD ms) { Record("Sleep " + std::to_string(ms)); };
+    seams.ExitProcess = [](UINT code) { Record("ExitProcess " + std::to_string(code)); };
     // A real handle that can be closed, but never a timer.
     seams.CreateWaitableTimerA = [](LPSECURITY_ATTRIBUTES, BOOL, LPCSTR) {
         return CreateEventA(nullptr, TRUE, FALSE, nullptr);
     };
     seams.SetWaitableTimer = [](HANDLE, const LARGE_INTEGER* due, LONG, PTIMERAPCROUTINE, LPVOID, BOOL resume) -> BOOL {
-        return RecordParts("SetWaitableTimer", Stamp(FromMs(due->QuadPart / 10000)), resume ? "UTC resume" : "UTC"),
+        return Record("SetWaitableTimer " + Stamp(FromMs(due->QuadPart / 10000)) + (resume ? " UTC resume" : " UTC")),
                TRUE;
     };
-    seams.CancelWaitableTimer = [](HANDLE) -> BOOL { return RecordParts("CancelWaitableTimer"), TRUE; };
+    seams.CancelWaitableTimer = [](HANDLE) -> BOOL { return Record("CancelWaitableTimer"), TRUE; };
     seams.SetThreadExecutionState = [](EXECUTION_STATE state) -> EXECUTION_STATE {
-        return RecordParts("SetThreadExecutionState", Hex(state)), ES_CONTINUOUS;
+        return Record("SetThreadExecutionState " + Format("0x%lX", state)), ES_CONTINUOUS;
     };
-    seams.waveOutGetNumDevs = []() -> UINT { return waveDevices; };
-    seams.midiOutGetNumDevs = []() -> UINT { return midiDevices; };
+    seams.waveOutGetNumDevs = [] { return waveDevices; };
+    seams.midiOutGetNumDevs = [] { return midiDevices; };
 }
 
 RecordingSeams::~RecordingSeams() {
@@ -125,88 +108,52 @@ void RecordingSeams::clear() {
 }
 
 bool RecordingSeams::WaitForCalls(std::size_t count, DWORD timeoutMs) const {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        {
-            const std::lock_guard<std::mutex> lock(logMutex);
-            if (callLog.size() >= count) return true;
-        }
+    for (const DWORD start = GetTickCount();; ::Sleep(5)) {
+        if (const std::lock_guard<std::mutex> lock(logMutex); callLog.size() >= count) return true;
         if (GetTickCount() - start >= timeoutMs) return false;
-        ::Sleep(5);
     }
 }
 
-void RecordingSeams::SetDeviceCounts(UINT wave, UINT midi) {
-    waveDevices = wave;
-    midiDevices = midi;
-}
-
-namespace {
-std::set<std::pair<HWND, UINT>> trayIcons;
-std::vector<HICON> trayAdds;
-NOTIFYICONDATAA lastAdded;
-}  // namespace
+void RecordingSeams::SetDeviceCounts(UINT wave, UINT midi) { waveDevices = wave, midiDevices = midi; }
 
 FakeTray::FakeTray() {
-    trayIcons.clear();
-    trayAdds.clear();
-    lastAdded = {};
+    shown_.clear(), added_.clear(), lastAdded_ = {};
     seams.Shell_NotifyIconA = [](DWORD message, PNOTIFYICONDATAA data) -> BOOL {
-        const std::pair<HWND, UINT> icon{data->hWnd, data->uID};
-        if (message == NIM_ADD) {
-            if (!trayIcons.insert(icon).second) return FALSE;
-            trayAdds.push_back(data->hIcon);
-            lastAdded = *data;
-            return TRUE;
-        }
-        if (message == NIM_DELETE) return trayIcons.erase(icon) == 1;
-        return trayIcons.count(icon) == 1;
+        const std::pair icon{data->hWnd, data->uID};
+        if (message == NIM_DELETE) return shown_.erase(icon) == 1;
+        if (message != NIM_ADD) return shown_.count(icon) == 1;
+        if (!shown_.insert(icon).second) return FALSE;
+        added_.push_back(data->hIcon), lastAdded_ = *data;
+        return TRUE;
     };
 }
 
-int FakeTray::IconCount() const { return static_cast<int>(trayIcons.size()); }
-
-const std::vector<HICON>& FakeTray::AddedIcons() const { return trayAdds; }
-
-const NOTIFYICONDATAA& FakeTray::LastAdded() const { return lastAdded; }
-
-void FakeTray::Restart() { trayIcons.clear(); }
-
 SettableClock::SettableClock(int offsetMinutes) {
-    clockOffsetMs = std::int64_t(offsetMinutes) * 60 * kMsPerSecond;
+    clockOffsetMs = offsetMinutes * std::int64_t{60000};
     seams.GetSystemTime = [](LPSYSTEMTIME time) { *time = FromMs(clockUtcMs); };
     seams.GetTickCount64 = [] { return clockTickMs; };
     seams.GetLocalTime = [](LPSYSTEMTIME time) { *time = FromMs(clockUtcMs + clockOffsetMs); };
     seams.UtcToLocal = [](const SYSTEMTIME* utc, SYSTEMTIME* local) -> BOOL {
-        *local = FromMs(ToMs(*utc) + clockOffsetMs);
-        return TRUE;
+        return *local = FromMs(ToMs(*utc) + clockOffsetMs), TRUE;
     };
     seams.LocalToUtc = [](const SYSTEMTIME* local, SYSTEMTIME* utc) -> BOOL {
-        *utc = FromMs(ToMs(*local) - clockOffsetMs);
-        return TRUE;
+        return *utc = FromMs(ToMs(*local) - clockOffsetMs), TRUE;
     };
 }
 
 void SettableClock::SetLocal(int year, int month, int day, int hour, int minute, int second, int milliseconds) {
-    SYSTEMTIME local{WORD(year), WORD(month), 0, WORD(day), WORD(hour), WORD(minute), WORD(second), WORD(milliseconds)};
+    const SYSTEMTIME local{WORD(year),   WORD(month),       0, WORD(day), WORD(hour), WORD(minute),
+                           WORD(second), WORD(milliseconds)};
     clockUtcMs = ToMs(local) - clockOffsetMs;
 }
 
-void SettableClock::Jump(std::int64_t seconds) { clockUtcMs += seconds * kMsPerSecond; }
+void SettableClock::Jump(std::int64_t seconds) { clockUtcMs += seconds * 1000; }
 
-void SettableClock::Advance(std::int64_t seconds) {
-    Jump(seconds);
-    clockTickMs += seconds * kMsPerSecond;
-}
+void SettableClock::Advance(std::int64_t seconds) { Jump(seconds), clockTickMs += seconds * 1000; }
 
-void PumpMessages(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    while (GetTickCount() - start < milliseconds) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+void PumpMessages(DWORD milliseconds, bool (*handled)(MSG*)) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds;
+         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT))
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            if (!handled || !handled(&msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
 }

@@ -3,7 +3,9 @@
 #include "system/Seams.h"
 
 #include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Puts every seam back as it was when it goes out of scope.
@@ -36,13 +38,17 @@ public:
 class FakeTray : public ScopedSeams {
 public:
     FakeTray();
-    // Icons shown now.
-    int IconCount() const;
+    int IconCount() const { return static_cast<int>(shown_.size()); }
     // Successful adds since the tray was made, and the icon handle of each.
-    const std::vector<HICON>& AddedIcons() const;
-    const NOTIFYICONDATAA& LastAdded() const;
+    const std::vector<HICON>& AddedIcons() const { return added_; }
+    const NOTIFYICONDATAA& LastAdded() const { return lastAdded_; }
     // The shell restarted and forgot every icon.
-    void Restart();
+    void Restart() { shown_.clear(); }
+
+private:
+    static inline std::set<std::pair<HWND, UINT>> shown_;
+    static inline std::vector<HICON> added_;
+    static inline NOTIFYICONDATAA lastAdded_;
 };
 
 // A clock that stands still at a chosen UTC instant and converts with a fixed offset from UTC; the time
@@ -57,5 +63,5 @@ public:
     void Advance(std::int64_t seconds);
 };
 
-// Dispatches waiting messages for at most the given time.
-void PumpMessages(DWORD milliseconds);
+// Dispatches waiting messages for at most the given time, each one `handled` did not take.
+void PumpMessages(DWORD milliseconds, bool (*handled)(MSG*) = nullptr);
