@@ -26,12 +26,9 @@ TEST(SkinOptions, SizeDecidesTheListAndNoSizeFitsBoth) {
 TEST(SkinOptions, StoredNameThenStoredIndexChooseTheEntry) {
     const std::vector<std::string> items{"Default", "a.bmp", "b.bmp", "c.bmp"};
     for (const auto& [index, name, selected] : {std::tuple{"7", "", 0},
-                                                {"0", "", 0},
                                                 {"abc", "", -1},
-                                                {"", "", -1},
                                                 {"-1", "", -1},
                                                 {"2", "", 2},
-                                                {"1", "c.bmp", 3},
                                                 {"1", "C.BMP", 3},
                                                 {"2", "gone.bmp", 2},
                                                 {"abc", "b.bmp", 2},
