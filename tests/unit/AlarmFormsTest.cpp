@@ -77,6 +77,7 @@ TEST(AlarmEditor, ComposesTheRecordOrNamesTheBoxThatKeepsItFromFiring) {
         {"text hint without text", Entry(1, 1, "", "", "", "7", "0", ""), "TextHint"},
         {"parameters without a program", program, "Program"},
         {"hour 24", Entry(1, 1, "", "", "", "24", "0"), "Hour"},
+        {"hour not a number", Entry(1, 1, "", "", "", "ab", "0"), "Hour"},
         {"minute 60", Entry(1, 1, "", "", "", "7", "60"), "Minute"},
         {"once, month 13", Entry(0, 1, "13", "1", "2026", "7", "0"), "Month"},
         {"once, 29 February of a common year", Entry(0, 1, "2", "29", "2027", "7", "0"), "Day"},
@@ -85,6 +86,7 @@ TEST(AlarmEditor, ComposesTheRecordOrNamesTheBoxThatKeepsItFromFiring) {
         {"yearly on 29 February, any year text", Entry(4, 1, "2", "29", "soon", "7", "0"), "1 1 5 3 7 0 20 0 2 29 0 "},
         {"yearly on 30 February", Entry(4, 1, "2", "30", "2028", "7", "0"), "Day"},
         {"monthly on the 31st, month unused", Entry(3, 1, "ab", "31", "", "7", "0"), "1 1 4 3 7 0 20 0 0 31 0 "},
+        {"monthly on the 32nd", Entry(3, 1, "1", "32", "", "7", "0"), "Day"},
     };
     for (const auto& [name, entry, outcome] : cases) EXPECT_EQ(Outcome(entry), outcome) << name;
 }
