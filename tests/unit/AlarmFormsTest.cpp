@@ -18,25 +18,23 @@ RingItem Item(int action, int mode, std::int16_t hour, std::int16_t minute, std:
     return {1, action, mode, week, hour, minute, 20, 5, month, day};
 }
 
-RingItem WithTexts(RingItem item, std::string text, std::string program, std::string sound, std::string parameters) {
-    item.strNotifyText = std::move(text);
-    item.strRunExe = std::move(program);
-    item.strWavFile = std::move(sound);
-    item.strParameters = std::move(parameters);
-    return item;
-}
-
+// The line shows the detail of the item's own action (its text, sound file or program), never another's.
 TEST(AlarmList, LineShowsTimeRepeatAndTheActionsOwnDetail) {
+    const auto line = [](RingItem item) {
+        item.strNotifyText = "Get up", item.strWavFile = "C:\\ring.wav", item.strRunExe = "C:\\app.exe";
+        item.strParameters = "-x";
+        return AlarmLineText(item);
+    };
     const std::pair<RingItem, std::string> cases[] = {
-        {WithTexts(Item(1, 2, 7, 5), "Get up", "C:\\old.exe", "", ""), "7:5 (Daily)|Text HintGet up"},
-        {WithTexts(Item(0, 3, 18, 30, 1, 1, 1), "", "", "C:\\ring.wav", ""),
-         "18:30 (WeeklyMonday)|Play a soundC:\\ring.wav"},
-        {WithTexts(Item(2, 1, 9, 0, 3, 1), "hint", "C:\\app.exe", "", "-x"),
-         "9:0 (3/1/2005)|Run the special programC:\\app.exe"},
-        {WithTexts(Item(3, 1, 23, 59, 12, 31), "See you", "", "", ""), "23:59 (12/31/2005)|Re-start computer"},
+        {Item(1, 2, 7, 5), "7:5 (Daily)|Text HintGet up"},
+        {Item(0, 3, 18, 30, 1, 1, 1), "18:30 (WeeklyMonday)|Play a soundC:\\ring.wav"},
+        {Item(2, 1, 9, 0, 3, 1), "9:0 (3/1/2005)|Run the special programC:\\app.exe"},
+        {Item(3, 1, 23, 59, 12, 31), "23:59 (12/31/2005)|Re-start computer"},
+        {Item(4, 4, 6, 0, 1, 15), "6:0 (Monthly15day)|Shut down"},
+        {Item(4, 5, 6, 0, 12, 25), "6:0 (Yearly12month25day)|Shut down"},
         {Item(9, 9, 0, 0), "0:0 ()|"},
     };
-    for (const auto& [item, line] : cases) EXPECT_EQ(AlarmLineText(item), line);
+    for (const auto& [item, text] : cases) EXPECT_EQ(line(item), text);
 }
 
 TEST(AlarmEditor, BoxTextsBecomeBytesRoundedAndZeroWhenTheyCannotBe) {
@@ -48,17 +46,7 @@ TEST(AlarmEditor, BoxTextsBecomeBytesRoundedAndZeroWhenTheyCannotBe) {
 
 EditorEntry Entry(int repeat, int action, std::string month, std::string day, std::string year, std::string hour,
                   std::string minute, std::string text = "wake") {
-    EditorEntry entry;
-    entry.repeat = repeat;
-    entry.action = action;
-    entry.textHint = std::move(text);
-    entry.month = std::move(month);
-    entry.day = std::move(day);
-    entry.year = std::move(year);
-    entry.hour = std::move(hour);
-    entry.minute = std::move(minute);
-    entry.week = kNoWeekday;
-    return entry;
+    return {repeat, action, text, "", "", "", month, day, year, hour, minute, kNoWeekday};
 }
 
 std::string Outcome(const EditorEntry& entry) {

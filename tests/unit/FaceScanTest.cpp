@@ -10,50 +10,6 @@
 
 namespace {
 
-constexpr std::uint32_t Grey = 0x808080, Red = 0x0000FF;
-
-struct Patch {
-    int left, top, right, bottom;
-    std::uint32_t colour;
-};
-// One colour with rectangles [left, right) x [top, bottom) painted over it.
-PixelGrid Grid(int width, int height, std::uint32_t colour, std::initializer_list<Patch> patches = {}) {
-    PixelGrid grid{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, colour)};
-    for (const Patch& p : patches)
-        for (int y = p.top; y < p.bottom; ++y)
-            for (int x = p.left; x < p.right; ++x) grid.pixels[static_cast<std::size_t>(y) * width + x] = p.colour;
-    return grid;
-}
-
-TEST(TimeCorner, RightmostBlackColumnAndItsTopmostBlackPixelDecide) {
-    const struct {
-        const char* name;
-        PixelGrid grid;
-        std::optional<TimeCorner> corner;
-    } cases[] = {
-        {"lone pixel at 200,12", Grid(201, 30, Grey, {{200, 12, 201, 13, 0}}), TimeCorner{91, 12}},
-        // The higher area ends further left, so the lower one decides both.
-        {"two areas", Grid(200, 60, Grey, {{10, 3, 150, 20, 0}, {20, 40, 160, 50, 0}}), TimeCorner{50, 40}},
-        {"no black", Grid(150, 40, Grey, {{10, 10, 20, 20, 0x010101}}), std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(FindTimeCorner(c.grid), c.corner) << c.name;
-}
-
-TEST(OpaqueRuns, RowsSplitAtTheTopLeftColour) {
-    const struct {
-        const char* name;
-        PixelGrid grid;
-        std::vector<RowRun> runs;
-    } cases[] = {
-        {"notches, a hole and a clear row",
-         Grid(6, 3, Grey, {{0, 0, 1, 1, Red}, {5, 0, 6, 1, Red}, {2, 1, 4, 2, Red}, {0, 2, 6, 3, Red}}),
-         {{0, 1, 5}, {1, 0, 2}, {1, 4, 6}}},
-        // An opaque top-left pixel makes its own colour transparent wherever it occurs.
-        {"opaque top-left", Grid(4, 2, Grey, {{1, 0, 3, 1, Red}}), {{0, 1, 3}}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(OpaqueRuns(c.grid), c.runs) << c.name;
-}
-
 // Rows that repeat the row above extend its rectangles; a changed or an empty row starts new ones.
 TEST(OutlineRects, RepeatedRowsMergeIntoTallRectangles) {
     const struct {
@@ -98,8 +54,6 @@ TEST(BitmapHeader, OnlyPicturesTheFileHoldsAndTheClockCanHoldPass) {
     truncated.size -= 1;
     core.Put(14, 12, 4), core.Put(18, 150, 2), core.Put(20, 40, 2), core.Put(22, 1, 2), core.Put(24, 24, 2);
     core.Put(10, 26, 4), core.size = 26 + 452 * 40;
-    BmpFile square(1);  // 46341 x 46341 passes 2^31 pixels, with a file that would hold them
-    square.Put(18, 46341, 4), square.Put(22, 46341, 4), square.size = 62 + std::uint64_t(5796) * 46341;
     BmpFile claims30000;  // a 78-byte file that claims 30000 x 30000 at one bit per pixel
     claims30000.Put(18, 30000, 4), claims30000.Put(22, 30000, 4), claims30000.Put(28, 1, 2);
     claims30000.Put(10, 62, 4), claims30000.size = 78;
@@ -111,13 +65,9 @@ TEST(BitmapHeader, OnlyPicturesTheFileHoldsAndTheClockCanHoldPass) {
         {"claims 30000 x 30000", claims30000, std::nullopt},
         {"one byte of pixels short", truncated, std::nullopt},
         {"width 0", with(18, 0, 4), std::nullopt},
-        {"width -150", with(18, std::uint32_t(-150), 4), std::nullopt},
         {"height INT_MIN", with(22, std::uint32_t(INT_MIN), 4), std::nullopt},
-        {"46341 x 46341 with all its pixels", square, std::nullopt},
-        {"two planes", with(26, 2, 2), std::nullopt},
         {"7 bits", with(28, 7, 2), std::nullopt},
         {"unknown compression", with(30, 17, 4), std::nullopt},
-        {"RLE8 at 24 bits", with(30, 1, 4, 24), std::nullopt},
         {"RLE8 at 8 bits", with(30, 1, 4), BitmapSize{150, 40}},
         {"more colours than the bits give", with(46, 257, 4), std::nullopt},
         {"unknown information size", with(14, 64, 4), std::nullopt},

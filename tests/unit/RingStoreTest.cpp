@@ -8,18 +8,6 @@
 
 namespace {
 
-TEST(RingStore, DisplayTexts) {
-    const std::tuple<int, int, int, int, std::string, std::string> cases[] = {
-        {1, 0, 3, 7, "5", "3/7/2005"},
-        {3, 1, 0, 0, "", "WeeklyMonday"},
-        {4, 0, 0, 15, "", "Monthly15day"},
-        {5, 0, 12, 25, "", "Yearly12month25day"},
-        {0, 0, 1, 1, "5", ""},
-    };
-    for (auto [mode, week, month, day, year1, text] : cases)
-        EXPECT_EQ(clsSaveRingData::InterpretTimeMode(mode, week, 20, year1, month, day), text) << text;
-}
-
 // Each of the eleven bytes lands in its own field, as an unsigned number, and encodes back to its place.
 TEST(RingStore, EveryRecordByteHasItsField) {
     std::vector<std::uint8_t> bytes;

@@ -1,13 +1,11 @@
-#include "alarms/RingList.h"
 #include "alarms/RingScheduler.h"
 #include "app/HourlyChime.h"
 #include "resources/resource.h"
-#include "settings/RegProcess.h"
-#include "settings/SettingsKeys.h"
 #include "support/CleanSettings.h"
 #include "support/DialogDriver.h"
 #include "support/PaintedTexts.h"
 #include "support/Recorders.h"
+#include "support/StoredRings.h"
 
 #include <gtest/gtest.h>
 
@@ -15,30 +13,10 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-// One item in the stored format: its record and its texts by field.
-struct Stored {
-    std::vector<std::uint8_t> record;
-    std::vector<std::pair<const char*, std::string>> texts;
-};
-
 // A daily item at 7:mm with the file it plays (action 0) or runs.
-Stored Daily(BYTE action, BYTE minute, const std::string& file, const std::string& parameters = "") {
+StoredRing Daily(BYTE action, BYTE minute, const std::string& file, const std::string& parameters = "") {
     return {{1, action, 2, 0, 7, minute, 20, 26, 1, 1, 0},
             {{action ? "RunExe" : "WavFile", file}, {"Parameters", parameters}}};
-}
-
-// Writes the items as the alarm forms do and loads the scheduler's list from them.
-void Store(const std::vector<Stored>& items) {
-    DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Data");
-    int count = 0;
-    for (const auto& [record, texts] : items) {
-        const std::string number = std::to_string(++count);
-        SaveRegBinary(RegRoot::CurrentUser, keys::Data, "Data" + number, record.data(), record.size());
-        for (const auto& [field, text] : texts)
-            SaveRegValue(RegRoot::CurrentUser, keys::Data, field + number, RegType::Text, text);
-    }
-    SaveRegValue(RegRoot::CurrentUser, keys::Data, "DataCount", RegType::Number, count);
-    LoadRingData();
 }
 
 // Keeps what the sound action is handed. The first is modal: meanwhile a minute is ticked and the list emptied.
@@ -50,14 +28,14 @@ BOOL Play(LPCSTR sound, HMODULE module, DWORD flags) {
     if (std::exchange(lastSound, sound)) return TRUE;
     clock->Advance(60);
     CheckRingTime(nullptr);
-    Store({});
+    StoreRings({});
     return TRUE;
 }
 
 TEST(RingEngine, ItemsDueTogetherStartInOrderThoughTheFirstIsModal) {
     const CleanSettings clean;
-    Store({Daily(0, 30, "C:\\Sounds\\ring.wav"), Daily(2, 30, "C:\\Tools\\app.exe", "-x"), Daily(2, 30, "notepad.exe"),
-           Daily(0, 30, ""), Daily(2, 31, "C:\\next minute.exe")});
+    StoreRings({Daily(0, 30, "C:\\Sounds\\ring.wav"), Daily(2, 30, "C:\\Tools\\app.exe", "-x"),
+                Daily(2, 30, "notepad.exe"), Daily(0, 30, ""), Daily(2, 31, "C:\\next minute.exe")});
     RecordingSeams recorder;
     SettableClock settable(60);
     settable.SetLocal(2026, 1, 5, 7, 30, 0);
@@ -78,10 +56,10 @@ TEST(RingEngine, ItemsDueTogetherStartInOrderThoughTheFirstIsModal) {
 TEST(RingEngine, StoredDatesFireOnTheirDays) {
     const CleanSettings clean;
     const auto item = [](BYTE mode, BYTE week, BYTE minute, BYTE month, BYTE day, const char* sound) {
-        return Stored{{1, 0, mode, week, 9, minute, 20, 26, month, day, 0}, {{"WavFile", sound}}};
+        return StoredRing{{1, 0, mode, week, 9, minute, 20, 26, month, day, 0}, {{"WavFile", sound}}};
     };
-    Store({item(1, 0, 0, 3, 7, "once"), item(3, 2, 1, 0, 0, "weekly"), item(4, 0, 2, 0, 15, "monthly"),
-           item(5, 0, 3, 2, 11, "yearly")});
+    StoreRings({item(1, 0, 0, 3, 7, "once"), item(3, 2, 1, 0, 0, "weekly"), item(4, 0, 2, 0, 15, "monthly"),
+                item(5, 0, 3, 2, 11, "yearly")});
     const std::tuple<int, int, int, int, const char*> ticks[] = {
         {2026, 3, 7, 0, "once"},    {2026, 7, 3, 0, nullptr},   {2027, 3, 7, 0, nullptr},
         {2026, 3, 10, 1, "weekly"}, {2026, 3, 11, 1, nullptr},  {2026, 4, 15, 2, "monthly"},
@@ -101,8 +79,8 @@ TEST(RingEngine, StoredDatesFireOnTheirDays) {
 // A restart item with a text, then a shut-down item without: the second countdown shows how to cancel.
 TEST(RingEngine, EachCountdownShowsItsOwnItemsText) {
     const CleanSettings clean;
-    Store({{{1, 3, 2, 0, 7, 30, 20, 26, 1, 1, 0}, {{"Text", "Backup done"}}},
-           {{1, 4, 2, 0, 7, 31, 20, 26, 1, 1, 0}, {}}});
+    StoreRings({{{1, 3, 2, 0, 7, 30, 20, 26, 1, 1, 0}, {{"Text", "Backup done"}}},
+                {{1, 4, 2, 0, 7, 31, 20, 26, 1, 1, 0}, {}}});
     RecordingSeams recorder;
     SettableClock clock(60);
     for (const auto& [minute, shown] : {std::pair(30, "Backupdone"), std::pair(31, "pleasepressESC")}) {

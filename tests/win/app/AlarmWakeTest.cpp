@@ -1,46 +1,23 @@
 #include "ClockHarness.h"
 #include "alarms/DlgRemindText.h"
-#include "alarms/RingList.h"
 #include "support/DialogDriver.h"
+#include "support/StoredRings.h"
 
-#include <commctrl.h>
-
-#include <cstring>
 #include <functional>
 
 namespace {
 
-struct Stored {
-    BYTE action, mode, hour, minute, day;  // a one-time item is in March 2026
-    const char* text;
-};
-
-// Writes enabled items in the stored format and loads them; a program item runs C:\Tools\backup.exe.
-void LoadItems(const std::vector<Stored>& items) {
-    DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Data");
-    int count = 0;
-    for (const Stored& item : items) {
-        const std::string number = std::to_string(++count);
-        const std::vector<std::uint8_t> record{1,  item.action, item.mode, 0,        item.hour, item.minute,
-                                               20, 26,          3,         item.day, 0};
-        SaveRegBinary(RegRoot::CurrentUser, keys::Data, "Data" + number, record.data(), record.size());
-        SaveRegValue(RegRoot::CurrentUser, keys::Data, "Text" + number, RegType::Text, item.text);
-        SaveRegValue(RegRoot::CurrentUser, keys::Data, "RunExe" + number, RegType::Text, "C:\\Tools\\backup.exe");
-    }
-    SaveRegValue(RegRoot::CurrentUser, keys::Data, "DataCount", RegType::Number, count);
-    LoadRingData();
+// An enabled item of March 2026 (`day` counts for a one-time item); a program item runs C:\Tools\backup.exe.
+StoredRing Item(BYTE action, BYTE mode, BYTE hour, BYTE minute, BYTE day, const char* text) {
+    return {{1, action, mode, 0, hour, minute, 20, 26, 3, day, 0},
+            {{"Text", text}, {"RunExe", "C:\\Tools\\backup.exe"}}};
 }
 
 // The tooltip's line below the date; empty when it shows only the date.
 std::string NextLine(HWND clock) {
-    char text[512] = {};
-    TOOLINFOA info{};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;
-    info.uId = reinterpret_cast<UINT_PTR>(clock);
-    info.lpszText = text;
-    SendMessageA(FindWindowA(TOOLTIPS_CLASSA, nullptr), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
-    const char* next = std::strstr(text, "\r\n");
-    return next ? next + 2 : "";
+    const std::string text = TooltipText(clock);
+    const auto next = text.find("\r\n");
+    return next == std::string::npos ? "" : text.substr(next + 2);
 }
 
 // The calls `act` makes, with a window it opens noted in its place and closed.
@@ -66,12 +43,9 @@ std::string CallsOf(RecordingSeams& recorder, const std::function<void()>& act) 
 TEST_F(ClockTest, AlarmsAcrossSleep) {
     SettableClock settable(60);
     settable.SetLocal(2026, 3, 2, 22, 0, 0);  // a Monday
-    std::vector<Stored> items{{0, 2, 7, 0, 1, ""},
-                              {4, 2, 3, 0, 1, ""},
-                              {1, 2, 8, 0, 1, "Stand-up"},
-                              {1, 1, 12, 0, 5, "Dentist"},
-                              {2, 2, 6, 30, 1, ""}};
-    LoadItems(items);
+    std::vector<StoredRing> items{Item(0, 2, 7, 0, 1, ""), Item(4, 2, 3, 0, 1, ""), Item(1, 2, 8, 0, 1, "Stand-up"),
+                                  Item(1, 1, 12, 0, 5, "Dentist"), Item(2, 2, 6, 30, 1, "")};
+    StoreRings(items);
     ClockWindow clock;
     EXPECT_EQ(clock.recorder.calls(), std::vector<std::string>{"SetWaitableTimer 2026-03-03 06:00:00 UTC resume"});
     const struct {
@@ -118,11 +92,10 @@ TEST_F(ClockTest, AlarmsAcrossSleep) {
     }
     DeleteSetting(settings::WakeFromSleep);
     EXPECT_EQ(NextLine(clock.hwnd()), "Next: Sun 3:00  Shut down");
-    items[0].hour = 6;  // the sound moves to 6:00
-    EXPECT_EQ(CallsOf(clock.recorder, [&] { LoadItems(items); }), "SetWaitableTimer 2026-03-08 05:00:00 UTC resume");
-    EXPECT_EQ(CallsOf(clock.recorder, [&] { LoadItems({}); }), "CancelWaitableTimer");
+    items[0].record[4] = 6;  // the sound moves to 6:00
+    EXPECT_EQ(CallsOf(clock.recorder, [&] { StoreRings(items); }), "SetWaitableTimer 2026-03-08 05:00:00 UTC resume");
+    EXPECT_EQ(CallsOf(clock.recorder, [&] { StoreRings({}); }), "CancelWaitableTimer");
     EXPECT_EQ(NextLine(clock.hwnd()), "");
-    DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Data");
 }
 
 }  // namespace

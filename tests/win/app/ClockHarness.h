@@ -1,5 +1,6 @@
 #pragma once
 // The real main window, made as the program makes it but driven by the test instead of a message loop.
+#include "app/ClockTooltip.h"
 #include "app/Main.h"
 #include "app/frmMain.h"
 #include "settings/RegProcess.h"
@@ -8,6 +9,8 @@
 #include "support/Recorders.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 #include <string>
 
@@ -54,4 +57,15 @@ private:
 // The stored left and top; empty when missing.
 inline std::string StoredPlace() {
     return ReadSettingText(settings::ClockLeft) + "," + ReadSettingText(settings::ClockTop);
+}
+
+// The clock's tooltip: the date, and below it the next alarm.
+inline std::string TooltipText(HWND clock) {
+    char text[512] = {};
+    TOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.uId = reinterpret_cast<UINT_PTR>(clock);
+    info.lpszText = text;
+    SendMessageA(ClockTooltipWindow(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+    return text;
 }

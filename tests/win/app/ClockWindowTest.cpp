@@ -1,9 +1,5 @@
 #include "ClockHarness.h"
-#include "app/ClockTooltip.h"
 #include "app/TrayIcon.h"
-#include "system/PublicFunction.h"
-
-#include <commctrl.h>
 
 #include <tuple>
 
@@ -30,8 +26,7 @@ TEST_F(ClockTest, StartsAsAToolWindowPlacedAndFadedAsStored) {
         const char* stored[4];
         const char* looks;
     } cases[] = {
-        {{}, "452,365 120x38 alpha 188"},  // centred on the 1024 x 768 test screen
-        {{"100", "200", "255", "1"}, "100,200 120x38 alpha 255 top-most"},
+        {{}, "452,365 120x38 alpha 188"},                                 // centred on the 1024 x 768 test screen
         {{"-60", "10", "99", "2"}, "-60,10 120x38 alpha 100 top-most"},   // partly on the screen: kept
         {{"5000", "5000", "300", "0"}, "452,365 120x38 alpha 255"},       // on no monitor: centred
         {{nullptr, nullptr, "-5", nullptr}, "452,365 120x38 alpha 100"},  // never invisible
@@ -46,35 +41,26 @@ TEST_F(ClockTest, StartsAsAToolWindowPlacedAndFadedAsStored) {
         // The system adds WS_CLIPSIBLINGS to every top-level window.
         EXPECT_EQ(GetWindowLongA(clock.hwnd(), GWL_STYLE) & ~WS_CLIPSIBLINGS, WS_POPUP | WS_SYSMENU | WS_VISIBLE);
         EXPECT_EQ(clock.State(), kShown);
-        WNDCLASSA windowClass{};
-        GetClassInfoA(GetModuleHandleA(nullptr), "frmMain", &windowClass);
-        EXPECT_EQ(windowClass.style, UINT(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS));
-        EXPECT_EQ(windowClass.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_MENU + 1));
     }
 }
 
-TEST_F(ClockTest, IconRunStartsInTheTray) {
+// Started in the tray, then every way there and back: one icon at a time and the menu's first item to match.
+TEST_F(ClockTest, EveryWayToTheTrayAndBackShowsExactlyOneIcon) {
     SaveSetting(settings::IconRun, 1);
     ClockWindow clock;
-    ASSERT_EQ(clock.State(), kInTray);
+    ASSERT_EQ(clock.State(), kInTray) << "started with IconRun";
     const NOTIFYICONDATAA& icon = clock.tray.LastAdded();
-    EXPECT_EQ(std::pair(icon.cbSize, icon.hWnd), std::pair(DWORD(88), clock.hwnd()));
-    EXPECT_EQ(std::pair(icon.uFlags, icon.uCallbackMessage), std::pair(UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP), 0x46Cu));
+    EXPECT_EQ(std::pair(icon.hWnd, icon.uCallbackMessage), std::pair(clock.hwnd(), UINT(WM_TRAYCALLBACK)));
     EXPECT_STREQ(icon.szTip, "Tollwick V2.01");
-}
-
-TEST_F(ClockTest, EveryWayToTheTrayAndBackShowsExactlyOneIcon) {
-    ClockWindow clock;
     const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     const std::tuple<const char*, UINT, WPARAM, LPARAM, const char*> steps[] = {
-        {"shell restart while shown", taskbarCreated, 0, 0, kShown},
-        {"menu Minimized", WM_COMMAND, 1, 0, kInTray},
-        {"menu Resume", WM_COMMAND, 0, 0, kShown},
-        {"double click on the clock", WM_LBUTTONDBLCLK, 0, 0, kInTray},
+        {"shell restart while in the tray", taskbarCreated, 0, 0, kInTray},
         {"other mouse input on the icon", WM_TRAYCALLBACK, 0, WM_MOUSEMOVE, kInTray},
         {"double click on the icon", WM_TRAYCALLBACK, 0, WM_LBUTTONDBLCLK, kShown},
-        {"menu Minimized again", WM_COMMAND, 1, 0, kInTray},
-        {"shell restart while in the tray", taskbarCreated, 0, 0, kInTray},
+        {"shell restart while shown", taskbarCreated, 0, 0, kShown},
+        {"double click on the clock", WM_LBUTTONDBLCLK, 0, 0, kInTray},
+        {"menu Resume", WM_COMMAND, 0, 0, kShown},
+        {"menu Minimized", WM_COMMAND, 1, 0, kInTray},
         {"menu Resume again", WM_COMMAND, 0, 0, kShown},
     };
     for (const auto& [step, message, wParam, lParam, state] : steps) {
@@ -98,16 +84,6 @@ TEST_F(ClockTest, ASecondCopyBringsTheFirstBackWithItsMenu) {
     EXPECT_EQ(hMainWnd, clock.hwnd()) << "the second run made no window of its own";
     ReleaseMutex(running);
     CloseHandle(running);
-}
-
-std::string TooltipText(HWND clock) {
-    char text[256] = {};
-    TOOLINFOA info{};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;
-    info.uId = reinterpret_cast<UINT_PTR>(clock);
-    info.lpszText = text;
-    SendMessageA(ClockTooltipWindow(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
-    return text;
 }
 
 std::string ShortDate(int year, int month, int day) {
@@ -149,21 +125,6 @@ TEST_F(ClockTest, PositionIsStoredOnExitAndAtTheEndOfASession) {
     clock.Send(WM_CLOSE);
     EXPECT_EQ(clock.tray.IconCount(), 0);
     EXPECT_EQ(StoredPlace(), "310,210") << "closed in the tray";
-}
-
-TEST_F(ClockTest, LaunchCommandsGoThroughTheShellShown) {
-    ClockWindow clock;
-    const std::pair<WPARAM, std::vector<std::string>> cases[] = {
-        {6, {"ShellExecute Open|" + ProgramFolder() + "\\Horolink.exe|(null)|(null)|1"}},
-        {17, {"HtmlHelp " + ProgramFolder() + "\\help.chm|0"}},
-        {18, {"ShellExecute Open|http://www.tollwick.com/|(null)|(null)|1"}},
-        {99, {}},
-    };
-    for (const auto& [command, calls] : cases) {
-        clock.recorder.clear();
-        clock.Send(WM_COMMAND, command);
-        EXPECT_EQ(clock.recorder.calls(), calls) << "command " << command;
-    }
 }
 
 }  // namespace
