@@ -49,3 +49,10 @@ std::vector<int> DueRingItems(const clsSaveRingData& list, int count, const Civi
     }
     return due;
 }
+
+std::vector<RingItem> DueRingsReached(ClockScan& scan, const clsSaveRingData& list, int count, std::int64_t nowUtc) {
+    std::vector<RingItem> due;
+    for (const std::int64_t minute : scan.Advance(nowUtc))
+        for (const int position : DueRingItems(list, count, ToCivil(minute))) due.push_back(list.GetItem(position));
+    return due;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // When an alarm item is due.
 #include "alarms/CivilTime.h"
+#include "alarms/ClockScan.h"
 #include "alarms/RingItem.h"
 #include "alarms/clsSaveRingData.h"
 
@@ -17,3 +18,7 @@ bool IsRingDue(const RingItem& item, const CivilTime& now);
 
 // The positions of the items among the first `count` of `list` that are due at `now`, in list order.
 std::vector<int> DueRingItems(const clsSaveRingData& list, int count, const CivilTime& now);
+
+// The items due in the minutes `scan` newly reaches up to the UTC second `nowUtc`, minute by minute in list order.
+// Copies: running one item's action may rebuild the list before the next runs.
+std::vector<RingItem> DueRingsReached(ClockScan& scan, const clsSaveRingData& list, int count, std::int64_t nowUtc);

@@ -12,11 +12,7 @@ void CheckRingTime(HWND owner) {
     static ClockScan scan(WallSecondsAt);
     // Decide every due item before running any: a modal action lets later ticks in, and may see the
     // list rebuilt, but what was due in a scanned second still runs, in list order.
-    std::vector<RingItem> due;
-    for (const std::int64_t minute : scan.Advance(UtcNowSeconds()))
-        for (const int position : DueRingItems(RingList, RingCount, ToCivil(minute)))
-            due.push_back(RingList.GetItem(position));
-    for (const RingItem& item : due) RunRingItem(item, owner);
+    for (const RingItem& item : DueRingsReached(scan, RingList, RingCount, UtcNowSeconds())) RunRingItem(item, owner);
 }
 
 void RunRingItem(const RingItem& item, HWND owner) {

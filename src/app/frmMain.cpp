@@ -5,8 +5,6 @@
 #include "app/Form4.h"
 #include "app/HourlyChime.h"
 #include "app/Placement.h"
-#include "system/PublicFunction.h"
-#include "system/Seams.h"
 #include "app/TickSchedule.h"
 #include "app/TimeText.h"
 #include "app/TrayIcon.h"
@@ -14,9 +12,12 @@
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
+#include "face/TimeLayout.h"
 #include "face/frmRegion.h"
 #include "forms/frmOptions.h"
 #include "settings/SettingsKeys.h"
+#include "system/PublicFunction.h"
+#include "system/Seams.h"
 
 #include <memory>
 #include <string>
@@ -35,6 +36,8 @@ constexpr char kWebsite[] = "http://www.tollwick.com/";
 const UINT WM_TASKBARCREATED = RegisterWindowMessageA("TaskbarCreated");
 
 std::unique_ptr<clsTooltip> ClockTooltip;
+// The period the clock timer runs with: re-arming it is a call to the window server, so only a change does.
+int ClockTimerPeriod = 0;
 
 enum Command : UINT {
     kResume = 0,
@@ -109,10 +112,25 @@ void ShellOpen(const std::string& file) {
     seams.ShellExecuteA(nullptr, "Open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+std::string TimeNowText() {
+    const SYSTEMTIME now = LocalNow();
+    return TimeText(now.wHour, now.wMinute, now.wSecond);
+}
+
 void PaintContent(HDC dc) {
     BitBlt(dc, 0, 0, SkinBitmap.bmWidth, SkinBitmap.bmHeight, hBackDC, 0, 0, SRCCOPY);
-    const SYSTEMTIME now = LocalNow();
-    ClockDrawer.DrawTime(dc, hTimeDC, TimeText(now.wHour, now.wMinute, now.wSecond));
+    ClockDrawer.DrawTime(dc, hTimeDC, TimeNowText());
+}
+
+// The tick draws the time area at once through a window DC: invalidating it and painting on WM_PAINT costs six
+// calls to the window server every second, this none. The DC changes no attribute, so it need not be reset.
+void PaintTimeArea(HWND hwnd) {
+    if (!IsWindowVisible(hwnd)) return;
+    const HDC dc = GetDCEx(hwnd, nullptr, DCX_CACHE | DCX_NORESETATTRS);
+    const int left = ClockDrawer.ReLeft(), top = ClockDrawer.ReTop();
+    BitBlt(dc, left, top, TimeAreaWidth, GlyphHeight, hBackDC, left, top, SRCCOPY);
+    ClockDrawer.DrawTime(dc, hTimeDC, TimeNowText());
+    ReleaseDC(hwnd, dc);
 }
 
 void OnCreate(HWND hwnd) {
@@ -170,11 +188,8 @@ void OnPaint(HWND hwnd) {
 }
 
 void OnTimer(HWND hwnd) {
-    StartClockTimer(hwnd);
-    RECT timeArea{ClockDrawer.ReLeft(), ClockDrawer.ReTop(), 0, 0};
-    timeArea.right = timeArea.left + 110;
-    timeArea.bottom = timeArea.top + 25;
-    InvalidateRect(hwnd, &timeArea, FALSE);
+    if (NextTickDelay(LocalNow().wMilliseconds) != ClockTimerPeriod) StartClockTimer(hwnd);
+    PaintTimeArea(hwnd);
     CheckHourlyChime();
     CheckRingTime(hwnd);
 }
@@ -253,9 +268,13 @@ void OnTaskbarCreated(HWND hwnd) {
 
 }  // namespace
 
-void StartClockTimer(HWND hwnd) { SetTimer(hwnd, kClockTimer, NextTickDelay(LocalNow().wMilliseconds), nullptr); }
+void StartClockTimer(HWND hwnd) {
+    ClockTimerPeriod = NextTickDelay(LocalNow().wMilliseconds);
+    SetTimer(hwnd, kClockTimer, ClockTimerPeriod, nullptr);
+}
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (ClockTooltip) ClockTooltip->RelayMouseMessage(message, lParam);
     switch (message) {
         case WM_CREATE:
             OnCreate(hwnd);
@@ -266,9 +285,10 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         case WM_SIZE:
             OnSize(hwnd, wParam);
             break;
+        // Painted and validated: DefWindowProcA would only begin and end an empty paint once more.
         case WM_PAINT:
             OnPaint(hwnd);
-            break;
+            return 0;
         case WM_PRINTCLIENT:
             PaintContent(reinterpret_cast<HDC>(wParam));
             break;
