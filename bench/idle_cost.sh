@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What the clock costs while nobody touches it, under Wine: CPU seconds over IDLE_SECONDS (120 by default) with
 # the pointer away and with it resting on the clock, beside a bare window that wakes once a second, all in one
-# run. Each program runs alone, so what the Wine server and the X server spend in its phase is on its account too:
+# run; IDLE_ROUNDS (1) repeats the whole and adds up, which evens out the Wine server's own ups and downs. Each program runs alone, so what the Wine server and the X server spend in its phase is on its account too:
 # on Windows that work is the program's own kernel time. A phase with a program asleep shows Wine's background.
 # Prints figures; never fails on them. Another build of the clock to measure instead may be given as $1.
 set -euo pipefail
@@ -16,6 +16,8 @@ bare_exe="$root/build/win32/bench/bench_BareTimerWindow.exe"
 . "$root/tools/wine-env.sh"
 prefix="$root/build/bench/idle-prefix"
 rm -rf "$prefix"
+# A display of its own: the figures do not depend on a desktop, and the pointer moved is not the user's.
+unset DISPLAY
 wine_env_start "$prefix"
 trap wine_env_stop EXIT
 
@@ -52,14 +54,16 @@ measure() {  # label, pointer x, pointer y, program and arguments...
   echo "$label $((p1 - p0)) $((s1 - s0)) $((x1 - x0))"
 }
 
-echo "idle for $seconds s under Wine, CPU seconds"
-{
+rounds="${IDLE_ROUNDS:-1}"
+echo "idle for $seconds s under Wine, $rounds round(s) added up, CPU seconds"
+for _ in $(seq 1 "$rounds"); do
   measure background 1000 700 "$bare_exe" asleep
   measure bare 1000 700 "$bare_exe" 0 0
   measure away 1000 700 "$clock_exe"
   measure resting 512 384 "$clock_exe"
-} | awk '
-  { p[$1] = $2 / 1e9; s[$1] = $3 / 1e9; x[$1] = $4 / 1e9; order[++n] = $1 }
+done | awk '
+  !($1 in p) { order[++n] = $1 }
+  { p[$1] += $2 / 1e9; s[$1] += $3 / 1e9; x[$1] += $4 / 1e9 }
   END {
     name["background"] = "Wine alone (a program asleep)"; name["bare"] = "bare window, 1 s timer"
     name["away"] = "clock, pointer away"; name["resting"] = "clock, pointer on the clock"

@@ -10,6 +10,8 @@ cmake --build --preset win32 --target bench_LeakBench >/dev/null
 . "$root/tools/wine-env.sh"
 prefix="$root/build/bench/leak-prefix"
 rm -rf "$prefix"
+# A display of its own: the figures do not depend on a desktop, and the pointer moved is not the user's.
+unset DISPLAY
 wine_env_start "$prefix"
 trap wine_env_stop EXIT
 wine "$root/build/win32/bench/bench_LeakBench.exe" "$(winepath -w "$root/skins")" "${LEAK_CYCLES:-1000}"

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <map>
+#include <tuple>
 
 namespace object_count {
 
@@ -39,22 +40,44 @@ inline void Released(const void* handle) {
 
 // Whether an object still exists; DCs and icons are only ever let go by their release calls.
 inline bool Exists(Kind kind, const void* handle) {
+    void* object = const_cast<void*>(handle);
     switch (kind) {
         case Gdi:
-            return GetObjectType(const_cast<void*>(handle)) != 0;
+            return GetObjectType(object) != 0;
         case Window:
-            return IsWindow(static_cast<HWND>(const_cast<void*>(handle)));
+            return IsWindow(static_cast<HWND>(object));
         case Menu:
-            return IsMenu(static_cast<HMENU>(const_cast<void*>(handle)));
+            return IsMenu(static_cast<HMENU>(object));
         default:
             return true;
     }
 }
 
+// A call that makes an object of one kind, and one that lets go of the object its argument `index` names.
+template <void*& Real, Kind kind, typename Function>
+struct Maker;
+template <void*& Real, Kind kind, typename Result, typename... Arguments>
+struct Maker<Real, kind, Result(WINAPI*)(Arguments...)> {
+    static Result WINAPI Call(Arguments... arguments) {
+        const Result made = reinterpret_cast<Result(WINAPI*)(Arguments...)>(Real)(arguments...);
+        Made(kind, made);
+        return made;
+    }
+};
+template <void*& Real, std::size_t index, typename Function>
+struct Releaser;
+template <void*& Real, std::size_t index, typename Result, typename... Arguments>
+struct Releaser<Real, index, Result(WINAPI*)(Arguments...)> {
+    static Result WINAPI Call(Arguments... arguments) {
+        Released(std::get<index>(std::tuple(arguments...)));
+        return reinterpret_cast<Result(WINAPI*)(Arguments...)>(Real)(arguments...);
+    }
+};
+
 // The import slots, and the real calls behind them.
 #define OBJECT_COUNT_SLOT(name, bytes)                            \
     extern "C" void* slot_##name asm("__imp__" #name "@" #bytes); \
-    inline decltype(&::name) real_##name = nullptr;
+    inline void* real_##name = nullptr;
 OBJECT_COUNT_SLOT(CreateCompatibleDC, 4)
 OBJECT_COUNT_SLOT(CreateCompatibleBitmap, 12)
 OBJECT_COUNT_SLOT(CreateBitmap, 20)
@@ -80,109 +103,61 @@ OBJECT_COUNT_SLOT(CreatePopupMenu, 0)
 OBJECT_COUNT_SLOT(DestroyMenu, 4)
 #undef OBJECT_COUNT_SLOT
 
-inline HDC WINAPI CountCreateCompatibleDC(HDC dc) {
-    const HDC made = real_CreateCompatibleDC(dc);
-    return Made(Gdi, made), made;
-}
-inline HBITMAP WINAPI CountCreateCompatibleBitmap(HDC dc, int width, int height) {
-    const HBITMAP made = real_CreateCompatibleBitmap(dc, width, height);
-    return Made(Gdi, made), made;
-}
-inline HBITMAP WINAPI CountCreateBitmap(int width, int height, UINT planes, UINT bits, const void* data) {
-    const HBITMAP made = real_CreateBitmap(width, height, planes, bits, data);
-    return Made(Gdi, made), made;
-}
-inline HBITMAP WINAPI CountCreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
-                                            DWORD offset) {
-    const HBITMAP made = real_CreateDIBSection(dc, info, usage, bits, section, offset);
-    return Made(Gdi, made), made;
-}
-inline HFONT WINAPI CountCreateFontA(int h, int w, int e, int o, int weight, DWORD i, DWORD u, DWORD s, DWORD set,
-                                     DWORD op, DWORD cp, DWORD q, DWORD pitch, LPCSTR face) {
-    const HFONT made = real_CreateFontA(h, w, e, o, weight, i, u, s, set, op, cp, q, pitch, face);
-    return Made(Gdi, made), made;
-}
-inline HFONT WINAPI CountCreateFontIndirectA(const LOGFONTA* font) {
-    const HFONT made = real_CreateFontIndirectA(font);
-    return Made(Gdi, made), made;
-}
-inline HBRUSH WINAPI CountCreateSolidBrush(COLORREF colour) {
-    const HBRUSH made = real_CreateSolidBrush(colour);
-    return Made(Gdi, made), made;
-}
-inline HPEN WINAPI CountCreatePen(int style, int width, COLORREF colour) {
-    const HPEN made = real_CreatePen(style, width, colour);
-    return Made(Gdi, made), made;
-}
-inline HRGN WINAPI CountCreateRectRgn(int left, int top, int right, int bottom) {
-    const HRGN made = real_CreateRectRgn(left, top, right, bottom);
-    return Made(Gdi, made), made;
-}
-inline HRGN WINAPI CountExtCreateRegion(const XFORM* transform, DWORD size, const RGNDATA* data) {
-    const HRGN made = real_ExtCreateRegion(transform, size, data);
-    return Made(Gdi, made), made;
-}
-inline BOOL WINAPI CountDeleteObject(HGDIOBJ object) { return Released(object), real_DeleteObject(object); }
-inline BOOL WINAPI CountDeleteDC(HDC dc) { return Released(dc), real_DeleteDC(dc); }
 // Bitmaps are GDI objects, icons and cursors USER ones; shared ones belong to the system.
 inline HANDLE WINAPI CountLoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int width, int height, UINT flags) {
-    const HANDLE made = real_LoadImageA(instance, name, type, width, height, flags);
+    const HANDLE made =
+        reinterpret_cast<decltype(&::LoadImageA)>(real_LoadImageA)(instance, name, type, width, height, flags);
     if (!(flags & LR_SHARED)) Made(type == IMAGE_BITMAP ? Gdi : Icon, made);
     return made;
 }
-inline BOOL WINAPI CountDestroyIcon(HICON icon) { return Released(icon), real_DestroyIcon(icon); }
-inline HDC WINAPI CountGetDC(HWND window) {
-    const HDC made = real_GetDC(window);
-    return Made(WindowDc, made), made;
-}
-inline HDC WINAPI CountGetDCEx(HWND window, HRGN clip, DWORD flags) {
-    const HDC made = real_GetDCEx(window, clip, flags);
-    return Made(WindowDc, made), made;
-}
-inline int WINAPI CountReleaseDC(HWND window, HDC dc) { return Released(dc), real_ReleaseDC(window, dc); }
-inline HDC WINAPI CountBeginPaint(HWND window, PAINTSTRUCT* paint) {
-    const HDC made = real_BeginPaint(window, paint);
-    return Made(WindowDc, made), made;
-}
 inline BOOL WINAPI CountEndPaint(HWND window, const PAINTSTRUCT* paint) {
-    return Released(paint->hdc), real_EndPaint(window, paint);
+    Released(paint->hdc);
+    return reinterpret_cast<decltype(&::EndPaint)>(real_EndPaint)(window, paint);
 }
-inline HWND WINAPI CountCreateWindowExA(DWORD exStyle, LPCSTR windowClass, LPCSTR title, DWORD style, int x, int y,
-                                        int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
-                                        LPVOID parameter) {
-    const HWND made = real_CreateWindowExA(exStyle, windowClass, title, style, x, y, width, height, parent, menu,
-                                           instance, parameter);
-    return Made(Window, made), made;
-}
-inline BOOL WINAPI CountDestroyWindow(HWND window) {
-    const BOOL done = real_DestroyWindow(window);
-    return Released(window), done;
-}
-inline HMENU WINAPI CountCreatePopupMenu() {
-    const HMENU made = real_CreatePopupMenu();
-    return Made(Menu, made), made;
-}
-inline BOOL WINAPI CountDestroyMenu(HMENU menu) { return Released(menu), real_DestroyMenu(menu); }
 
-template <typename Function>
-void Swap(void*& slot, Function& real, Function counting) {
-    if (!real) real = reinterpret_cast<Function>(slot);
-    slot = reinterpret_cast<void*>(slot == reinterpret_cast<void*>(counting) ? real : counting);
-}
+struct Hook {
+    void** slot;
+    void** real;
+    void* counting;
+};
+#define OBJECT_COUNT_MAKES(name, kind) \
+    { &slot_##name, &real_##name, reinterpret_cast<void*>(&Maker<real_##name, kind, decltype(&::name)>::Call) }
+#define OBJECT_COUNT_RELEASES(name, index) \
+    { &slot_##name, &real_##name, reinterpret_cast<void*>(&Releaser<real_##name, index, decltype(&::name)>::Call) }
+inline Hook hooks[] = {
+    OBJECT_COUNT_MAKES(CreateCompatibleDC, Gdi),
+    OBJECT_COUNT_MAKES(CreateCompatibleBitmap, Gdi),
+    OBJECT_COUNT_MAKES(CreateBitmap, Gdi),
+    OBJECT_COUNT_MAKES(CreateDIBSection, Gdi),
+    OBJECT_COUNT_MAKES(CreateFontA, Gdi),
+    OBJECT_COUNT_MAKES(CreateFontIndirectA, Gdi),
+    OBJECT_COUNT_MAKES(CreateSolidBrush, Gdi),
+    OBJECT_COUNT_MAKES(CreatePen, Gdi),
+    OBJECT_COUNT_MAKES(CreateRectRgn, Gdi),
+    OBJECT_COUNT_MAKES(ExtCreateRegion, Gdi),
+    OBJECT_COUNT_RELEASES(DeleteObject, 0),
+    OBJECT_COUNT_RELEASES(DeleteDC, 0),
+    OBJECT_COUNT_RELEASES(DestroyIcon, 0),
+    OBJECT_COUNT_MAKES(GetDC, WindowDc),
+    OBJECT_COUNT_MAKES(GetDCEx, WindowDc),
+    OBJECT_COUNT_RELEASES(ReleaseDC, 1),
+    OBJECT_COUNT_MAKES(BeginPaint, WindowDc),
+    OBJECT_COUNT_MAKES(CreateWindowExA, Window),
+    OBJECT_COUNT_RELEASES(DestroyWindow, 0),
+    OBJECT_COUNT_MAKES(CreatePopupMenu, Menu),
+    OBJECT_COUNT_RELEASES(DestroyMenu, 0),
+    {&slot_LoadImageA, &real_LoadImageA, reinterpret_cast<void*>(&CountLoadImageA)},
+    {&slot_EndPaint, &real_EndPaint, reinterpret_cast<void*>(&CountEndPaint)},
+};
+#undef OBJECT_COUNT_MAKES
+#undef OBJECT_COUNT_RELEASES
 
 // The import table sits in a writable section of the program.
 inline void SwapAll() {
-#define OBJECT_COUNT_SWAP(name) Swap(slot_##name, real_##name, &Count##name);
-    OBJECT_COUNT_SWAP(CreateCompatibleDC)
-    OBJECT_COUNT_SWAP(CreateCompatibleBitmap) OBJECT_COUNT_SWAP(CreateBitmap) OBJECT_COUNT_SWAP(CreateDIBSection)
-        OBJECT_COUNT_SWAP(CreateFontA) OBJECT_COUNT_SWAP(CreateFontIndirectA) OBJECT_COUNT_SWAP(CreateSolidBrush)
-            OBJECT_COUNT_SWAP(CreatePen) OBJECT_COUNT_SWAP(CreateRectRgn) OBJECT_COUNT_SWAP(ExtCreateRegion)
-                OBJECT_COUNT_SWAP(DeleteObject) OBJECT_COUNT_SWAP(DeleteDC) OBJECT_COUNT_SWAP(LoadImageA)
-                    OBJECT_COUNT_SWAP(DestroyIcon) OBJECT_COUNT_SWAP(GetDC) OBJECT_COUNT_SWAP(GetDCEx)
-                        OBJECT_COUNT_SWAP(ReleaseDC) OBJECT_COUNT_SWAP(BeginPaint) OBJECT_COUNT_SWAP(EndPaint)
-                            OBJECT_COUNT_SWAP(CreateWindowExA) OBJECT_COUNT_SWAP(DestroyWindow)
-                                OBJECT_COUNT_SWAP(CreatePopupMenu) OBJECT_COUNT_SWAP(DestroyMenu)
-#undef OBJECT_COUNT_SWAP
+    for (Hook& hook : hooks) {
+        if (!*hook.real) *hook.real = *hook.slot;
+        *hook.slot = *hook.slot == hook.counting ? *hook.real : hook.counting;
+    }
 }
 
 }  // namespace object_count

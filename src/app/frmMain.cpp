@@ -12,7 +12,6 @@
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
-#include "face/TimeLayout.h"
 #include "face/frmRegion.h"
 #include "forms/frmOptions.h"
 #include "settings/SettingsKeys.h"
@@ -122,15 +121,26 @@ void PaintContent(HDC dc) {
     ClockDrawer.DrawTime(dc, hTimeDC, TimeNowText());
 }
 
-// The tick draws the time area at once through a window DC: invalidating it and painting on WM_PAINT costs six
+// What the last tick drew in the time area, so the next draws only the glyphs that change. A paint from
+// elsewhere, another place or another strip makes it draw them all.
+struct TimeOnFace {
+    std::string text;
+    int left = 0;
+    int top = 0;
+    HDC strip = nullptr;
+};
+TimeOnFace shownTime;
+
+// The tick draws the time at once through a window DC: invalidating the area and painting on WM_PAINT costs six
 // calls to the window server every second, this none. The DC changes no attribute, so it need not be reset.
 void PaintTimeArea(HWND hwnd) {
     if (!IsWindowVisible(hwnd)) return;
+    const TimeOnFace now{TimeNowText(), ClockDrawer.ReLeft(), ClockDrawer.ReTop(), hTimeDC.get()};
+    const bool samePlace = now.left == shownTime.left && now.top == shownTime.top && now.strip == shownTime.strip;
     const HDC dc = GetDCEx(hwnd, nullptr, DCX_CACHE | DCX_NORESETATTRS);
-    const int left = ClockDrawer.ReLeft(), top = ClockDrawer.ReTop();
-    BitBlt(dc, left, top, TimeAreaWidth, GlyphHeight, hBackDC, left, top, SRCCOPY);
-    ClockDrawer.DrawTime(dc, hTimeDC, TimeNowText());
+    ClockDrawer.DrawTimeChange(dc, hTimeDC, samePlace ? shownTime.text : std::string(), now.text);
     ReleaseDC(hwnd, dc);
+    shownTime = now;
 }
 
 void OnCreate(HWND hwnd) {
@@ -181,6 +191,7 @@ void OnSize(HWND hwnd, WPARAM kind) {
 }
 
 void OnPaint(HWND hwnd) {
+    shownTime = {};
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(hwnd, &paint);
     PaintContent(dc);

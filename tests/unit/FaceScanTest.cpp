@@ -1,7 +1,9 @@
 #include "face/PixelScan.h"
+#include "face/TimeLayout.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -19,6 +21,21 @@ PixelGrid Grid(int width, int height, std::uint32_t colour, std::initializer_lis
         for (int y = p.top; y < p.bottom; ++y)
             for (int x = p.left; x < p.right; ++x) grid.pixels[static_cast<std::size_t>(y) * width + x] = p.colour;
     return grid;
+}
+
+// A tick redraws only the places whose glyph changes; across a change of hour width, the places move.
+TEST(TimeGlyphs, ChangesAreThePlacesThatDiffer) {
+    const auto places = [](std::string_view shown, std::string_view time) {
+        std::vector<int> destX;
+        for (const GlyphCopy& copy : ChangedGlyphCopies(shown, time)) destX.push_back(copy.destX);
+        std::sort(destX.begin(), destX.end());
+        return destX;
+    };
+    EXPECT_EQ(places("12:34:56", "12:34:57"), (std::vector<int>{95}));
+    EXPECT_EQ(places("12:34:59", "12:35:00"), (std::vector<int>{56, 80, 95}));
+    EXPECT_EQ(places("9:59:59", "10:00:00"), (std::vector<int>{0, 16, 40, 56, 80, 95}));
+    EXPECT_EQ(places("12:34:56", "12:34:56"), (std::vector<int>{}));
+    EXPECT_EQ(places("", "1:00:00"), (std::vector<int>{0, 16, 32, 40, 56, 72, 80, 95}));
 }
 
 TEST(TimeCorner, RightmostBlackColumnAndItsTopmostBlackPixelDecide) {
