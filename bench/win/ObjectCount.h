@@ -1,9 +1,9 @@
 #pragma once
 // Counts the GDI and USER objects the program makes and lets go of. Wine's GetGuiResources reports nothing, so
 // while a counter lives the program's import slots for the calls that make and release objects point at counting
-// ones (as tests/win/support/GdiCount.h does for fonts). An object made is held until a release call lets it go,
-// or until it is found gone by other means: a region a window took over and dropped, a window destroyed with its
-// parent, a menu with the menu it hung from.
+// ones (as tests/win/support/GdiCount.h does for fonts). An object made is held until a release call lets it go
+// (a region handed to its window counts as let go), or until it is found gone by other means: a window destroyed
+// with its parent, a menu with the menu it hung from.
 #include <windows.h>
 
 #include <map>
@@ -101,6 +101,7 @@ OBJECT_COUNT_SLOT(CreateWindowExA, 48)
 OBJECT_COUNT_SLOT(DestroyWindow, 4)
 OBJECT_COUNT_SLOT(CreatePopupMenu, 0)
 OBJECT_COUNT_SLOT(DestroyMenu, 4)
+OBJECT_COUNT_SLOT(SetWindowRgn, 12)
 #undef OBJECT_COUNT_SLOT
 
 // Bitmaps are GDI objects, icons and cursors USER ones; shared ones belong to the system.
@@ -146,6 +147,8 @@ inline Hook hooks[] = {
     OBJECT_COUNT_RELEASES(DestroyWindow, 0),
     OBJECT_COUNT_MAKES(CreatePopupMenu, Menu),
     OBJECT_COUNT_RELEASES(DestroyMenu, 0),
+    // The window owns the region from then on, and Wine drops it at once: its handle is soon another object's.
+    OBJECT_COUNT_RELEASES(SetWindowRgn, 1),
     {&slot_LoadImageA, &real_LoadImageA, reinterpret_cast<void*>(&CountLoadImageA)},
     {&slot_EndPaint, &real_EndPaint, reinterpret_cast<void*>(&CountEndPaint)},
 };
