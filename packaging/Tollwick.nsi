@@ -125,12 +125,16 @@ Section "un.Program, shortcut and start-up entries" SecProgram
     ; "Start with Windows" may have been stored for the user or for the machine.
     DeleteRegValue HKCU "${RUN_KEY}" "AlarmClock"
     DeleteRegValue HKLM "${RUN_KEY}" "AlarmClock"
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
 
 Section /o "un.My settings and alarms" SecSettings
     DeleteRegKey HKCU "Software\Tollwick"
     DeleteRegKey HKCU "Software\Marrowby Clock"
+SectionEnd
+
+; Last, so whoever waits for the entry to go knows the rest is done.
+Section "-un.Entry"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
 
 Function un.HideSpaceText

@@ -23,9 +23,9 @@ cp "$exe" "$stage/"
 mkdir "$stage/skins" && cp "$root"/skins/*.bmp "$stage/skins/"
 cp "$build/packaging/readme.txt" "$stage/readme.txt"
 sed 's/$/\r/' "$root/packaging/LICENSE.txt" >"$stage/LICENSE.txt"
+# The help file, where the build makes one, sits beside the program as the program expects it.
 help="$(dirname "$exe")/help.chm"
-[ -f "$help" ] || help=$(find "$build" -name help.chm -not -path "$work/*" | head -n 1)
-[ -n "$help" ] && [ -f "$help" ] && cp "$help" "$stage/help.chm"
+if [ -f "$help" ]; then cp "$help" "$stage/help.chm"; fi
 
 # The installer's file lists come from the staged folder, so it removes exactly what it installed.
 nsis_text() { sed 's/\$/$$/g' <<<"$1"; }

@@ -34,11 +34,19 @@ HBITMAP LoadBitmapFile(const std::string& path) {
     return static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
 }
 
-GdiBitmap LoadSkinPicture(HWND hwnd, const Setting& fileName, int builtInId) {
+bool HasSize(HBITMAP bitmap, bool (*fits)(int width, int height)) {
+    BITMAP size{};
+    return GetObjectA(bitmap, sizeof size, &size) && fits(size.bmWidth, size.bmHeight);
+}
+
+// A picture of a size no skin has (a 0 x 0 header loads as 1 x 1) would make the clock unusable: it counts as
+// missing, as the skin lists never offer it.
+GdiBitmap LoadSkinPicture(HWND hwnd, const Setting& fileName, int builtInId, bool (*fits)(int width, int height)) {
     const std::string path = ReadSettingText(settings::SkinPath) + "\\" + ReadSettingText(fileName);
     if (IsUsableSkinFile(path)) {
-        if (HBITMAP loaded = LoadBitmapFile(path)) return GdiBitmap(loaded);
-        MessageBoxA(hwnd, UnknownFormatText, UnknownFormatCaption, MB_ICONEXCLAMATION);
+        GdiBitmap loaded(LoadBitmapFile(path));
+        if (loaded && HasSize(loaded, fits)) return loaded;
+        if (!loaded) MessageBoxA(hwnd, UnknownFormatText, UnknownFormatCaption, MB_ICONEXCLAMATION);
     }
     return GdiBitmap(static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(builtInId), IMAGE_BITMAP, 0, 0, 0)));
@@ -86,8 +94,8 @@ void PickRandomSkin(const int& count, std::string_view listKey, const Setting& f
 
 void LoadSkinBitmaps(HWND hwnd) {
     ShowWindow(hwnd, SW_HIDE);
-    hBackBmp = LoadSkinPicture(hwnd, settings::BmpBack, IDB_BACKGROUND);
-    hTimeBmp = LoadSkinPicture(hwnd, settings::BmpTime, IDB_DIGITS);
+    hBackBmp = LoadSkinPicture(hwnd, settings::BmpBack, IDB_BACKGROUND, IsBackgroundSize);
+    hTimeBmp = LoadSkinPicture(hwnd, settings::BmpTime, IDB_DIGITS, IsTimeStripSize);
     SkinBitmap = BITMAP{};
     if (hBackBmp) GetObjectA(hBackBmp, sizeof SkinBitmap, &SkinBitmap);
 }

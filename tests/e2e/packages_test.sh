@@ -83,9 +83,10 @@ install() {
 
 uninstall() {  # the uninstaller runs a copy of itself from the temporary folder and returns at once
   wine "$install_dir/uninstall.exe" /S "$@" || fail "the silent uninstall did not start"
-  wait_for '[ ! -e "$install_dir" ]' || fail "the uninstaller left $(ls -A "$install_dir" | tr '\n' ' ')"
+  # Its entry in "Apps & features" goes last.
+  wait_for '! has_key "$uninstall_key"' || fail "the Apps & features entry is still there"
+  [ ! -e "$install_dir" ] || fail "the uninstaller left $(ls -A "$install_dir" | tr '\n' ' ')"
   [ ! -e "$shortcut" ] || fail "the shortcut is still there"
-  ! has_key "$uninstall_key" || fail "the Apps & features entry is still there"
   for root_key in HKCU HKLM; do
     [ -z "$(reg_value "$root_key\\$run_key" AlarmClock)" ] || fail "the $root_key start-up value is still there"
   done

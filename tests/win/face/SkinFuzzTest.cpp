@@ -1,6 +1,7 @@
 // Bad skin files: headers that claim 30000 x 30000 or 0 x 0, compressed and top-down rows, a PNG under a .bmp
 // name, files cut short or with bytes changed at random. Loading, shaping and listing them never crashes or
-// hangs, never rewrites the stored choice, and gives either the file's own picture or the built-in one.
+// hangs, never rewrites the stored choice, and gives either the file's own picture or the built-in one, and
+// never a background of a size no skin has.
 #include "face/SkinRules.h"
 #include "face/clsDrawTime.h"
 #include "face/frmRegion.h"
@@ -165,6 +166,7 @@ TEST_F(SkinFuzz, BadFilesGiveTheirPictureOrTheBuiltInOne) {
         const bool builtIn = loaded.cx == 120 && loaded.cy == 38;
         const bool own = c.picture.cx && loaded.cx == c.picture.cx && loaded.cy == c.picture.cy;
         EXPECT_TRUE(builtIn || own) << c.name << " gave " << loaded.cx << " x " << loaded.cy;
+        EXPECT_TRUE(IsBackgroundSize(loaded.cx, loaded.cy)) << c.name << " gave " << loaded.cx << " x " << loaded.cy;
         if (!c.mayFail && c.picture.cx) {
             EXPECT_TRUE(own) << c.name << " did not load";
         }
