@@ -15,62 +15,44 @@
 
 namespace {
 
+// Kinds of stored value besides absent and the texts below: a type (0 for a random one) and a size range.
+struct Shape {
+    std::uint32_t type;
+    int size, spread;
+};
+constexpr Shape kShapes[] = {
+    {1, 0, 40},     // text of random bytes, terminated or not
+    {1, 1000, 64},  // text about as long as a read buffer
+    {4, 4, 1},      // a number
+    {4, 0, 9},      // a number of the wrong size
+    {3, 11, 3},     // a record
+    {3, 0, 11},     // a record cut short
+    {0, 0, 16},     // any other type
+};
+// Numbers in and out of range, signs, blanks, junk.
+constexpr const char* kTexts[] = {"0",           "1",     "-1", "188",  " 7 ",          "+5",  "2147483648",
+                                  "-2147483649", "12abc", "",   "0x10", "999999999999", "1e3", "\xff\xfe"};
+
 class RandomStore {
 public:
     explicit RandomStore(std::uint32_t seed) : random_(seed) {}
 
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
-    std::vector<std::uint8_t> Bytes(std::size_t size) {
-        std::vector<std::uint8_t> bytes(size);
-        for (auto& byte : bytes) byte = std::uint8_t(random_());
-        return bytes;
-    }
-    // A letter over and over, then a few random bytes: long, and cheap to make.
-    std::vector<std::uint8_t> LongText(std::size_t size) {
-        std::vector<std::uint8_t> bytes(size, std::uint8_t('A' + Below(26)));
-        const auto tail = Bytes(8);
-        bytes.insert(bytes.end(), tail.begin(), tail.end());
-        return bytes;
-    }
-
-    // Mostly what a reader hopes for, often not: numbers in and out of range, signs, blanks, junk, embedded
-    // and missing terminators, odd sizes of every type, and texts far beyond any buffer.
     void Put(std::string_view key, const std::string& name) {
-        static const char* const kTexts[] = {"0",           "1",     "-1", "188",  " 7 ",          "+5",  "2147483648",
-                                             "-2147483649", "12abc", "",   "0x10", "999999999999", "1e3", "\xff\xfe"};
+        const int pick = Below(std::size(kShapes) + 2);
+        if (pick == 0) return;  // absent
         std::vector<std::uint8_t> data;
         std::uint32_t type = 1;
-        switch (Below(9)) {
-            case 0:
-                return;  // absent
-            case 1: {
-                const std::string text = kTexts[Below(std::size(kTexts))];
-                data.assign(text.begin(), text.end());
-                if (Below(2)) data.push_back(0);
-                break;
-            }
-            case 2:
-                data = Bytes(Below(40));
-                break;  // text of random bytes
-            case 3:
-                data = LongText(1000 + Below(64));
-                break;  // about as long as a read buffer
-            case 4:
-                data = Bytes(4), type = 4;
-                break;
-            case 5:
-                data = Bytes(Below(9)), type = 4;
-                break;  // a number of the wrong size
-            case 6:
-                data = Bytes(11 + Below(3)), type = 3;
-                break;
-            case 7:
-                data = Bytes(Below(11)), type = 3;
-                break;  // a record cut short
-            default:
-                data = Bytes(Below(16)), type = std::uint32_t(Below(12));
-                break;
+        if (pick == 1) {
+            const std::string_view text = kTexts[Below(std::size(kTexts))];
+            data.assign(text.begin(), text.end());
+            if (Below(2)) data.push_back(0);
+        } else {
+            const Shape& shape = kShapes[pick - 2];
+            type = shape.type ? shape.type : std::uint32_t(Below(12));
+            data.resize(shape.size + Below(shape.spread));
+            for (auto& byte : data) byte = std::uint8_t(random_());
         }
         regstore::Write(RegRoot::CurrentUser, key, name, type, data.data(), data.size());
     }
