@@ -5,6 +5,8 @@
 #include "app/Form4.h"
 #include "app/HourlyChime.h"
 #include "app/Placement.h"
+#include "system/PublicFunction.h"
+#include "system/Seams.h"
 #include "app/TickSchedule.h"
 #include "app/TimeText.h"
 #include "app/TrayIcon.h"
@@ -15,8 +17,6 @@
 #include "face/frmRegion.h"
 #include "forms/frmOptions.h"
 #include "settings/SettingsKeys.h"
-#include "system/PublicFunction.h"
-#include "system/Seams.h"
 
 #include <memory>
 #include <string>
