@@ -10,7 +10,7 @@ as_root() {
 }
 
 if ! command -v apt-get >/dev/null 2>&1; then
-  echo "setup: apt-get not found; install cmake, g++, googletest, g++-mingw-w64-i686, wine (32 and 64 bit), xvfb and fp-utils (chmcmd) by hand" >&2
+  echo "setup: apt-get not found; install cmake, g++, googletest, g++-mingw-w64-i686, wine (32 and 64 bit), xvfb, fp-utils (chmcmd), nsis and zip by hand" >&2
   exit 1
 fi
 
@@ -29,6 +29,9 @@ declare -A probe=(
   [xdotool]=/usr/bin/xdotool
   [python3]=/usr/bin/python3
   [fp-utils]=/usr/bin/chmcmd
+  [nsis]=/usr/bin/makensis
+  [zip]=/usr/bin/zip
+  [unzip]=/usr/bin/unzip
 )
 missing=()
 for package in "${!probe[@]}"; do

@@ -23,6 +23,8 @@ cmake --preset native >"$log/native-configure.log" || { cat "$log/native-configu
 cmake --build --preset native
 cmake --preset win32 -DTOLLWICK_TESTS=ON >"$log/win32-configure.log" || { cat "$log/win32-configure.log"; exit 1; }
 cmake --build --preset win32
+# The packages, which the end-to-end tests install and remove.
+tools/release.sh >"$log/release.log" 2>&1 || { cat "$log/release.log"; exit 1; }
 set +e
 
 ctest --preset native 2>&1 | tee "$log/native-tests.log"

@@ -60,4 +60,8 @@ void RefreshClockTooltip() {
     ClockTooltip->UpdateTooltip(shownText, tooltipOwner);
 }
 
+void RelayClockTooltipMouse(UINT message, LPARAM lParam) {
+    if (ClockTooltip) ClockTooltip->RelayMouseMessage(message, lParam);
+}
+
 HWND ClockTooltipWindow() { return ClockTooltip ? ClockTooltip->hwnd() : nullptr; }

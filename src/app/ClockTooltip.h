@@ -12,5 +12,7 @@ std::string ClockTooltipText();
 // Sets the text again when it has changed: the date crossed midnight, the clock or its format was set, or
 // the next alarm moved.
 void RefreshClockTooltip();
+// Every message of the clock window: its mouse messages show and hide the tip.
+void RelayClockTooltipMouse(UINT message, LPARAM lParam);
 // The tooltip window; none before it is created.
 HWND ClockTooltipWindow();

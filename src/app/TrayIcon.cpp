@@ -1,7 +1,8 @@
 #include "app/TrayIcon.h"
 
-#include "system/Seams.h"
+#include "ProductVersion.h"
 #include "dialogkit/ProgramIcon.h"
+#include "system/Seams.h"
 
 #include <cstring>
 #include <memory>
@@ -18,7 +19,7 @@ void AddTrayIcon(HWND hwnd) {
     TrayIconData.cbSize = NOTIFYICONDATAA_V1_SIZE;
     TrayIconData.hWnd = hwnd;
     TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    std::strncpy(TrayIconData.szTip, "Tollwick V2.01", sizeof TrayIconData.szTip - 1);
+    std::strncpy(TrayIconData.szTip, "Tollwick V" TOLLWICK_VERSION, sizeof TrayIconData.szTip - 1);
     TrayIcon = std::make_unique<ProgramIcon>();
     TrayIconData.uID = 0;
     TrayIconData.uCallbackMessage = WM_TRAYCALLBACK;

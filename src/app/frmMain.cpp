@@ -38,6 +38,8 @@ constexpr char kWebsite[] = "http://www.tollwick.com/";
 const UINT WM_TASKBARCREATED = RegisterWindowMessageA("TaskbarCreated");
 
 std::unique_ptr<WakeTimer> AlarmWake;
+// The period the clock timer runs with: re-arming it is a call to the window server, so only a change does.
+int ClockTimerPeriod = 0;
 
 enum Command : UINT {
     kResume = 0,
@@ -126,10 +128,36 @@ void ShellOpen(const std::string& file) {
     seams.ShellExecuteA(nullptr, "Open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+std::string TimeNowText() {
+    const SYSTEMTIME now = LocalNow();
+    return TimeText(now.wHour, now.wMinute, now.wSecond);
+}
+
 void PaintContent(HDC dc) {
     BitBlt(dc, 0, 0, SkinBitmap.bmWidth, SkinBitmap.bmHeight, hBackDC, 0, 0, SRCCOPY);
-    const SYSTEMTIME now = LocalNow();
-    ClockDrawer.DrawTime(dc, hTimeDC, TimeText(now.wHour, now.wMinute, now.wSecond));
+    ClockDrawer.DrawTime(dc, hTimeDC, TimeNowText());
+}
+
+// What the last tick drew in the time area, so the next draws only the glyphs that change. A paint from
+// elsewhere, another place or another strip makes it draw them all.
+struct TimeOnFace {
+    std::string text;
+    int left = 0;
+    int top = 0;
+    HDC strip = nullptr;
+};
+TimeOnFace shownTime;
+
+// The tick draws the time at once through a window DC: invalidating the area and painting on WM_PAINT costs six
+// calls to the window server every second, this none. The DC changes no attribute, so it need not be reset.
+void PaintTimeArea(HWND hwnd) {
+    if (!IsWindowVisible(hwnd)) return;
+    const TimeOnFace now{TimeNowText(), ClockDrawer.ReLeft(), ClockDrawer.ReTop(), hTimeDC.get()};
+    const bool samePlace = now.left == shownTime.left && now.top == shownTime.top && now.strip == shownTime.strip;
+    const HDC dc = GetDCEx(hwnd, nullptr, DCX_CACHE | DCX_NORESETATTRS);
+    ClockDrawer.DrawTimeChange(dc, hTimeDC, samePlace ? shownTime.text : std::string(), now.text);
+    ReleaseDC(hwnd, dc);
+    shownTime = now;
 }
 
 void OnCreate(HWND hwnd) {
@@ -181,6 +209,7 @@ void OnSize(HWND hwnd, WPARAM kind) {
 }
 
 void OnPaint(HWND hwnd) {
+    shownTime = {};
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(hwnd, &paint);
     PaintContent(dc);
@@ -188,11 +217,8 @@ void OnPaint(HWND hwnd) {
 }
 
 void OnTimer(HWND hwnd) {
-    StartClockTimer(hwnd);
-    RECT timeArea{ClockDrawer.ReLeft(), ClockDrawer.ReTop(), 0, 0};
-    timeArea.right = timeArea.left + 110;
-    timeArea.bottom = timeArea.top + 25;
-    InvalidateRect(hwnd, &timeArea, FALSE);
+    if (NextTickDelay(LocalNow().wMilliseconds) != ClockTimerPeriod) StartClockTimer(hwnd);
+    PaintTimeArea(hwnd);
     RefreshClockTooltip();
     CheckHourlyChime();
     CheckRingTime(hwnd);
@@ -296,9 +322,13 @@ void OnTaskbarCreated(HWND hwnd) {
 
 }  // namespace
 
-void StartClockTimer(HWND hwnd) { SetTimer(hwnd, kClockTimer, NextTickDelay(LocalNow().wMilliseconds), nullptr); }
+void StartClockTimer(HWND hwnd) {
+    ClockTimerPeriod = NextTickDelay(LocalNow().wMilliseconds);
+    SetTimer(hwnd, kClockTimer, ClockTimerPeriod, nullptr);
+}
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    RelayClockTooltipMouse(message, lParam);
     switch (message) {
         case WM_CREATE:
             OnCreate(hwnd);
@@ -309,9 +339,10 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         case WM_SIZE:
             OnSize(hwnd, wParam);
             break;
+        // Painted and validated: DefWindowProcA would only begin and end an empty paint once more.
         case WM_PAINT:
             OnPaint(hwnd);
-            break;
+            return 0;
         case WM_PRINTCLIENT:
             PaintContent(reinterpret_cast<HDC>(wParam));
             break;

@@ -1,5 +1,6 @@
 #include "face/TimeLayout.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -32,5 +33,13 @@ std::vector<GlyphCopy> TimeGlyphCopies(std::string_view time) {
     }
     copies.insert(copies.end(), std::begin(Colons), std::end(Colons));
     if (!twoDigitHour) copies.push_back(Blank);
+    return copies;
+}
+
+std::vector<GlyphCopy> ChangedGlyphCopies(std::string_view shown, std::string_view time) {
+    std::vector<GlyphCopy> copies = TimeGlyphCopies(time);
+    if (shown.empty()) return copies;
+    const std::vector<GlyphCopy> before = TimeGlyphCopies(shown);
+    std::erase_if(copies, [&](const GlyphCopy& copy) { return std::ranges::find(before, copy) != before.end(); });
     return copies;
 }

@@ -16,3 +16,6 @@ inline constexpr int TimeAreaWidth = 111;
 
 // The copies for a time text of the form H:MM:SS or HH:MM:SS, digit places first, then colons and blank.
 std::vector<GlyphCopy> TimeGlyphCopies(std::string_view time);
+
+// The copies for `time` that change what drawing `shown` left in the time area: all of them when nothing is shown.
+std::vector<GlyphCopy> ChangedGlyphCopies(std::string_view shown, std::string_view time);

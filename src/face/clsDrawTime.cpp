@@ -4,7 +4,11 @@
 #include "face/TimeLayout.h"
 
 void clsDrawTime::DrawTime(HDC hDestDc, HDC hSreDc, std::string_view StrTime) const {
-    for (const GlyphCopy& copy : TimeGlyphCopies(StrTime))
+    DrawTimeChange(hDestDc, hSreDc, {}, StrTime);
+}
+
+void clsDrawTime::DrawTimeChange(HDC hDestDc, HDC hSreDc, std::string_view shown, std::string_view StrTime) const {
+    for (const GlyphCopy& copy : ChangedGlyphCopies(shown, StrTime))
         BitBlt(hDestDc, Left + copy.destX, Top, copy.width, GlyphHeight, hSreDc, copy.sourceX, 0, SRCCOPY);
 }
 

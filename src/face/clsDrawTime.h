@@ -9,6 +9,8 @@ class clsDrawTime {
 public:
     // StrTime is the local time as H:MM:SS or HH:MM:SS; hSreDc holds the time strip.
     void DrawTime(HDC hDestDc, HDC hSreDc, std::string_view StrTime) const;
+    // Draws only the glyphs of StrTime that differ from those of `shown`, the time the area holds now.
+    void DrawTimeChange(HDC hDestDc, HDC hSreDc, std::string_view shown, std::string_view StrTime) const;
     // Finds the time area in the background held by backgroundDc; a background without black keeps the old place.
     void PaintTimePos(HDC backgroundDc, int width, int height);
     std::int32_t ReLeft() const { return Left; }

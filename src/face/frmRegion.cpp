@@ -55,11 +55,19 @@ bool HasUsableOutline(HBITMAP bitmap) {
     return usable;
 }
 
-GdiBitmap LoadSkinPicture(HWND hwnd, const Setting& fileName, int builtInId, bool background) {
+bool HasSize(HBITMAP bitmap, bool (*fits)(int width, int height)) {
+    BITMAP size{};
+    return GetObjectA(bitmap, sizeof size, &size) && fits(size.bmWidth, size.bmHeight);
+}
+
+// A picture of a size no skin has (a 0 x 0 header loads as 1 x 1) would make the clock unusable, and a background
+// too fine to be the window's outline would stall it: both are refused like a file that does not load.
+GdiBitmap LoadSkinPicture(HWND hwnd, const Setting& fileName, int builtInId, bool (*fits)(int width, int height),
+                          bool outline) {
     const std::string path = SkinFolder() + "\\" + ReadSettingText(fileName);
     if (IsUsableSkinFile(path)) {
         GdiBitmap loaded(LoadBitmapFile(path));
-        if (loaded && (!background || HasUsableOutline(loaded))) return loaded;
+        if (loaded && HasSize(loaded, fits) && (!outline || HasUsableOutline(loaded))) return loaded;
         MessageBoxA(hwnd, UnknownFormatText, UnknownFormatCaption, MB_ICONEXCLAMATION);
     }
     return GdiBitmap(static_cast<HBITMAP>(
@@ -119,8 +127,8 @@ HBITMAP LoadBitmapFile(const std::string& path) {
 
 void LoadSkinBitmaps(HWND hwnd) {
     ShowWindow(hwnd, SW_HIDE);
-    hBackBmp = LoadSkinPicture(hwnd, settings::BmpBack, IDB_BACKGROUND, true);
-    hTimeBmp = LoadSkinPicture(hwnd, settings::BmpTime, IDB_DIGITS, false);
+    hBackBmp = LoadSkinPicture(hwnd, settings::BmpBack, IDB_BACKGROUND, IsBackgroundSize, true);
+    hTimeBmp = LoadSkinPicture(hwnd, settings::BmpTime, IDB_DIGITS, IsTimeStripSize, false);
     SkinBitmap = BITMAP{};
     if (hBackBmp) GetObjectA(hBackBmp, sizeof SkinBitmap, &SkinBitmap);
 }

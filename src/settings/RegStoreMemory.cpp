@@ -1,5 +1,5 @@
-#include "settings/RegStore.h"
 #include "settings/RegStoreMemory.h"
+#include "settings/RegStore.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,8 +17,7 @@ struct StoredValue {
 // Keys and value names compare without case, as in the registry.
 std::string Folded(std::string_view text) {
     std::string folded(text);
-    std::transform(folded.begin(), folded.end(), folded.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(folded.begin(), folded.end(), folded.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     return folded;
 }
 
@@ -49,10 +48,23 @@ std::map<std::string, StoredValue>& CreateKey(RegRoot root, std::string_view pat
 
 void RegMemoryReset() { Keys().clear(); }
 
+std::string RegMemoryDump() {
+    std::string dump;
+    for (const auto& [key, values] : Keys()) {
+        dump += key + '\n';
+        for (const auto& [name, value] : values) {
+            dump += "  " + name + ' ' + std::to_string(value.type) + ' ' + std::to_string(value.data.size()) + ' ';
+            dump.append(reinterpret_cast<const char*>(value.data.data()), value.data.size());
+            dump += '\n';
+        }
+    }
+    return dump;
+}
+
 namespace regstore {
 
-bool Write(RegRoot root, std::string_view keyPath, std::string_view name, std::uint32_t type,
-           const void* data, std::size_t size) {
+bool Write(RegRoot root, std::string_view keyPath, std::string_view name, std::uint32_t type, const void* data,
+           std::size_t size) {
     const auto* bytes = static_cast<const std::uint8_t*>(data);
     CreateKey(root, keyPath)[Folded(name)] = StoredValue{type, std::vector<std::uint8_t>(bytes, bytes + size)};
     return true;

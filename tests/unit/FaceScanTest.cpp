@@ -1,14 +1,31 @@
 #include "face/BitmapHeader.h"
 #include "face/PixelScan.h"
 #include "face/SkinRules.h"
+#include "face/TimeLayout.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <random>
 #include <vector>
 
 namespace {
+
+// A tick redraws only the places whose glyph changes; across a change of hour width, the places move.
+TEST(TimeGlyphs, ChangesAreThePlacesThatDiffer) {
+    const auto places = [](std::string_view shown, std::string_view time) {
+        std::vector<int> destX;
+        for (const GlyphCopy& copy : ChangedGlyphCopies(shown, time)) destX.push_back(copy.destX);
+        std::sort(destX.begin(), destX.end());
+        return destX;
+    };
+    EXPECT_EQ(places("12:34:56", "12:34:57"), (std::vector<int>{95}));
+    EXPECT_EQ(places("12:34:59", "12:35:00"), (std::vector<int>{56, 80, 95}));
+    EXPECT_EQ(places("9:59:59", "10:00:00"), (std::vector<int>{0, 16, 40, 56, 80, 95}));
+    EXPECT_EQ(places("12:34:56", "12:34:56"), (std::vector<int>{}));
+    EXPECT_EQ(places("", "1:00:00"), (std::vector<int>{0, 16, 32, 40, 56, 72, 80, 95}));
+}
 
 // Rows that repeat the row above extend its rectangles; a changed or an empty row starts new ones.
 TEST(OutlineRects, RepeatedRowsMergeIntoTallRectangles) {
