@@ -13,6 +13,7 @@
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
 #include "face/frmRegion.h"
+#include "forms/AlarmEditor.h"
 #include "forms/frmOptions.h"
 #include "settings/SettingsKeys.h"
 #include "system/Seams.h"
@@ -123,6 +124,7 @@ const Cycle kCycles[] = {
     {"system time", ShowSysTimeDialog, true},
     {"calendar", ShowCalendarDialog, true},
     {"alarm list", [](HWND) { ShowAlarmList(); }, true},
+    {"alarm editor", [](HWND) { ShowAddEditor(); }, true},
 };
 
 void StubActingSeams() {
