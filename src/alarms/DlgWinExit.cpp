@@ -150,18 +150,13 @@ void ShowWinExit(HWND owner) {
 }
 
 INT_PTR CALLBACK WinExitProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
+    if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
     switch (uMsg) {
         case WM_INITDIALOG:
             OnInitDialog(hDlg);
             break;
         case WM_TIMER:
             OnTimer(hDlg);
-            break;
-        case WM_PAINT:
-            PaintDialog(hDlg, PaintContent);
-            break;
-        case WM_PRINTCLIENT:
-            PaintContent(hDlg, reinterpret_cast<HDC>(wParam));
             break;
         case WM_COMMAND:
             OnCommand(hDlg, wParam);

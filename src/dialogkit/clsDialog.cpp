@@ -29,11 +29,17 @@ void CentreOnDesktop(HWND hDlg, int width, int height) {
     MoveWindow(hDlg, CentredOrigin(desktop.right, width), CentredOrigin(desktop.bottom, height), width, height, TRUE);
 }
 
-void PaintDialog(HWND hDlg, void (*content)(HWND hDlg, HDC dc)) {
+bool PaintDialogMessage(HWND hDlg, UINT uMsg, WPARAM wParam, void (*content)(HWND hDlg, HDC dc)) {
+    if (uMsg == WM_PRINTCLIENT) {
+        content(hDlg, reinterpret_cast<HDC>(wParam));
+        return true;
+    }
+    if (uMsg != WM_PAINT) return false;
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(hDlg, &paint);
     content(hDlg, dc);
     EndPaint(hDlg, &paint);
+    return true;
 }
 
 void DrawEtchedFrame(HDC hdc, int left, int right, int top, int bottom) {

@@ -18,9 +18,9 @@ void RunBuiltInDialog(HWND owner, DLGPROC procedure);
 // Places the dialog, width x height, in the middle of the desktop.
 void CentreOnDesktop(HWND hDlg, int width, int height);
 
-// WM_PAINT of a built-in dialog: `content` draws into the window's paint DC. WM_PRINTCLIENT calls the same
-// routine, so the content can be drawn anywhere.
-void PaintDialog(HWND hDlg, void (*content)(HWND hDlg, HDC dc));
+// WM_PAINT and WM_PRINTCLIENT of a built-in dialog: `content` draws into the paint DC or the DC it is handed,
+// so the content can be drawn anywhere. False for any other message.
+bool PaintDialogMessage(HWND hDlg, UINT uMsg, WPARAM wParam, void (*content)(HWND hDlg, HDC dc));
 
 // Group frames and the frame one pixel outside every push button.
 void DrawEtchedFrame(HDC hdc, int left, int right, int top, int bottom);

@@ -145,18 +145,13 @@ void ShowCalendarDialog(HWND owner) { window.Show(owner, CalendarDlgProc); }
 INT_PTR CALLBACK CalendarDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (uMsg == WM_INITDIALOG) OnInitDialog(hDlg);
     if (!window) return 0;
+    if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
     switch (uMsg) {
         case WM_NOTIFY:
             OnNotify(hDlg, *reinterpret_cast<const NMHDR*>(lParam));
             break;
         case WM_COMMAND:
             OnCommand(hDlg, wParam);
-            break;
-        case WM_PAINT:
-            PaintDialog(hDlg, PaintContent);
-            break;
-        case WM_PRINTCLIENT:
-            PaintContent(hDlg, reinterpret_cast<HDC>(wParam));
             break;
         case WM_CLOSE:
             OnClose(hDlg);

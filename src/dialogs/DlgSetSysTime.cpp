@@ -209,6 +209,7 @@ void ShowSysTimeDialog(HWND owner) { window.Show(owner, SystemTimeDlgProc); }
 INT_PTR CALLBACK SystemTimeDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (uMsg == WM_INITDIALOG) OnInitDialog(hDlg);
     if (!window) return 0;
+    if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
     switch (uMsg) {
         case WM_TIMER:
             FollowClock(hDlg);
@@ -218,12 +219,6 @@ INT_PTR CALLBACK SystemTimeDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM l
             break;
         case WM_COMMAND:
             OnCommand(hDlg, wParam);
-            break;
-        case WM_PAINT:
-            PaintDialog(hDlg, PaintContent);
-            break;
-        case WM_PRINTCLIENT:
-            PaintContent(hDlg, reinterpret_cast<HDC>(wParam));
             break;
         case WM_CLOSE:
             OnClose(hDlg);
