@@ -1,20 +1,11 @@
 #include "dialogs/AutoRunCommand.h"
 #include "dialogs/SkinChoice.h"
-#include "face/SkinRules.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 namespace {
-
-TEST(SkinOptions, SizeDecidesTheListAndNoSizeFitsBoth) {
-    const std::tuple<int, int, bool, bool> cases[] = {
-        {180, 25, false, true},  {120, 38, true, false}, {180, 26, true, false},  {100, 100, false, false},
-        {201, 50, false, false}, {110, 26, true, false}, {200, 200, true, false}, {110, 25, false, false}};
-    for (const auto& [w, h, back, time] : cases)
-        EXPECT_EQ(std::pair(IsBackgroundSize(w, h), IsTimeStripSize(w, h)), std::pair(back, time)) << w << " x " << h;
-}
 
 // The stored name outranks the stored index, which may name another file once the folder has changed.
 TEST(SkinOptions, StoredNameThenStoredIndexChooseTheEntry) {
