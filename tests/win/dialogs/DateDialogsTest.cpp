@@ -1,3 +1,4 @@
+#include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgSetSysTime.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,54 @@ TEST(SysTimeDialog, StaysOpenWhenRefusedAndEscapeNeverSetsTheClock) {
             << c.refusal;
         EXPECT_EQ(recorder.calls(), c.calls) << c.refusal;
     }
+}
+
+constexpr int kPicker = 1, kDistance = 2, kCalendar = 5;
+
+// The distance box, then the picker's and the calendar's days.
+std::string Views(HWND dialog) {
+    char distance[16] = {}, text[64];
+    GetDlgItemTextA(dialog, kDistance, distance, sizeof distance);
+    SYSTEMTIME picked{}, marked{};
+    SendDlgItemMessageA(dialog, kPicker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&picked));
+    SendDlgItemMessageA(dialog, kCalendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&marked));
+    std::snprintf(text, sizeof text, "%s %u-%u-%u %u-%u-%u", distance, picked.wYear, picked.wMonth, picked.wDay,
+                  marked.wYear, marked.wMonth, marked.wDay);
+    return text;
+}
+
+// Today is the last day of 2026: the three views follow whichever one the user moves, across the year's end,
+// and a distance that is not a number moves nothing.
+TEST(CalendarDialog, KeepsDistancePickerAndCalendarInStep) {
+    SettableClock clock;
+    clock.SetLocal(2026, 12, 31, 23, 0, 0);
+    const struct {
+        void (*act)(HWND);
+        const char* views;
+    } steps[] = {
+        {[](HWND) {}, "0 2026-12-31 2026-12-31"},
+        {[](HWND d) {
+             SYSTEMTIME day{2027, 1, 0, 1, 0, 0, 0, 0};
+             SendDlgItemMessageA(d, kCalendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
+             NMSELCHANGE change{{GetDlgItem(d, kCalendar), kCalendar, UINT(MCN_SELCHANGE)}, day, day};
+             SendMessageA(d, WM_NOTIFY, kCalendar, reinterpret_cast<LPARAM>(&change));
+         },
+         "1 2027-1-1 2027-1-1"},
+        {[](HWND d) {
+             UserSets(d, kPicker, {2028, 2, 0, 29, 0, 0, 0, 0});
+         },
+         "425 2028-2-29 2028-2-29"},
+        {[](HWND d) { SetDlgItemTextA(d, kDistance, "-7"); }, "-7 2026-12-24 2026-12-24"},
+        {[](HWND d) { SetDlgItemTextA(d, kDistance, "12a"); }, "12a 2026-12-24 2026-12-24"},
+    };
+    EXPECT_TRUE(DriveModal([] { ShowCalendarDialog(nullptr); },
+                           [&](HWND dialog) {
+                               for (const auto& step : steps) {
+                                   step.act(dialog);
+                                   EXPECT_EQ(Views(dialog), step.views) << "step " << &step - steps;
+                               }
+                               PostMessageA(dialog, WM_KEYDOWN, VK_RETURN, 1);
+                           }));
 }
 
 }  // namespace
