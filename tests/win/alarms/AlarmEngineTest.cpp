@@ -1,9 +1,6 @@
 #include "alarms/RingScheduler.h"
-#include "app/HourlyChime.h"
 #include "resources/resource.h"
 #include "support/CleanSettings.h"
-#include "support/DialogDriver.h"
-#include "support/PaintedTexts.h"
 #include "support/Recorders.h"
 #include "support/StoredRings.h"
 
@@ -74,55 +71,6 @@ TEST(RingEngine, StoredDatesFireOnTheirDays) {
         EXPECT_EQ(recorder.calls(), sound ? Calls{std::string("PlaySound 0x20001 ") + sound} : Calls{})
             << year << "-" << month << "-" << day;
     }
-}
-
-// A restart item with a text, then a shut-down item without: the second countdown shows how to cancel.
-TEST(RingEngine, EachCountdownShowsItsOwnItemsText) {
-    const CleanSettings clean;
-    StoreRings({{{1, 3, 2, 0, 7, 30, 20, 26, 1, 1, 0}, {{"Text", "Backup done"}}},
-                {{1, 4, 2, 0, 7, 31, 20, 26, 1, 1, 0}, {}}});
-    RecordingSeams recorder;
-    SettableClock clock(60);
-    for (const auto& [minute, shown] : {std::pair(30, "Backupdone"), std::pair(31, "pleasepressESC")}) {
-        clock.SetLocal(2026, 1, 6, 7, minute, 0);  // a day of its own: the scan remembers the last tick it saw
-        std::string painted;
-        DriveModal([] { CheckRingTime(nullptr); },
-                   [&](HWND dialog) {
-                       for (const auto& [x, y, text] : PaintedTexts(dialog)) painted += text + " ";
-                       SendDlgItemMessageA(dialog, 2, BM_CLICK, 0, 0);
-                   });
-        std::erase(painted, ' ');
-        EXPECT_NE(painted.find(shown), std::string::npos) << painted;
-        EXPECT_EQ(painted.find(minute == 31 ? "Backupdone" : "ESC"), std::string::npos) << painted;
-    }
-    EXPECT_TRUE(recorder.calls().empty());
-}
-
-// Checks the chime at each local time of 10 February and what it started there, once its thread is done.
-void ExpectChimes(std::vector<std::tuple<int, int, int, Calls>> ticks, UINT devices = 0) {
-    RecordingSeams recorder;
-    RecordingSeams::SetDeviceCounts(devices, devices);
-    SettableClock clock(60);
-    for (const auto& [hour, minute, second, calls] : ticks) {
-        clock.SetLocal(2026, 2, 10, hour, minute, second, 20);
-        recorder.clear();
-        CheckHourlyChime();
-        recorder.WaitForCalls(calls.size(), 20000);
-        PumpMessages(30);
-        EXPECT_EQ(recorder.calls(), calls) << hour << ":" << minute << ":" << second;
-    }
-}
-
-TEST(HourlyChime, ChimesOncePerHourAsBeepsWithoutDevicesAndPlaysAQuotedPathWithThem) {
-    const Calls beeps = {"Beep 700 1500", "Sleep 1000", "Beep 700 1500", "Sleep 1000",
-                         "Beep 700 1500", "Sleep 1000", "Sleep 1000",    "Beep 1400 1500"};
-    HourRingOn = 1;
-    ChimeWavFile = "C:\\My Music\\chime.mid";
-    // Twice at 14:00:00, late at 15:00:04, then a jump: 18:00:00 is not caught up.
-    ExpectChimes({{14, 0, 0, beeps}, {14, 0, 0, {}}, {14, 59, 58, {}}, {15, 0, 4, beeps}, {18, 0, 1, {}}});
-    ExpectChimes({{2, 0, 0, {"mciExecute play \"C:\\My Music\\chime.mid\""}}}, 1);
-    HourRingOn = 0;
-    ChimeWavFile.clear();
 }
 
 }  // namespace

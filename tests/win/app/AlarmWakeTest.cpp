@@ -13,30 +13,26 @@ StoredRing Item(BYTE action, BYTE mode, BYTE hour, BYTE minute, BYTE day, const 
             {{"Text", text}, {"RunExe", "C:\\Tools\\backup.exe"}}};
 }
 
-// The tooltip's line below the date; empty when it shows only the date.
-std::string NextLine(HWND clock) {
-    const std::string text = TooltipText(clock);
-    const auto next = text.find("\r\n");
-    return next == std::string::npos ? "" : text.substr(next + 2);
-}
-
 // The calls `act` makes, with a window it opens noted in its place and closed.
 std::string CallsOf(RecordingSeams& recorder, const std::function<void()>& act) {
+    std::vector<std::string> calls;
     recorder.clear();
-    std::string window;
-    std::size_t before = 0;
     DriveModal(act, [&](HWND dialog) {
         char caption[64] = {};
         GetWindowTextA(dialog, caption, sizeof caption);
-        window = std::string("[") + caption + ": " + RemindText + "]";
-        before = recorder.calls().size();
+        calls = recorder.calls();
+        calls.push_back(std::string("[") + caption + ": " + RemindText + "]");
+        recorder.clear();
         SendMessageA(dialog, WM_CLOSE, 0, 0);
     });
-    std::vector<std::string> calls = recorder.calls();
-    if (!window.empty()) calls.insert(calls.begin() + before, window);
+    calls.insert(calls.end(), recorder.calls().begin(), recorder.calls().end());
     std::string line;
     for (const std::string& call : calls) line += (line.empty() ? "" : ", ") + call;
     return line;
+}
+
+std::string Armed(int day, int hour) {
+    return "SetWaitableTimer 2026-03-0" + std::to_string(day) + " 0" + std::to_string(hour) + ":00:00 UTC resume";
 }
 
 // Nights of the real clock window in UTC+1: what it arms and runs at each message it is sent.
@@ -47,36 +43,27 @@ TEST_F(ClockTest, AlarmsAcrossSleep) {
                                   Item(1, 1, 12, 0, 5, "Dentist"), Item(2, 2, 6, 30, 1, "")};
     StoreRings(items);
     ClockWindow clock;
-    EXPECT_EQ(clock.recorder.calls(), std::vector<std::string>{"SetWaitableTimer 2026-03-03 06:00:00 UTC resume"});
+    EXPECT_EQ(clock.recorder.calls(), std::vector{Armed(3, 6)});
     const struct {
         int date, hour, minute, second;
         UINT message;
         WPARAM event;
-        const char* calls;
+        std::string calls;
     } steps[] = {
         {2, 22, 59, 59, WM_TIMER, 8, ""},
-        {2, 23, 0, 0, WM_POWERBROADCAST, PBT_APMSUSPEND, "SetWaitableTimer 2026-03-03 06:00:00 UTC resume"},
+        {2, 23, 0, 0, WM_POWERBROADCAST, PBT_APMSUSPEND, Armed(3, 6)},
         // Woken by the timer just after 7:00: the 3:00 shut-down does not run, the sound and the program do.
-        {3, 7, 0, 1, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, "SetWaitableTimer 2026-03-03 07:00:00 UTC resume"},
+        {3, 7, 0, 1, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, Armed(3, 7)},
         {3, 7, 0, 1, WM_TIMER, 8,
-         "SetWaitableTimer 2026-03-03 07:00:00 UTC resume, PlaySound 0x5 (memory), "
-         "ShellExecute Open|backup.exe||C:\\Tools\\|5"},
+         Armed(3, 7) + ", PlaySound 0x5 (memory), ShellExecute Open|backup.exe||C:\\Tools\\|5"},
         {3, 7, 0, 2, WM_TIMER, 8, ""},
-        {3, 23, 0, 0, WM_POWERBROADCAST, PBT_APMSUSPEND, "SetWaitableTimer 2026-03-04 06:00:00 UTC resume"},
-        // The timer was not honoured: what fell due runs once, at the first tick; the screen is kept on
-        // while the text waits.
-        {4, 9, 30, 0, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, "SetWaitableTimer 2026-03-05 06:00:00 UTC resume"},
-        {4, 9, 30, 0, WM_TIMER, 8,
-         "SetWaitableTimer 2026-03-05 06:00:00 UTC resume, PlaySound 0x5 (memory), SetThreadExecutionState "
-         "0x80000003, [Text Hint: Stand-up], SetThreadExecutionState 0x80000000, ShellExecute "
-         "Open|backup.exe||C:\\Tools\\|5"},
-        // Three days asleep, and no suspend message came: the resume alone tells of it. Each daily item
-        // runs once; Thursday's one-time text is more than a day old.
-        {7, 10, 0, 0, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, "SetWaitableTimer 2026-03-08 06:00:00 UTC resume"},
+        // Four days asleep, the timer not honoured and no suspend message: the resume alone tells of it. What fell
+        // due runs once at the first tick, the screen kept on while the text waits; Thursday's one-time text is
+        // more than a day old.
+        {7, 10, 0, 0, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, Armed(8, 6)},
         {7, 10, 0, 0, WM_TIMER, 8,
-         "SetWaitableTimer 2026-03-08 06:00:00 UTC resume, PlaySound 0x5 (memory), SetThreadExecutionState "
-         "0x80000003, [Text Hint: Stand-up], SetThreadExecutionState 0x80000000, ShellExecute "
-         "Open|backup.exe||C:\\Tools\\|5"},
+         Armed(8, 6) + ", PlaySound 0x5 (memory), SetThreadExecutionState 0x80000003, [Text Hint: Stand-up], "
+                       "SetThreadExecutionState 0x80000000, ShellExecute Open|backup.exe||C:\\Tools\\|5"},
         // The clock's own time changed while waking is switched off.
         {7, 10, 0, 1, WM_TIMECHANGE, 0, "CancelWaitableTimer"},
     };
@@ -91,11 +78,11 @@ TEST_F(ClockTest, AlarmsAcrossSleep) {
         EXPECT_EQ(calls, step.calls) << "March " << step.date << ", " << step.hour << ":" << step.minute;
     }
     DeleteSetting(settings::WakeFromSleep);
-    EXPECT_EQ(NextLine(clock.hwnd()), "Next: Sun 3:00  Shut down");
+    EXPECT_TRUE(TooltipText(clock.hwnd()).ends_with("\r\nNext: Sun 3:00  Shut down")) << TooltipText(clock.hwnd());
     items[0].record[4] = 6;  // the sound moves to 6:00
-    EXPECT_EQ(CallsOf(clock.recorder, [&] { StoreRings(items); }), "SetWaitableTimer 2026-03-08 05:00:00 UTC resume");
+    EXPECT_EQ(CallsOf(clock.recorder, [&] { StoreRings(items); }), Armed(8, 5));
     EXPECT_EQ(CallsOf(clock.recorder, [&] { StoreRings({}); }), "CancelWaitableTimer");
-    EXPECT_EQ(NextLine(clock.hwnd()), "");
+    EXPECT_EQ(TooltipText(clock.hwnd()).find('\n'), std::string::npos) << "no next alarm";
 }
 
 }  // namespace

@@ -14,10 +14,6 @@
 
 #include <string>
 
-inline void ForgetClockSettings() {
-    for (const char* key : {"Load", "Option"}) DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", key);
-}
-
 class ClockTest : public testing::Test {
 protected:
     CleanSettings settings;
@@ -53,11 +49,6 @@ public:
 private:
     HWND hwnd_ = nullptr;
 };
-
-// The stored left and top; empty when missing.
-inline std::string StoredPlace() {
-    return ReadSettingText(settings::ClockLeft) + "," + ReadSettingText(settings::ClockTop);
-}
 
 // The clock's tooltip: the date, and below it the next alarm.
 inline std::string TooltipText(HWND clock) {

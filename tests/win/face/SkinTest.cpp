@@ -1,7 +1,7 @@
 #include "../../../bench/win/BitmapFiles.h"
 #include "../../../bench/win/PerPixelShape.h"
 #include "../../../bench/win/SyntheticBackground.h"
-#include "face/TimeLayout.h"
+#include "face/SkinRules.h"
 #include "face/clsDrawTime.h"
 #include "face/frmRegion.h"
 #include "settings/RegProcess.h"
@@ -11,14 +11,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <set>
+#include <optional>
+#include <random>
 #include <string>
 
 namespace {
-
-std::string WhiteBmp(int width, int height) { return CheckerboardBmp(width, height, 0); }
 
 // A plain popup window to shape, a scratch skin folder, and the settings as they were after each test.
 class Skin : public testing::Test {
@@ -57,27 +58,6 @@ void CALLBACK CloseBoxes(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-// Each place of the built-in time area at 5,7 shows its glyph from the strip, a one-digit hour a blank first.
-TEST_F(Skin, BuiltInTimeAtFiveSevenShowsEachGlyphFromTheStrip) {
-    LoadSkin();
-    clsDrawTime drawer;
-    drawer.PaintTimePos(hBackDC, SkinBitmap.bmWidth, SkinBitmap.bmHeight);
-    constexpr int placeX[] = {0, 16, 32, 40, 56, 72, 80, 95}, width[] = {16, 16, 8, 16, 16, 8, 15, 16};
-    const struct {
-        const char* text;
-        int sourceX[8];
-    } cases[] = {{"9:05:07", {158, 135, 151, 0, 75, 151, 0, 105}}, {"21:05:07", {30, 15, 151, 0, 75, 151, 0, 105}}};
-    for (const auto& c : cases) {
-        drawer.DrawTime(hBackDC, hTimeDC, c.text);
-        for (int place = 0; place < 8; ++place)
-            for (int y = 0; y < GlyphHeight; ++y)
-                for (int x = 0; x < width[place]; ++x)
-                    ASSERT_EQ(GetPixel(hBackDC, 5 + placeX[place] + x, 7 + y),
-                              GetPixel(hTimeDC, c.sourceX[place] + x, y))
-                        << c.text << " place " << place + 1 << " at " << x << "," << y;
-    }
-}
-
 // The outline and time place from one pixel read equal the per-pixel method's; no black keeps the place before.
 TEST_F(Skin, RegionAndTimePlaceMatchThePerPixelMethod) {
     LoadSkin();
@@ -111,79 +91,133 @@ TEST_F(Skin, RegionAndTimePlaceMatchThePerPixelMethod) {
     }
 }
 
-// Hidden (and system) files count as missing and a broken one costs one message: each gives the built-in
+// Hidden files count as missing; a broken one, or one whose outline is too fine to show in time (a 200 x 200
+// checkerboard: 20,000 rectangles, where 39 checkered rows make 3,900), costs one message. Each gives the built-in
 // background. Whatever an apply replaced is freed.
 TEST_F(Skin, OnlyGoodVisibleFilesLoadAndReplacedOnesAreFreed) {
-    WriteSkinFile("wide.bmp", WhiteBmp(150, 40));
-    WriteSkinFile("hidden.bmp", WhiteBmp(150, 40), FILE_ATTRIBUTE_HIDDEN);
+    WriteSkinFile("wide.bmp", CheckerboardBmp(150, 40, 0));
+    WriteSkinFile("hidden.bmp", CheckerboardBmp(150, 40, 0), FILE_ATTRIBUTE_HIDDEN);
     WriteSkinFile("broken.bmp", "BM this is not a picture");
+    WriteSkinFile("fine.bmp", CheckerboardBmp(200, 200, 200));
+    WriteSkinFile("39 rows.bmp", CheckerboardBmp(200, 200, 39));
     shownBoxes.clear();
     std::vector<HGDIOBJ> replaced;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseBoxes);
-    for (const std::string name : {"wide.bmp", "hidden.bmp", "wide.bmp", "broken.bmp"}) {
+    const std::pair<std::string, int> loads[] = {{"wide.bmp", 150},   {"hidden.bmp", 120}, {"wide.bmp", 150},
+                                                 {"broken.bmp", 120}, {"fine.bmp", 120},   {"39 rows.bmp", 200}};
+    for (const auto& [name, width] : loads) {
         replaced.insert(replaced.end(), {hBackDC.get(), hBackDC.bitmap(), hTimeDC.get(), hTimeDC.bitmap()});
         SaveSetting(settings::BmpBack, name);
         LoadSkin();
-        EXPECT_EQ(SkinBitmap.bmWidth, name == "wide.bmp" ? 150 : 120) << name;
+        EXPECT_EQ(SkinBitmap.bmWidth, width) << name;
     }
     KillTimer(nullptr, timer);
-    EXPECT_EQ(shownBoxes, std::vector<std::string>{"Unknown picture format|Unknown picture format, Single shot the "
-                                                   "\r\n button neglect this mistake."});
+    EXPECT_EQ(shownBoxes, std::vector<std::string>(2,
+                                                   "Unknown picture format|Unknown picture format, Single shot "
+                                                   "the \r\n button neglect this mistake."));
     for (HGDIOBJ object : replaced) EXPECT_EQ(GetObjectType(object), 0u) << object;
 }
 
-// `bytes` with the four bytes at `at` replaced by `value`, little-endian as in the file.
-std::string With(std::string bytes, std::size_t at, std::uint32_t value) {
-    return bytes.replace(at, 4, reinterpret_cast<const char*>(&value), 4);
+std::string Bytes(const void* data, std::size_t size) { return std::string(static_cast<const char*>(data), size); }
+
+// A BMP file: the headers, `palette` colours (the header may claim another number), the pixel bytes.
+std::string Bmp(LONG width, LONG height, WORD bits, DWORD compression, const std::string& pixels, DWORD palette = 0,
+                std::optional<DWORD> claimed = std::nullopt) {
+    const BITMAPINFOHEADER info{
+        sizeof info, width, height, 1, bits, compression, DWORD(pixels.size()), 0, 0, claimed.value_or(palette), 0};
+    const std::string colours(palette * 4, '\x80');
+    const DWORD offset = DWORD(sizeof(BITMAPFILEHEADER) + sizeof info + colours.size());
+    const BITMAPFILEHEADER file{0x4D42, DWORD(offset + pixels.size()), 0, 0, offset};
+    return Bytes(&file, sizeof file) + Bytes(&info, sizeof info) + colours + pixels;
 }
 
-// A header whose size the file cannot hold, pictures whose pixels the file lacks, and outlines too fine to show
-// in time: each is refused with the message and the built-in background, and nothing escapes the loader.
-TEST_F(Skin, BrokenHugeOrTooFineBackgroundsAreRefusedWithoutEndingTheClock) {
-    const std::string good = WhiteBmp(150, 40);
-    const std::string claims30000 =
-        With(With(With(CheckerboardBmp(16, 16, 16).substr(0, 78), 18, 30000), 22, 30000), 2, 78);
-    const struct {
-        const char* name;
-        std::string bytes;
-        bool loads;
-    } cases[] = {
-        {"78 bytes claiming 30000 x 30000", claims30000, false},
-        {"pixels cut short", good.substr(0, good.size() - 100), false},
-        {"empty file", "", false},
-        {"200 x 200 checkerboard", CheckerboardBmp(200, 200, 200), false},
-        {"1000 x 1000 checkerboard", CheckerboardBmp(1000, 1000, 1000), false},
-        {"200 x 200, 39 rows checkered", CheckerboardBmp(200, 200, 39), true},
+struct Case {
+    std::string name;
+    std::string bytes;
+    SIZE picture{};        // the picture's size if the file loads; 0 x 0 for a file that must not load
+    bool mayFail = false;  // damaged in a way a loader may or may not get over
+};
+
+// The signature and header chunk of a 150 x 40 PNG.
+constexpr char kPngStart[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x96\0\0\0\x28\x08\x02\0\0\0";
+
+// Headers that claim 30000 x 30000 or 0 x 0, compressed and top-down rows, a PNG under a .bmp name, files cut
+// short or with bytes changed at random.
+std::vector<Case> BadSkinFiles() {
+    const std::string rows(452 * 40, '\x40');  // 150 x 40 at 24 bits, rows padded to four bytes
+    const std::string good = Bmp(150, 40, 24, BI_RGB, rows), end = std::string("\x00\x01", 2);
+    std::string rle8;
+    for (int y = 0; y < 40; ++y) rle8 += std::string("\x4b\x01\x4b\x00\x00\x00", 6);
+    std::vector<Case> cases = {
+        {"good 150 x 40", good, {150, 40}},
+        {"top-down rows", Bmp(150, -40, 24, BI_RGB, rows), {150, 40}},
+        {"RLE8", Bmp(150, 40, 8, BI_RLE8, rle8 + end, 2), {150, 40}},
+        {"RLE8 runs past the end", Bmp(150, 40, 8, BI_RLE8, std::string(200, '\xff'), 2), {150, 40}, true},
+        {"RLE4", Bmp(150, 40, 4, BI_RLE4, std::string("\x4b\x11\x4b\x10\x00\x00", 6) + end, 2), {150, 40}},
+        {"78 bytes claiming 30000 x 30000 at 1 bit", Bmp(30000, 30000, 1, BI_RGB, std::string(16, '\x55'), 2)},
+        {"30000 x -30000 header", Bmp(30000, -30000, 32, BI_RGB, std::string(64, '\0'))},
+        {"0 x 0", Bmp(0, 0, 24, BI_RGB, "")},
+        {"bit count 3", Bmp(150, 40, 3, BI_RGB, rows), {150, 40}, true},
+        {"palette of 2^31 colours", Bmp(150, 40, 8, BI_RGB, std::string(6000, '\1'), 2, 0x80000000u), {150, 40}, true},
+        {"PNG renamed .bmp", Bytes(kPngStart, sizeof kPngStart - 1)},
+        {"empty file", ""},
+        {"checkerboard 1000 x 1000", Bmp(1000, 1000, 1, BI_RGB, std::string(128000, '\x55'), 2), {1000, 1000}, true},
     };
-    shownBoxes.clear();
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseBoxes);
-    for (const auto& c : cases) {
-        WriteSkinFile("skin.bmp", c.bytes);
-        SaveSetting(settings::BmpBack, "skin.bmp");
-        const std::size_t boxesBefore = shownBoxes.size();
-        LoadSkin();
-        ShapeWindowFromBitmap(window, hBackDC, SkinBitmap.bmWidth, SkinBitmap.bmHeight);
-        clsDrawTime().PaintTimePos(hBackDC, SkinBitmap.bmWidth, SkinBitmap.bmHeight);
-        EXPECT_EQ(shownBoxes.size() - boxesBefore, c.loads ? 0u : 1u) << c.name;
-        EXPECT_EQ(SkinBitmap.bmWidth, c.loads ? c.name[0] == '2' ? 200 : 150 : 120) << c.name;
+    std::string offsetPastEnd = good;
+    reinterpret_cast<BITMAPFILEHEADER*>(offsetPastEnd.data())->bfOffBits = 0x7FFFFFF0;
+    cases.push_back({"pixel offset past the end", offsetPastEnd, {150, 40}, true});
+    // A file too short for its header or pixels never loads.
+    for (const std::size_t length : {2, 14, 30, 53, 54, 1000, 17000})
+        cases.push_back({"cut at " + std::to_string(length) + " bytes", good.substr(0, length)});
+    std::mt19937 random(13);
+    for (int i = 0; i < 40; ++i) {
+        std::string changed = good;
+        for (int n = 0; n <= i % 4; ++n) changed[random() % 54] = char(random());
+        BITMAPINFOHEADER info;
+        std::memcpy(&info, changed.data() + sizeof(BITMAPFILEHEADER), sizeof info);
+        cases.push_back(
+            {"header bytes changed " + std::to_string(i), changed, {info.biWidth, std::abs(info.biHeight)}, true});
     }
-    KillTimer(nullptr, timer);
+    return cases;
 }
 
-TEST_F(Skin, RandomPickStoresAListedFileAndItsIndex) {
-    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) WriteSkinFile(name, WhiteBmp(130, 30));
-    WriteSkinFile("digits.bmp", WhiteBmp(180, 25));
-    std::set<std::string> picked;
-    for (int i = 0; i < 60; ++i) {
-        PickRandomBackSkin();
-        const std::string index = std::to_string(ReadSettingNumber(settings::SelBackBmp).value_or(0));
-        EXPECT_EQ(ReadSettingText(settings::BmpBack),
-                  GetRegValue(RegRoot::CurrentUser, keys::BackList, index).AsText());
-        picked.insert(ReadSettingText(settings::BmpBack));
+// Bad files as background and time strip: loading, shaping and drawing them never crashes or hangs, never rewrites
+// the stored choice, and gives the file's own picture or the built-in one, never one of a size no skin has. The
+// scan of them all lists the good backgrounds, and nothing that is not a qualifying picture.
+TEST_F(Skin, BadFilesGiveTheirPictureOrTheBuiltInOneAndOnlyGoodOnesAreListed) {
+    const std::vector<Case> cases = BadSkinFiles();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseBoxes);
+    clsDrawTime drawer;
+    int surelyListed = 0;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        const std::string name = std::to_string(i) + ".bmp";
+        WriteSkinFile(name, c.bytes);
+        SaveSetting(settings::BmpBack, name);
+        SaveSetting(settings::BmpTime, name);
+        LoadSkin();
+        ASSERT_TRUE(hBackDC && hTimeDC) << c.name;
+        const SIZE loaded{SkinBitmap.bmWidth, SkinBitmap.bmHeight};
+        const bool own = c.picture.cx && loaded.cx == c.picture.cx && loaded.cy == c.picture.cy;
+        const std::string gave = c.name + " gave " + std::to_string(loaded.cx) + " x " + std::to_string(loaded.cy);
+        EXPECT_TRUE(((loaded.cx == 120 && loaded.cy == 38) || own) && IsBackgroundSize(loaded.cx, loaded.cy)) << gave;
+        EXPECT_TRUE(own || c.mayFail || !c.picture.cx) << gave << ": a good file did not load";
+        ShapeWindowFromBitmap(window, hBackDC, loaded.cx, loaded.cy);
+        drawer.PaintTimePos(hBackDC, loaded.cx, loaded.cy);
+        drawer.DrawTime(hBackDC, hTimeDC, "12:34:56");
+        // Reading a file never rewrites the choice.
+        EXPECT_EQ(ReadSettingText(settings::BmpBack) + ReadSettingText(settings::BmpTime), name + name) << c.name;
+        surelyListed += !c.mayFail && IsBackgroundSize(c.picture.cx, c.picture.cy);
     }
-    EXPECT_EQ(picked, (std::set<std::string>{"a.bmp", "b.bmp", "c.bmp"}));
-    PickRandomTimeSkin();
-    EXPECT_EQ(ReadSettingText(settings::BmpTime), "digits.bmp");
+    ScanSkinFolder();
+    KillTimer(nullptr, timer);
+    EXPECT_GE(BackSkinCount, surelyListed);
+    EXPECT_EQ(TimeSkinCount, 0);
+    for (int i = 1; i <= BackSkinCount; ++i) {
+        const std::string listed = GetRegValue(RegRoot::CurrentUser, keys::BackList, std::to_string(i)).AsText();
+        const Case& c = cases.at(std::stoul(listed));
+        EXPECT_TRUE(IsBackgroundSize(c.picture.cx, c.picture.cy)) << c.name << " is listed";
+    }
 }
 
 }  // namespace
