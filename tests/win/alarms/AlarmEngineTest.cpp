@@ -1,10 +1,13 @@
 #include "alarms/RingScheduler.h"
+#include "app/HourlyChime.h"
 #include "resources/resource.h"
 #include "support/CleanSettings.h"
 #include "support/Recorders.h"
 #include "support/StoredRings.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -71,6 +74,32 @@ TEST(RingEngine, StoredDatesFireOnTheirDays) {
         EXPECT_EQ(recorder.calls(), sound ? Calls{std::string("PlaySound 0x20001 ") + sound} : Calls{})
             << year << "-" << month << "-" << day;
     }
+}
+
+// Once an hour, also when the tick comes a few seconds late, never caught up after a jump; beeps without sound
+// devices, and the chosen file played by its quoted path with them.
+TEST(HourlyChime, ChimesOncePerHourAsBeepsWithoutDevicesAndPlaysAQuotedPathWithThem) {
+    const Calls beeps = {"Beep 700 1500", "Sleep 1000", "Beep 700 1500", "Sleep 1000",
+                         "Beep 700 1500", "Sleep 1000", "Sleep 1000",    "Beep 1400 1500"};
+    const auto expect = [](std::vector<std::tuple<int, int, int, Calls>> ticks, UINT devices) {
+        RecordingSeams recorder;
+        RecordingSeams::SetDeviceCounts(devices, devices);
+        SettableClock clock(60);
+        for (const auto& [hour, minute, second, calls] : ticks) {
+            clock.SetLocal(2026, 2, 10, hour, minute, second, 20);
+            recorder.clear();
+            CheckHourlyChime();
+            recorder.WaitForCalls(calls.size(), 20000);
+            PumpMessages(30);
+            EXPECT_EQ(recorder.calls(), calls) << hour << ":" << minute << ":" << second;
+        }
+    };
+    HourRingOn = 1;
+    ChimeWavFile = "C:\\My Music\\chime.mid";
+    expect({{14, 0, 0, beeps}, {14, 0, 0, {}}, {14, 59, 58, {}}, {15, 0, 4, beeps}, {18, 0, 1, {}}}, 0);
+    expect({{2, 0, 0, {"mciExecute play \"C:\\My Music\\chime.mid\""}}}, 1);
+    HourRingOn = 0;
+    ChimeWavFile.clear();
 }
 
 }  // namespace

@@ -113,4 +113,41 @@ TEST_F(ClockTest, MenuCommandsWhoseFilesAreMissingAreGreyedAndTheOthersOpenShown
     }
 }
 
+// Items are measured in the menu font. A selected item is filled with the highlight colour and its caption drawn
+// in the highlight text colour; a greyed one never looks selected.
+TEST_F(ClockTest, MenuItemsAreMeasuredInTheMenuFontAndTheSelectionIsHighlighted) {
+    ClockWindow clock;
+    constexpr ULONG_PTR option = 2, horolink = 4;
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ oldBitmap = SelectObject(dc, CreateBitmap(120, 18, 1, 32, nullptr));
+    const HGDIOBJ oldFont = SelectObject(dc, CreateFontIndirectA(&metrics.lfMenuFont));
+    const std::string caption = ClockMenu.Item(int(option)).Text;
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, caption.c_str(), int(caption.size()), &extent);
+    MEASUREITEMSTRUCT measure{ODT_MENU, 0, 0, 0, 0, option};
+    SendMessageA(clock.hwnd(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    EXPECT_EQ(std::pair(int(measure.itemWidth), int(measure.itemHeight)),
+              std::pair(int(extent.cx) + 19, GetSystemMetrics(SM_CYMENU)));
+    // The fill beside the mark column, and whether any caption pixel has the given colour.
+    const auto drawn = [&](ULONG_PTR record, UINT state, int captionColour) {
+        const RECT all{0, 0, 120, 18};
+        FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOWTEXT));
+        DRAWITEMSTRUCT draw{ODT_MENU, 0, 0, ODA_DRAWENTIRE, state, nullptr, dc, all, record};
+        SendMessageA(clock.hwnd(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+        bool caption = false;
+        for (int x = 23; x < 119; ++x)
+            for (int y = 1; y < 17; ++y) caption |= GetPixel(dc, x, y) == GetSysColor(captionColour);
+        return std::pair(GetPixel(dc, 21, 9), caption);
+    };
+    EXPECT_EQ(drawn(option, 0, COLOR_MENUTEXT), std::pair(GetSysColor(COLOR_MENU), true));
+    EXPECT_EQ(drawn(option, ODS_SELECTED, COLOR_HIGHLIGHTTEXT), std::pair(GetSysColor(COLOR_HIGHLIGHT), true));
+    EXPECT_EQ(drawn(horolink, ODS_SELECTED | ODS_GRAYED, COLOR_GRAYTEXT), std::pair(GetSysColor(COLOR_MENU), true));
+    DeleteObject(SelectObject(dc, oldFont));
+    DeleteObject(SelectObject(dc, oldBitmap));
+    DeleteDC(dc);
+}
+
 }  // namespace
