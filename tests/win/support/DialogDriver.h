@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <string>
 
 namespace dialog_driver {
 struct Drive {
@@ -32,12 +31,4 @@ inline bool DriveModal(const std::function<void()>& open, std::function<void(HWN
     open();
     KillTimer(nullptr, timer);
     return drive.dialog && !drive.timedOut;
-}
-
-// The ids of the controls Tab visits from the focus on.
-inline std::string TabOrder(HWND dialog, std::size_t visits) {
-    std::string ids;
-    for (HWND at = GetFocus(); visits-- > 0; at = GetNextDlgTabItem(dialog, at, FALSE))
-        ids += std::to_string(GetDlgCtrlID(at)) + " ";
-    return ids;
 }

@@ -36,12 +36,3 @@ private:
         Swap(importCreateFont, createFont, &CountFont), Swap(importDeleteObject, deleteObject, &CountDelete);
     }
 };
-
-// Every GDI object the process holds now. Where GetGuiResources reports nothing (Wine), a handle's low word is its
-// index in the process's table, and a handle without the high word finds whatever lives at that index.
-inline int GdiObjectsInUse() {
-    if (const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(reported);
-    int live = 0;
-    for (ULONG_PTR index = 1; index <= 0xFFFF; ++index) live += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0;
-    return live;
-}

@@ -117,13 +117,13 @@ bool RecordingSeams::WaitForCalls(std::size_t count, DWORD timeoutMs) const {
 void RecordingSeams::SetDeviceCounts(UINT wave, UINT midi) { waveDevices = wave, midiDevices = midi; }
 
 FakeTray::FakeTray() {
-    shown_.clear(), added_.clear(), lastAdded_ = {};
+    shown_.clear(), lastAdded_ = {};
     seams.Shell_NotifyIconA = [](DWORD message, PNOTIFYICONDATAA data) -> BOOL {
         const std::pair icon{data->hWnd, data->uID};
         if (message == NIM_DELETE) return shown_.erase(icon) == 1;
         if (message != NIM_ADD) return shown_.count(icon) == 1;
         if (!shown_.insert(icon).second) return FALSE;
-        added_.push_back(data->hIcon), lastAdded_ = *data;
+        lastAdded_ = *data;
         return TRUE;
     };
 }

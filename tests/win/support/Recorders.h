@@ -39,15 +39,12 @@ class FakeTray : public ScopedSeams {
 public:
     FakeTray();
     int IconCount() const { return static_cast<int>(shown_.size()); }
-    // Successful adds since the tray was made, and the icon handle of each.
-    const std::vector<HICON>& AddedIcons() const { return added_; }
     const NOTIFYICONDATAA& LastAdded() const { return lastAdded_; }
     // The shell restarted and forgot every icon.
     void Restart() { shown_.clear(); }
 
 private:
     static inline std::set<std::pair<HWND, UINT>> shown_;
-    static inline std::vector<HICON> added_;
     static inline NOTIFYICONDATAA lastAdded_;
 };
 
