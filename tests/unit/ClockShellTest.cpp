@@ -3,18 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
+#include <tuple>
 
 namespace {
 
+// Halves go to the even pixel: 450.5 and 364.5, 449.5 and 365.5, and -1.5 for a window larger than the desktop.
 TEST(ClockPlacement, CentresWithHalvesToTheEvenPixel) {
-    const auto at = [](int right, int bottom, int width, int height) {
+    const std::tuple<int, int, int, int, int, int> cases[] = {
+        {1024, 768, 123, 39, 450, 364}, {1024, 768, 125, 37, 450, 366}, {100, 100, 200, 103, -50, -2}};
+    for (const auto& [right, bottom, width, height, x, y] : cases) {
         const ScreenPoint origin = CentredOrigin(right, bottom, width, height);
-        return std::pair(origin.x, origin.y);
-    };
-    EXPECT_EQ(at(1024, 768, 123, 39), std::pair(450, 364));  // 450.5 and 364.5
-    EXPECT_EQ(at(1024, 768, 125, 37), std::pair(450, 366));  // 449.5 and 365.5
-    EXPECT_EQ(at(100, 100, 200, 103), std::pair(-50, -2));   // larger than the desktop: -1.5 goes to -2
+        EXPECT_EQ(std::pair(origin.x, origin.y), std::pair(x, y)) << width << " x " << height;
+    }
 }
 
 TEST(ClockTick, EveryDelayLandsJustPastTheNextSecond) {
@@ -23,8 +23,7 @@ TEST(ClockTick, EveryDelayLandsJustPastTheNextSecond) {
         EXPECT_GT(landing, 1000) << "from ms " << ms;
         EXPECT_LE(landing, 1000 + kTickLateMs) << "from ms " << ms;
     }
-    // On time, the timer keeps its period and is not re-armed.
-    EXPECT_EQ(NextTickDelay(kTickMarginMs), 1000);
+    EXPECT_EQ(NextTickDelay(kTickMarginMs), 1000) << "on time, the timer keeps its period and is not re-armed";
     EXPECT_EQ(NextTickDelay(-5), NextTickDelay(0));
     EXPECT_EQ(NextTickDelay(1500), NextTickDelay(0));
 }

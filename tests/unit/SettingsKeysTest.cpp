@@ -4,34 +4,27 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
-TEST(SettingsKeys, FlagIsOnOnlyForANumberAboveZero) {
-    const std::pair<std::string_view, bool> cases[] = {{"1", true},  {"2", true},   {" 7 ", true},
-                                                       {"0", false}, {"-1", false}, {"abc", false},
-                                                       {"", false},  {"1x", false}, {"+-1", false}};
-    for (const auto& [text, on] : cases) EXPECT_EQ(IsFlagOn(text), on) << '"' << text << '"';
-
-    RegMemoryReset();
-    ASSERT_TRUE(SaveRegValue(RegRoot::CurrentUser, keys::Option, "Windowpos", RegType::Text, "abc"));
-    EXPECT_FALSE(ReadSettingFlag(settings::Windowpos));
-    ASSERT_TRUE(SaveSetting(settings::Windowpos, 2));
-    EXPECT_TRUE(ReadSettingFlag(settings::Windowpos));
-}
-
-TEST(SettingsKeys, NumbersAreSignedDecimalsThatFitOrFallBack) {
+// Settings are read as text: a number is a signed decimal that fits 32 bits, a switch is on above 0, and a reader
+// finds its value under the name the program has always used, whatever its type, or takes its fallback.
+TEST(SettingsKeys, ReadersTakeSignedDecimalsThatFitElseTheirFallback) {
     const std::pair<const char*, std::optional<int>> cases[] = {
-        {"12", 12}, {"-2147483648", -2147483647 - 1}, {"+5", 5}, {"2147483648", {}}, {"1.5", {}}, {" ", {}}};
-    for (const auto& [text, number] : cases) EXPECT_EQ(ParseNumber(text), number) << '"' << text << '"';
-
+        {"12", 12}, {" 7 ", 7},  {"-2147483648", -2147483647 - 1},
+        {"+5", 5},  {"0", 0},    {"-1", -1},
+        {"", {}},   {"+-1", {}}, {"2147483648", {}},
+        {"1x", {}}, {"1.5", {}}, {" ", {}}};
+    for (const auto& [text, number] : cases) {
+        EXPECT_EQ(ParseNumber(text), number) << '"' << text << '"';
+        EXPECT_EQ(IsFlagOn(text), number.value_or(0) > 0) << '"' << text << '"';
+    }
     RegMemoryReset();
     EXPECT_EQ(ReadSettingNumber(settings::Alpha), 188);
     ASSERT_TRUE(SaveRegValue(RegRoot::CurrentUser, keys::Load, "Alpha", RegType::Text, "dim"));
     EXPECT_EQ(ReadSettingNumber(settings::Alpha), 188);
-    // The position is written as text and read back whatever its type.
-    ASSERT_TRUE(SaveSetting(settings::ClockLeft, -40));
+    ASSERT_TRUE(SaveRegValue(RegRoot::CurrentUser, keys::Option, "Windowpos", RegType::Number, 2));
+    EXPECT_TRUE(ReadSettingFlag(settings::Windowpos));
+    ASSERT_TRUE(SaveSetting(settings::ClockLeft, -40));  // the position is written as text
     EXPECT_EQ(GetRegValue(RegRoot::CurrentUser, keys::Load, "ClockLeft").kind(), RegValue::Kind::Text);
     EXPECT_EQ(ReadSettingNumber(settings::ClockLeft), -40);
 }
