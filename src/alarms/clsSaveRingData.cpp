@@ -1,9 +1,5 @@
 #include "alarms/clsSaveRingData.h"
 
-#include "alarms/RingRecord.h"
-#include "settings/RegProcess.h"
-#include "settings/SettingsKeys.h"
-
 namespace {
 
 template <typename T>
@@ -16,13 +12,6 @@ template <typename T>
 T At(const std::vector<T>& list, int position) {
     return position >= 1 && std::size_t(position) <= list.size() ? list[position - 1] : T{};
 }
-
-template <typename T>
-void Remove(std::vector<T>& list, int position) {
-    if (position >= 1 && std::size_t(position) <= list.size()) list.erase(list.begin() + (position - 1));
-}
-
-constexpr std::string_view kTollwick = "Software\\Tollwick";
 
 }  // namespace
 
@@ -83,50 +72,7 @@ RingItem clsSaveRingData::GetItem(int position) const {
                     At(runExe_, position),    At(wavFile_, position),    At(parameters_, position)};
 }
 
-void clsSaveRingData::RemoveRingData(int position) {
-    Remove(itemState_, position);
-    Remove(notifyMode_, position);
-    Remove(timeMode_, position);
-    Remove(week_, position);
-    Remove(hour_, position);
-    Remove(minute_, position);
-    Remove(year_, position);
-    Remove(year1_, position);
-    Remove(month_, position);
-    Remove(day_, position);
-    Remove(openRun_, position);
-    Remove(notifyText_, position);
-    Remove(runExe_, position);
-    Remove(wavFile_, position);
-    Remove(parameters_, position);
-}
-
 std::int32_t clsSaveRingData::RingItemCound() const { return std::int32_t(notifyMode_.size()); }
-
-void clsSaveRingData::SaveRegRingData() const {
-    DeleteRegKey(RegRoot::CurrentUser, kTollwick, "Data");
-    const int count = RingItemCound();
-    if (count < 1) return;
-    for (int i = 1; i <= count; ++i) {
-        RingItem item = GetItem(i);
-        item.lngItemState = GetItemState(i) > 0 ? 1 : 0;
-        const RingRecord record = EncodeRingRecord(item);
-        SaveRegRingText(i);
-        SaveRegBinary(RegRoot::CurrentUser, keys::Data, RingValueName("Data", i), record.data(), record.size());
-    }
-    SaveRegValue(RegRoot::CurrentUser, keys::Data, "DataCount", RegType::Number, count);
-}
-
-void clsSaveRingData::SaveRegRingText(int position) const {
-    const auto save = [position](std::string_view field, const std::string& text) {
-        if (!text.empty())
-            SaveRegValue(RegRoot::CurrentUser, keys::Data, RingValueName(field, position), RegType::Text, text);
-    };
-    save("Text", GetNotifyText(position));
-    save("RunExe", GetRunExe(position));
-    if (GetNotifyMode(position) == 0) save("WavFile", GetWavFile(position));
-    if (GetNotifyMode(position) == 2) save("Parameters", GetParameters(position));
-}
 
 std::string clsSaveRingData::InterpretNotifyMode(std::int32_t NotifyValue) {
     switch (NotifyValue) {

@@ -38,10 +38,7 @@ public:
     // All fields of one position at once.
     RingItem GetItem(int position) const;
 
-    void RemoveRingData(int position);
     std::int32_t RingItemCound() const;
-    // Rewrites the stored list from this one; byte 0 of each record is the item's state list entry.
-    void SaveRegRingData() const;
 
     static std::string InterpretNotifyMode(std::int32_t NotifyValue);
     // A one-character yValue1 is padded to two, in the caller's text too.
@@ -49,7 +46,6 @@ public:
                                          std::string& yValue1, std::int32_t MonthValue, std::int32_t DayValue);
 
 private:
-    void SaveRegRingText(int position) const;
     static std::string InterpretWeekDay(std::int32_t day);
 
     std::vector<std::int32_t> itemState_;
