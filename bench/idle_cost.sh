@@ -8,18 +8,10 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 seconds="${IDLE_SECONDS:-120}"
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target Tollwick bench_BareTimerWindow >/dev/null
+. "$root/bench/bench-env.sh"
+bench_start idle Tollwick bench_BareTimerWindow
 clock_exe="$(realpath "${1:-$root/build/win32/src/app/Tollwick.exe}")"
 bare_exe="$root/build/win32/bench/bench_BareTimerWindow.exe"
-
-. "$root/tools/wine-env.sh"
-prefix="$root/build/bench/idle-prefix"
-rm -rf "$prefix"
-# A display of its own: the figures do not depend on a desktop, and the pointer moved is not the user's.
-unset DISPLAY
-wine_env_start "$prefix"
-trap wine_env_stop EXIT
 
 # CPU nanoseconds of a process, all its threads.
 cpu_ns() {

@@ -6,13 +6,6 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target bench_LeakBench >/dev/null
-. "$root/tools/wine-env.sh"
-prefix="$root/build/bench/leak-prefix"
-rm -rf "$prefix"
-# A display of its own: the figures do not depend on a desktop, and the pointer moved is not the user's.
-unset DISPLAY
-wine_env_start "$prefix"
-trap wine_env_stop EXIT
+. "$root/bench/bench-env.sh"
+bench_start leak bench_LeakBench
 wine "$root/build/win32/bench/bench_LeakBench.exe" "$(winepath -w "$root/skins")" "${LEAK_CYCLES:-1000}" "${LEAK_ONLY:-}"

@@ -7,18 +7,11 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 minutes="${SOAK_MINUTES:-30}"
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target Tollwick bench_SoakTally >/dev/null
 clock_exe="$root/build/win32/src/app/Tollwick.exe"
 tally_exe="$root/build/win32/bench/bench_SoakTally.exe"
 
-. "$root/tools/wine-env.sh"
-prefix="$root/build/bench/soak-prefix"
-rm -rf "$prefix"
-# A display of its own: the figures do not depend on a desktop, and the pointer moved is not the user's.
-unset DISPLAY
-wine_env_start "$prefix"
-trap wine_env_stop EXIT
+. "$root/bench/bench-env.sh"
+bench_start soak Tollwick bench_SoakTally
 mkdir -p "$prefix/drive_c/soak"
 tally_file="$prefix/drive_c/soak/fired.txt"
 
