@@ -128,14 +128,11 @@ void ShellOpen(const std::string& file) {
     seams.ShellExecuteA(nullptr, "Open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-std::string TimeNowText() {
-    const SYSTEMTIME now = LocalNow();
-    return TimeText(now.wHour, now.wMinute, now.wSecond);
-}
+std::string TimeTextOf(const SYSTEMTIME& time) { return TimeText(time.wHour, time.wMinute, time.wSecond); }
 
 void PaintContent(HDC dc) {
     BitBlt(dc, 0, 0, SkinBitmap.bmWidth, SkinBitmap.bmHeight, hBackDC, 0, 0, SRCCOPY);
-    ClockDrawer.DrawTime(dc, hTimeDC, TimeNowText());
+    ClockDrawer.DrawTime(dc, hTimeDC, TimeTextOf(LocalNow()));
 }
 
 // What the last tick drew in the time area, so the next draws only the glyphs that change. A paint from
@@ -150,9 +147,9 @@ TimeOnFace shownTime;
 
 // The tick draws the time at once through a window DC: invalidating the area and painting on WM_PAINT costs six
 // calls to the window server every second, this none. The DC changes no attribute, so it need not be reset.
-void PaintTimeArea(HWND hwnd) {
+void PaintTimeArea(HWND hwnd, const std::string& time) {
     if (!IsWindowVisible(hwnd)) return;
-    const TimeOnFace now{TimeNowText(), ClockDrawer.ReLeft(), ClockDrawer.ReTop(), hTimeDC.get()};
+    const TimeOnFace now{time, ClockDrawer.ReLeft(), ClockDrawer.ReTop(), hTimeDC.get()};
     const bool samePlace = now.left == shownTime.left && now.top == shownTime.top && now.strip == shownTime.strip;
     const HDC dc = GetDCEx(hwnd, nullptr, DCX_CACHE | DCX_NORESETATTRS);
     ClockDrawer.DrawTimeChange(dc, hTimeDC, samePlace ? shownTime.text : std::string(), now.text);
@@ -216,9 +213,15 @@ void OnPaint(HWND hwnd) {
     EndPaint(hwnd, &paint);
 }
 
+void ArmClockTimer(HWND hwnd, int period) {
+    ClockTimerPeriod = period;
+    SetTimer(hwnd, kClockTimer, period, nullptr);
+}
+
 void OnTimer(HWND hwnd) {
-    if (NextTickDelay(LocalNow().wMilliseconds) != ClockTimerPeriod) StartClockTimer(hwnd);
-    PaintTimeArea(hwnd);
+    const SYSTEMTIME now = LocalNow();
+    if (const int period = NextTickDelay(now.wMilliseconds); period != ClockTimerPeriod) ArmClockTimer(hwnd, period);
+    PaintTimeArea(hwnd, TimeTextOf(now));
     RefreshClockTooltip();
     CheckHourlyChime();
     CheckRingTime(hwnd);
@@ -322,10 +325,7 @@ void OnTaskbarCreated(HWND hwnd) {
 
 }  // namespace
 
-void StartClockTimer(HWND hwnd) {
-    ClockTimerPeriod = NextTickDelay(LocalNow().wMilliseconds);
-    SetTimer(hwnd, kClockTimer, ClockTimerPeriod, nullptr);
-}
+void StartClockTimer(HWND hwnd) { ArmClockTimer(hwnd, NextTickDelay(LocalNow().wMilliseconds)); }
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     RelayClockTooltipMouse(message, lParam);
