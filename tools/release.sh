@@ -29,24 +29,22 @@ if [ -f "$help" ]; then cp "$help" "$stage/help.chm"; fi
 
 # The installer's file lists come from the staged folder, so it removes exactly what it installed.
 nsis_text() { sed 's/\$/$$/g' <<<"$1"; }
+# Where a staged file or folder goes, as the installer script spells it.
+installed() {
+  local rel="${1#"$stage"}"
+  echo "\$INSTDIR$(nsis_text "${rel//\//\\}")"
+}
 {
   while IFS= read -r dir; do
-    rel="${dir#"$stage"}"
-    echo "SetOutPath \"\$INSTDIR$(nsis_text "${rel//\//\\}")\""
+    echo "SetOutPath \"$(installed "$dir")\""
     find "$dir" -mindepth 1 -maxdepth 1 -type f | sort | while IFS= read -r file; do
       echo "File \"$(nsis_text "$file")\""
     done
   done < <(find "$stage" -type d | sort)
 } >"$work/Install.nsh"
 {
-  find "$stage" -mindepth 1 -type f | sort | while IFS= read -r file; do
-    rel="${file#"$stage"}"
-    echo "Delete \"\$INSTDIR$(nsis_text "${rel//\//\\}")\""
-  done
-  find "$stage" -mindepth 1 -type d | sort -r | while IFS= read -r dir; do
-    rel="${dir#"$stage"}"
-    echo "RMDir \"\$INSTDIR$(nsis_text "${rel//\//\\}")\""
-  done
+  find "$stage" -mindepth 1 -type f | sort | while IFS= read -r file; do echo "Delete \"$(installed "$file")\""; done
+  find "$stage" -mindepth 1 -type d | sort -r | while IFS= read -r dir; do echo "RMDir \"$(installed "$dir")\""; done
 } >"$work/Uninstall.nsh"
 cp "$build/packaging/Version.nsh" "$work/Version.nsh"
 
