@@ -10,8 +10,8 @@ cd "$root"
 seconds="${IDLE_SECONDS:-120}"
 . "$root/bench/bench-env.sh"
 bench_start idle Tollwick bench_BareTimerWindow
-clock_exe="$(realpath "${1:-$root/build/win32/src/app/Tollwick.exe}")"
-bare_exe="$root/build/win32/bench/bench_BareTimerWindow.exe"
+clock_exe="$(realpath "${1:-$clock_exe}")"
+bare_exe="$bench_bin/bench_BareTimerWindow.exe"
 
 # CPU nanoseconds of a process, all its threads.
 cpu_ns() {

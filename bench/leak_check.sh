@@ -8,4 +8,4 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 . "$root/bench/bench-env.sh"
 bench_start leak bench_LeakBench
-wine "$root/build/win32/bench/bench_LeakBench.exe" "$(winepath -w "$root/skins")" "${LEAK_CYCLES:-1000}" "${LEAK_ONLY:-}"
+wine "$bench_bin/bench_LeakBench.exe" "$(winepath -w "$root/skins")" "${LEAK_CYCLES:-1000}" "${LEAK_ONLY:-}"

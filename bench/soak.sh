@@ -7,11 +7,9 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 minutes="${SOAK_MINUTES:-30}"
-clock_exe="$root/build/win32/src/app/Tollwick.exe"
-tally_exe="$root/build/win32/bench/bench_SoakTally.exe"
-
 . "$root/bench/bench-env.sh"
 bench_start soak Tollwick bench_SoakTally
+tally_exe="$bench_bin/bench_SoakTally.exe"
 mkdir -p "$prefix/drive_c/soak"
 tally_file="$prefix/drive_c/soak/fired.txt"
 

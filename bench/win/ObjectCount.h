@@ -6,6 +6,8 @@
 // with its parent, a menu with the menu it hung from.
 #include <windows.h>
 
+#include "support/ImportSlot.h"
+
 #include <map>
 #include <tuple>
 
@@ -75,8 +77,8 @@ struct Releaser<Real, index, Result(WINAPI*)(Arguments...)> {
 };
 
 // The import slots, and the real calls behind them.
-#define OBJECT_COUNT_SLOT(name, bytes)                            \
-    extern "C" void* slot_##name asm("__imp__" #name "@" #bytes); \
+#define OBJECT_COUNT_SLOT(name, bytes)                          \
+    extern "C" void* slot_##name asm(IMPORT_SLOT(name, bytes)); \
     inline void* real_##name = nullptr;
 OBJECT_COUNT_SLOT(CreateCompatibleDC, 4)
 OBJECT_COUNT_SLOT(CreateCompatibleBitmap, 12)

@@ -3,10 +3,12 @@
 // by pointing the program's import slots for those calls at counting ones while it lives.
 #include <windows.h>
 
+#include "support/ImportSlot.h"
+
 #include <set>
 
-extern "C" void* importCreateFont asm("__imp__CreateFontA@56");
-extern "C" void* importDeleteObject asm("__imp__DeleteObject@4");
+extern "C" void* importCreateFont asm(IMPORT_SLOT(CreateFontA, 56));
+extern "C" void* importDeleteObject asm(IMPORT_SLOT(DeleteObject, 4));
 
 class GdiObjectCounter {
 public:
