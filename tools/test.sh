@@ -19,7 +19,7 @@ count() {  # reads ctest's summary from a log; a skipped test counts as neither 
   total=$(sed -E 's/.* tests failed out of ([0-9]+).*/\1/' <<<"$line")
   while read -r name; do
     skipped=$((skipped + 1)) total=$((total - 1)) skipped_names+=("$name")
-  done < <(sed -nE 's/^ *[0-9]+ - ([^ ]+) \(Skipped\)$/\1/p' "$1")
+  done < <(sed -nE 's/^[[:space:]]*[0-9]+ - ([^ ]+) \(Skipped\)$/\1/p' "$1")
   passed=$((passed + total - bad)); failed=$((failed + bad))
 }
 
