@@ -1,14 +1,25 @@
-; The per-user installer: no administrator needed. tools/release.sh compiles it with
+; The per-user installer: no administrator needed. tools/release.sh compiles it, once per build, with
+;   ARCH     x86 or x64, the build packed
 ;   STAGE    the folder to pack (the same one the portable zip holds)
-;   LISTS    the folder with Version.nsh and the generated Install.nsh / Uninstall.nsh file lists
+;   LISTS    the folder with Version.nsh, the generated Install.nsh, and installed.lst, the files it installs
 ;   OUTFILE  the installer to write
-Unicode true
+!if "${ARCH}" == "x86"
+    Target x86-unicode
+    !define OTHER_VIEW 64
+!else if "${ARCH}" == "x64"
+    ; A 64-bit installer: 32-bit Windows refuses to start it, and it runs where Wine has no 32-bit half.
+    Target amd64-unicode
+    !define OTHER_VIEW 32
+!else
+    !error "ARCH is x86 or x64, not ${ARCH}"
+!endif
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 !include "FileFunc.nsh"
 !include "Sections.nsh"
+!include "TextFunc.nsh"
 !include "WinMessages.nsh"
 !include "${LISTS}/Version.nsh"
 
@@ -17,23 +28,25 @@ SetCompressor /SOLID lzma
 !define WEBSITE "http://www.tollwick.com/"
 !define EXE "Tollwick.exe"
 !define UNINSTALLER "uninstall.exe"
+; What an install put in its folder, one path under it a line: the next install and the uninstaller remove by it.
+!define RECORD "installed.lst"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 ; The running clock is found as the clock itself finds a first copy.
 !define CLOCK_CLASS "frmMain"
 !define CLOCK_TITLE "Marrowby Clock"
 
-Name "${PRODUCT} ${VERSION}"
+Name "${PRODUCT} ${VERSION} (${ARCH})"
 OutFile "${OUTFILE}"
 RequestExecutionLevel user
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
-BrandingText "${PRODUCT} ${VERSION}"
+BrandingText "${PRODUCT} ${VERSION} (${ARCH})"
 
 VIProductVersion "${VERSION_QUAD}"
 VIAddVersionKey "ProductName" "${PRODUCT}"
 VIAddVersionKey "CompanyName" "${PUBLISHER}"
-VIAddVersionKey "FileDescription" "${PRODUCT} ${VERSION} Setup"
+VIAddVersionKey "FileDescription" "${PRODUCT} ${VERSION} (${ARCH}) Setup"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "Copyright (c) ${PUBLISHER}, MIT License"
@@ -91,11 +104,74 @@ FunctionEnd
 !insertmacro DELETE_PROGRAM_FUNCTION ""
 !insertmacro DELETE_PROGRAM_FUNCTION "un."
 
+; $4 = 1 when the record's entry $3 names a file inside the install folder: not absolute, no drive, stream or
+; wildcard, no way up. A damaged or altered record must never delete anything outside it.
+!macro IS_INSIDE_FUNCTION prefix
+Function ${prefix}IsInside
+    StrCpy $4 0
+    StrCpy $5 $3 1
+    ${If} $3 == ""
+    ${OrIf} $5 == "\"
+    ${OrIf} $5 == "/"
+        Return
+    ${EndIf}
+    StrCpy $6 0
+    ${Do}
+        StrCpy $5 $3 1 $6
+        ${IfThen} $5 == "" ${|} ${ExitDo} ${|}
+        ${If} $5 == ":"
+        ${OrIf} $5 == "*"
+        ${OrIf} $5 == "?"
+            Return
+        ${EndIf}
+        StrCpy $5 $3 2 $6
+        ${IfThen} $5 == ".." ${|} Return ${|}
+        IntOp $6 $6 + 1
+    ${Loop}
+    StrCpy $4 1
+FunctionEnd
+!macroend
+!insertmacro IS_INSIDE_FUNCTION ""
+!insertmacro IS_INSIDE_FUNCTION "un."
+
+; Removes what the record says an install put here, and the folders that leaves empty; the user's own files stay.
+!macro REMOVE_INSTALLED_FUNCTION prefix
+Function ${prefix}RemoveInstalled
+    ClearErrors
+    FileOpen $2 "$INSTDIR\${RECORD}" r
+    ${IfThen} ${Errors} ${|} Return ${|}
+    ${Do}
+        ClearErrors
+        FileRead $2 $3
+        ${IfThen} ${Errors} ${|} ${ExitDo} ${|}
+        ${TrimNewLines} $3 $3
+        Call ${prefix}IsInside
+        ${If} $4 == 1
+            Delete "$INSTDIR\$3"
+            ${Do}
+                ${GetParent} $3 $3
+                ${IfThen} $3 == "" ${|} ${ExitDo} ${|}
+                RMDir "$INSTDIR\$3"
+            ${Loop}
+        ${EndIf}
+    ${Loop}
+    FileClose $2
+    Delete "$INSTDIR\${RECORD}"
+FunctionEnd
+!macroend
+!insertmacro REMOVE_INSTALLED_FUNCTION ""
+!insertmacro REMOVE_INSTALLED_FUNCTION "un."
+
+; An upgrade removes only what the previous install put here, and leaves the start-up values and settings alone,
+; whichever version made them.
 Section "Install"
     SetShellVarContext current
     Call CloseClock
     Call DeleteProgram
+    Call RemoveInstalled
     !include "${LISTS}/Install.nsh"
+    SetOutPath "$INSTDIR"
+    File "/oname=${RECORD}" "${LISTS}/${RECORD}"
     WriteUninstaller "$INSTDIR\${UNINSTALLER}"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}"
 
@@ -113,18 +189,35 @@ Section "Install"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; Another program may own a value of the same name: it goes only when its command, unquoted, starts ours.
+!macro DELETE_OUR_AUTORUN root
+    ReadRegStr $0 ${root} "${RUN_KEY}" "AlarmClock"
+    StrCpy $1 $0 1
+    ${IfThen} $1 == '"' ${|} StrCpy $0 $0 "" 1 ${|}
+    StrLen $1 "$INSTDIR\${EXE}"
+    StrCpy $0 $0 $1
+    ${If} $0 == "$INSTDIR\${EXE}"
+        DeleteRegValue ${root} "${RUN_KEY}" "AlarmClock"
+    ${EndIf}
+!macroend
+
 Section "un.Program, shortcut and start-up entries" SecProgram
     SectionIn RO
     SetShellVarContext current
     Call un.CloseClock
     Call un.DeleteProgram
-    !include "${LISTS}/Uninstall.nsh"
+    Call un.RemoveInstalled
     Delete "$INSTDIR\${UNINSTALLER}"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     ; "Start with Windows" may have been stored for the user or for the machine.
-    DeleteRegValue HKCU "${RUN_KEY}" "AlarmClock"
-    DeleteRegValue HKLM "${RUN_KEY}" "AlarmClock"
+    !insertmacro DELETE_OUR_AUTORUN HKCU
+    !insertmacro DELETE_OUR_AUTORUN HKLM
+    ; The other build installs into this folder too, and its clock keeps the machine's value in its own registry
+    ; view (32-bit Windows has one view, looked at again).
+    SetRegView ${OTHER_VIEW}
+    !insertmacro DELETE_OUR_AUTORUN HKLM
+    SetRegView default
 SectionEnd
 
 Section /o "un.My settings and alarms" SecSettings
