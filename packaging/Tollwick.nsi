@@ -29,7 +29,8 @@ SetCompressor /SOLID lzma
 !define EXE "Tollwick.exe"
 !define UNINSTALLER "uninstall.exe"
 ; What an install put in its folder, one path under it a line: the next install and the uninstaller remove by it.
-!define RECORD "installed.lst"
+; Named after the program, so a folder that holds another program's record is never taken for ours.
+!define RECORD "Tollwick-installed.lst"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 ; The running clock is found as the clock itself finds a first copy.
@@ -171,7 +172,7 @@ Section "Install"
     Call RemoveInstalled
     !include "${LISTS}/Install.nsh"
     SetOutPath "$INSTDIR"
-    File "/oname=${RECORD}" "${LISTS}/${RECORD}"
+    File "/oname=${RECORD}" "${LISTS}/installed.lst"
     WriteUninstaller "$INSTDIR\${UNINSTALLER}"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}"
 

@@ -159,7 +159,7 @@ import -display "$DISPLAY" -window root "$(dirname "$exe")/e2e-shots/installed-c
 # record entries that lead out of the folder or match many files must delete nothing.
 mkdir -p "$install_dir/retired"
 touch "$install_dir/retired/notes.txt" "$install_dir/mine.txt" "$outside"
-printf '%s\r\n' 'retired\notes.txt' '..\outside.txt' '*' >>"$install_dir/installed.lst"
+printf '%s\r\n' 'retired\notes.txt' '..\outside.txt' '*' >>"$install_dir/Tollwick-installed.lst"
 install
 closed_clock "the install over a running clock"
 [ ! -e "$install_dir/retired" ] || fail "the install over an install left what that one recorded"
