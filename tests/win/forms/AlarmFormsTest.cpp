@@ -142,6 +142,7 @@ TEST_F(AlarmForms, AddEditorStartsAtThisMinuteAndStoresWhatItsControlsHold) {
     EXPECT_EQ(Record(1) + Texts(1), "1 0 4 3 22 15 20 26 3 4 0 -|-|-|-|")
         << "a sound without a file is stored, and no box of another action";
     EXPECT_EQ(Entries(), "[x] 22:15 (Monthly4day)|Play a sound <\n") << "the list comes back";
+    EXPECT_EQ(GetFocus(), List()) << "on the entry just added";
     EXPECT_EQ(StoredRingCount() * 10 + RingCount, 11);
 }
 
@@ -176,6 +177,9 @@ TEST_F(AlarmForms, DeleteKeepsTheNumbersDenseAndAnOpenModifyEditorFollowsItsItem
     SaveRegValue(RegRoot::CurrentUser, keys::Data, "Text4", RegType::Text, "old hint");
     ShowAlarmList();
     SelectEntry(3);
+    SetFocus(Control(kList, L::kModify)), Click(kList, L::kModify);
+    Click(kModify, E::kCancel);
+    EXPECT_EQ(GetFocus(), List()) << "back on the entry, not on the button that opened the editor";
     Click(kList, L::kModify), Click(kList, L::kModify);
     EXPECT_FALSE(Twice(kModify));
     EXPECT_EQ(Text(kModify, E::kParameter), "-x");
@@ -187,6 +191,8 @@ TEST_F(AlarmForms, DeleteKeepsTheNumbersDenseAndAnOpenModifyEditorFollowsItsItem
     Type(kModify, E::kParameter, "");
     Click(kModify, E::kOk);
     EXPECT_EQ(Record(2) + Texts(2) + Record(4), "1 2 3 5 6 45 20 26 1 1 0 -|C:\\app.exe|-|-|");
+    EXPECT_EQ(GetFocus(), List()) << "on the entry just edited";
+    EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_FOCUSED | LVNI_SELECTED), 1);
 
     SelectEntry(0);
     Click(kList, L::kModify);
