@@ -91,6 +91,7 @@ Seams RealSeams() {
            BOOL resume) { return ::SetWaitableTimer(timer, due, period, completion, argument, resume); },
         [](HANDLE timer) { return ::CancelWaitableTimer(timer); },
         [](EXECUTION_STATE state) { return ::SetThreadExecutionState(state); },
+        [](PLASTINPUTINFO input) { return ::GetLastInputInfo(input); },
     };
 }
 

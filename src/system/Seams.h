@@ -44,6 +44,8 @@ struct Seams {
     (HANDLE timer, const LARGE_INTEGER* due, LONG period, PTIMERAPCROUTINE completion, LPVOID argument, BOOL resume);
     BOOL (*CancelWaitableTimer)(HANDLE timer);
     EXECUTION_STATE (*SetThreadExecutionState)(EXECUTION_STATE state);
+    // When someone last used the keyboard or mouse, on the GetTickCount clock.
+    BOOL (*GetLastInputInfo)(PLASTINPUTINFO input);
 };
 
 extern Seams seams;
