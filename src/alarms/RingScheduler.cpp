@@ -41,7 +41,8 @@ public:
 private:
     static void Request(bool on) {
         if (std::exchange(requested_, on) != on)
-            seams.SetThreadExecutionState(on ? ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED : ES_CONTINUOUS);
+            seams.SetThreadExecutionState(on ? ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED
+                                             : ES_CONTINUOUS);
     }
     bool held_;
     static inline int holders_ = 0;

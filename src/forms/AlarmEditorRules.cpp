@@ -68,7 +68,8 @@ std::optional<EditorBox> FirstInvalidBox(const EditorEntry& entry, const CivilTi
     const auto month = InRange(entry.month, 1, 12);
     const auto year = PlainYear(entry.year);
     if (uses.month && !month) return EditorBox::Month;
-    const int lastDay = monthly ? 31 : DaysInMonth(once ? year.value_or(kAnyLeapYear) : kAnyLeapYear, month.value_or(1));
+    const int lastDay =
+        monthly ? 31 : DaysInMonth(once ? year.value_or(kAnyLeapYear) : kAnyLeapYear, month.value_or(1));
     const auto day = InRange(entry.day, 1, lastDay);
     if (uses.day && !day) return EditorBox::Day;
     if (uses.year && !year) return EditorBox::Year;

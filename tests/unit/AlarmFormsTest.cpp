@@ -72,11 +72,12 @@ TEST(AlarmEditor, ComposesTheRecordOrNamesTheBoxThatKeepsItFromFiring) {
         {"yearly on 29 February", Entry(4, 1, "2", "29", "2027", "7", "0"), "1 1 5 3 7 0 20 27 2 29 0 "},
         {"yearly on 30 February", Entry(4, 1, "2", "30", "2028", "7", "0"), "Day"},
         {"modify keeps a one-digit year as 2005", EntryOfItem(yearly), "1 1 5 2 7 30 20 5 2 28 0 "},
-        {"monthly on the 31st, month and year unused", Entry(3, 1, "ab", "31", "x", "7", "0"), "1 1 4 3 7 0 20 0 0 31 0 "},
+        {"monthly on the 31st, month and year unused", Entry(3, 1, "ab", "31", "x", "7", "0"),
+         "1 1 4 3 7 0 20 0 0 31 0 "},
         {"monthly on the 32nd", Entry(3, 1, "1", "32", "", "7", "0"), "Day"},
     };
-    const char* boxes[] = {"Action", "TextHint", "Program", "Month", "Day", "Year", "Hour", "Minute", "PassedDate",
-                           "PassedTime"};
+    const char* boxes[] = {"Action", "TextHint", "Program", "Month",      "Day",
+                           "Year",   "Hour",     "Minute",  "PassedDate", "PassedTime"};
     for (const auto& [name, entry, outcome] : cases) {
         const auto composed = ComposeRingItem(entry, now);
         std::string shown;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <tuple>
 
 namespace {
@@ -59,6 +60,11 @@ TEST(RingStore, ADamagedCountHidesNoItemAndAddingOverwritesNone) {
     store(5000, {1, 2, 3});
     RemoveStoredRing(1);
     EXPECT_EQ(shown(), "3 2 count 2") << "the first of three removed under a count of 5000";
+    std::vector<int> full(kMaxStoredRings);
+    std::iota(full.begin(), full.end(), 1);
+    store(kMaxStoredRings, full);
+    EXPECT_EQ(AppendStoredRing({}), std::nullopt) << "a full list takes no more";
+    EXPECT_EQ(StoredRingCount(), kMaxStoredRings);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 #include "app/HourlyChime.h"
 #include "resources/resource.h"
 #include "support/CleanSettings.h"
-#include "support/Recorders.h"
 #include "support/DialogDriver.h"
+#include "support/Recorders.h"
 #include "support/StoredRings.h"
 
 #include <gtest/gtest.h>
@@ -108,7 +108,8 @@ TEST(RingEngine, AWokenComputerStaysOnForAReminderTenMinutesUnlessSomeoneUsesIt)
                    });
         seen += std::to_string(recorder.calls().size());
         EXPECT_EQ(seen, touched ? "1112" : "1122") << (touched ? "touched" : "left alone");
-        EXPECT_EQ(recorder.calls(), (Calls{"SetThreadExecutionState 0x80000003", "SetThreadExecutionState 0x80000000"}));
+        EXPECT_EQ(recorder.calls(),
+                  (Calls{"SetThreadExecutionState 0x80000003", "SetThreadExecutionState 0x80000000"}));
     }
 }
 
