@@ -100,7 +100,7 @@ const char* MendingHint(EditorBox box) {
         case EditorBox::Day:
             return "Choose a day this month has.";
         case EditorBox::Year:
-            return "Type a year from 2000 to 2099.";
+            return "Type a year of four digits, 2000 to 2099.";
         case EditorBox::Hour:
             return "Type an hour from 0 to 23.";
         case EditorBox::Minute:

@@ -233,11 +233,13 @@ TEST_F(AlarmForms, EditorRefusesItemsThatCouldNeverFireOrDoNothing) {
     }
 }
 
-// Delete moves the last item into the freed number. A modify editor open on it follows it there and rewrites it,
-// showing only its own action's texts and leaving nothing of an emptied box; the editor of a deleted item closes.
+// Delete moves the last item into the freed number, whatever a damaged count says. A modify editor open on it
+// follows it there and rewrites it, showing only its own action's texts and leaving nothing of an emptied box;
+// the editor of a deleted item closes.
 TEST_F(AlarmForms, DeleteKeepsTheNumbersDenseAndAnOpenModifyEditorFollowsItsItem) {
     const RingItem program{0, 2, 3, 5, 6, 45, 20, 26, 1, 1, 0, "", "C:\\app.exe", "", "-x"};
     Store({Daily(1), Daily(2), Daily(3), program});
+    SaveRegValue(RegRoot::CurrentUser, keys::Data, "DataCount", RegType::Number, 5000);  // damaged: says nothing
     SaveRegValue(RegRoot::CurrentUser, keys::Data, "Text4", RegType::Text, "old hint");
     ShowAlarmList();
     SelectEntry(3);
