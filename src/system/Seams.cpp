@@ -84,6 +84,7 @@ Seams RealSeams() {
         [](LPOPENFILENAMEA data) { return ::GetOpenFileNameA(data); },
         [](LPBROWSEINFOA data) { return ::SHBrowseForFolderA(data); },
         [](UINT code) { ::ExitProcess(code); },
+        [](PLASTINPUTINFO input) { return ::GetLastInputInfo(input); },
         [](LPSECURITY_ATTRIBUTES attributes, BOOL manualReset, LPCSTR name) {
             return ::CreateWaitableTimerA(attributes, manualReset, name);
         },
@@ -91,7 +92,6 @@ Seams RealSeams() {
            BOOL resume) { return ::SetWaitableTimer(timer, due, period, completion, argument, resume); },
         [](HANDLE timer) { return ::CancelWaitableTimer(timer); },
         [](EXECUTION_STATE state) { return ::SetThreadExecutionState(state); },
-        [](PLASTINPUTINFO input) { return ::GetLastInputInfo(input); },
     };
 }
 

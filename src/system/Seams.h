@@ -38,14 +38,14 @@ struct Seams {
     PIDLIST_ABSOLUTE (*SHBrowseForFolderA)(LPBROWSEINFOA data);
     // Ends the program at once, as the Exit command does.
     void (*ExitProcess)(UINT code);
+    // When someone last used the keyboard or mouse, on the GetTickCount clock.
+    BOOL (*GetLastInputInfo)(PLASTINPUTINFO input);
     // The timer that wakes the computer for an alarm, and the request to keep the screen on.
     HANDLE (*CreateWaitableTimerA)(LPSECURITY_ATTRIBUTES attributes, BOOL manualReset, LPCSTR name);
     BOOL (*SetWaitableTimer)
     (HANDLE timer, const LARGE_INTEGER* due, LONG period, PTIMERAPCROUTINE completion, LPVOID argument, BOOL resume);
     BOOL (*CancelWaitableTimer)(HANDLE timer);
     EXECUTION_STATE (*SetThreadExecutionState)(EXECUTION_STATE state);
-    // When someone last used the keyboard or mouse, on the GetTickCount clock.
-    BOOL (*GetLastInputInfo)(PLASTINPUTINFO input);
 };
 
 extern Seams seams;
