@@ -53,7 +53,18 @@ void MoveStoredRing(int from, int to) {
 }  // namespace
 
 int StoredRingCount() {
-    return std::max(0, GetRegValue(RegRoot::CurrentUser, keys::Data, kCount).AsNumber().value_or(0));
+    const int claimed =
+        std::clamp(GetRegValue(RegRoot::CurrentUser, keys::Data, kCount).AsNumber().value_or(0), 0, kMaxStoredRings);
+    int last = 0;
+    for (int number = 1, missingInARow = 0; number <= kMaxStoredRings; ++number) {
+        const RegValue::Kind kind = Read(kRecord, number).kind();
+        if (kind == RegValue::Kind::Text || kind == RegValue::Kind::Bytes) {
+            last = number, missingInARow = 0;
+            continue;
+        }
+        if (number > claimed || ++missingInARow >= kMaxMissingInARow) break;
+    }
+    return last;
 }
 
 void SaveStoredRingCount(int count) { SaveRegValue(RegRoot::CurrentUser, keys::Data, kCount, RegType::Number, count); }
@@ -68,13 +79,7 @@ std::optional<RingItem> ReadStoredRing(int number) {
 std::vector<std::optional<RingItem>> ReadStoredRings() {
     std::vector<std::optional<RingItem>> items;
     const int count = StoredRingCount();
-    int missingInARow = 0;
-    int number = 1;
-    for (; number <= count && missingInARow < kMaxMissingInARow; ++number) {
-        items.push_back(ReadStoredRing(number));
-        missingInARow = items.back() ? 0 : missingInARow + 1;
-    }
-    if (number <= count) items.resize(items.size() - missingInARow);
+    for (int number = 1; number <= count; ++number) items.push_back(ReadStoredRing(number));
     return items;
 }
 
@@ -82,6 +87,14 @@ void WriteStoredRing(int number, const RingItem& item) {
     const RingRecord record = EncodeRingRecord(item);
     WriteRecord(number, {record.begin(), record.end()});
     for (const auto& [field, text] : kTexts) WriteText(field, number, item.*text);
+}
+
+std::optional<int> AppendStoredRing(const RingItem& item) {
+    const int number = StoredRingCount() + 1;
+    if (number > kMaxStoredRings) return std::nullopt;
+    WriteStoredRing(number, item);
+    SaveStoredRingCount(number);
+    return number;
 }
 
 void SaveStoredRingState(int number, bool enabled) {

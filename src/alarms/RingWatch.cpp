@@ -16,6 +16,10 @@ bool RingWatch::JustWoken(std::int64_t nowUtc) const {
     return wokeAt_ && nowUtc >= *wokeAt_ && nowUtc - *wokeAt_ <= kUnattendedWake;
 }
 
+bool RingWatch::KeepsAwake(std::int64_t nowUtc, std::int64_t lastInputUtc) const {
+    return !wokeAt_ || lastInputUtc > *wokeAt_ || nowUtc - *wokeAt_ < kLongestUnattendedHold;
+}
+
 bool RingWatch::Slept(std::int64_t nowUtc) const {
     if (!lastTick_ || nowUtc <= *lastTick_ + 1) return false;
     return resumed_ ||

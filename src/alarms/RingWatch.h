@@ -24,6 +24,10 @@ public:
     void Resumed(std::int64_t nowUtc);
     // Whether the computer woke so recently that nobody may be at the screen yet.
     bool JustWoken(std::int64_t nowUtc) const;
+    // Whether an alarm's window may still keep the woken computer on, the keyboard or mouse last used at
+    // `lastInputUtc`: for kLongestUnattendedHold after the wake, or until it closes once someone used the computer.
+    static constexpr std::int64_t kLongestUnattendedHold = 600;
+    bool KeepsAwake(std::int64_t nowUtc, std::int64_t lastInputUtc) const;
 
     // The positions to run at the tick `nowUtc`: those missed while asleep, then those due now, each
     // group in list order. Restart and shut-down items are never run late.

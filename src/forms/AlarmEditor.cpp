@@ -83,6 +83,8 @@ const FormControl kLayout[] = {
     {kCancel, "BUTTON", "Cancel(&C)", kButton, 3720 + kWider, 4080, 1095, 375},
 };
 
+constexpr char kFullList[] = "The alarm list is full: delete an alarm first.";
+
 const char* const kActions[] = {"Play a sound", "Text Hint", "Run a program", "Re-start Computer", "Shut down"};
 
 struct Spinner {
@@ -93,7 +95,7 @@ struct Spinner {
 constexpr Spinner kSpinners[] = {{kHourSpin, kHour, 23}, {kMinuteSpin, kMinute, 59}, {kSecondSpin, kSecond, 59}};
 
 // The boxes by EditorBox.
-constexpr int kBoxIds[] = {kAction, kTextHint, kProgram, kMonth, kDay, kYear, kHour, kMinute};
+constexpr int kBoxIds[] = {kAction, kTextHint, kProgram, kMonth, kDay, kYear, kHour, kMinute, kDay, kMinute};
 
 // The boxes that hold an entry's texts.
 const std::pair<int, std::string EditorEntry::*> kTextBoxes[] = {
@@ -103,14 +105,9 @@ const std::pair<int, std::string EditorEntry::*> kTextBoxes[] = {
     {kYear, &EditorEntry::year},         {kHour, &EditorEntry::hour},
     {kMinute, &EditorEntry::minute},     {kWeek, &EditorEntry::week}};
 
-SYSTEMTIME LocalNow() {
+CivilTime CivilNow() {
     SYSTEMTIME now{};
     seams.GetLocalTime(&now);
-    return now;
-}
-
-CivilTime CivilNow() {
-    const SYSTEMTIME now = LocalNow();
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wDayOfWeek};
 }
 
@@ -250,16 +247,21 @@ private:
     // Stores the item and shows the list anew; an item that could never fire or would do nothing keeps the
     // editor open with the focus in the box to mend.
     void OnOk() {
-        const auto composed = ComposeRingItem(ReadEntry(), LocalNow().wDayOfWeek);
+        const auto composed = ComposeRingItem(ReadEntry(), CivilNow());
         if (const auto* box = std::get_if<EditorBox>(&composed)) {
             const int id = kBoxIds[static_cast<int>(*box)];
             FocusItem(id);
             hint_.Show(hwnd(), Item(id), MendingHint(*box));
             return;
         }
-        const int number = number_ ? number_ : StoredRingCount() + 1;
-        WriteStoredRing(number, std::get<RingItem>(composed));
-        if (!number_) SaveStoredRingCount(number);
+        const RingItem& item = std::get<RingItem>(composed);
+        int number = number_;
+        if (number)
+            WriteStoredRing(number, item);
+        else if (const auto appended = AppendStoredRing(item))
+            number = *appended;
+        else
+            return hint_.Show(hwnd(), Item(kOk), kFullList);
         Close();
         LoadRingData();
         ReopenAlarmList(number);

@@ -6,10 +6,14 @@
 #include <cmath>
 #include <iterator>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 namespace {
 
 constexpr int kCentury = 20;
+constexpr int kFirstYear = kCentury * 100;
+constexpr int kLastYear = kFirstYear + 99;
 // Yearly items ignore the year, so their day is checked in a leap year: 29 February is allowed.
 constexpr int kAnyLeapYear = 2000;
 
@@ -36,6 +40,13 @@ std::optional<int> InRange(std::string_view text, int low, int high) {
     return static_cast<int>(*number);
 }
 
+// Four digits and nothing else, in the century the record can hold.
+std::optional<int> PlainYear(std::string_view text) {
+    text = Trimmed(text);
+    if (text.size() != 4 || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    return InRange(text, kFirstYear, kLastYear);
+}
+
 int DaysInMonth(int year, int month) {
     using namespace std::chrono;
     return static_cast<int>(
@@ -47,7 +58,7 @@ int WeekdayOfName(std::string_view name, int todayWeekday) {
     return found == std::end(kWeekdayNames) ? todayWeekday : static_cast<int>(found - std::begin(kWeekdayNames));
 }
 
-std::optional<EditorBox> FirstInvalidBox(const EditorEntry& entry) {
+std::optional<EditorBox> FirstInvalidBox(const EditorEntry& entry, const CivilTime& now) {
     if (entry.action < 0 || entry.action > 4) return EditorBox::Action;
     if (entry.action == 1 && entry.textHint.empty()) return EditorBox::TextHint;
     if (entry.action == 2 && entry.program.empty()) return EditorBox::Program;
@@ -55,13 +66,22 @@ std::optional<EditorBox> FirstInvalidBox(const EditorEntry& entry) {
     const bool monthly = entry.repeat == 3;
     const RepeatBoxes uses = BoxesOfRepeat(entry.repeat);
     const auto month = InRange(entry.month, 1, 12);
-    const auto year = once ? InRange(entry.year, 2000, 2099) : kAnyLeapYear;
+    const auto year = PlainYear(entry.year);
     if (uses.month && !month) return EditorBox::Month;
-    const int lastDay = monthly ? 31 : DaysInMonth(year.value_or(kAnyLeapYear), month.value_or(1));
-    if (uses.day && !InRange(entry.day, 1, lastDay)) return EditorBox::Day;
-    if (!year) return EditorBox::Year;
-    if (!InRange(entry.hour, 0, 23)) return EditorBox::Hour;
-    if (!InRange(entry.minute, 0, 59)) return EditorBox::Minute;
+    const int lastDay =
+        monthly ? 31 : DaysInMonth(once ? year.value_or(kAnyLeapYear) : kAnyLeapYear, month.value_or(1));
+    const auto day = InRange(entry.day, 1, lastDay);
+    if (uses.day && !day) return EditorBox::Day;
+    if (uses.year && !year) return EditorBox::Year;
+    const auto hour = InRange(entry.hour, 0, 23);
+    if (!hour) return EditorBox::Hour;
+    const auto minute = InRange(entry.minute, 0, 59);
+    if (!minute) return EditorBox::Minute;
+    if (!once) return std::nullopt;
+    // An only-once item rings in the second hh:mm:00 of its day; once that has begun it never will.
+    const std::tuple date{*year, *month, *day}, today{now.year, now.month, now.day};
+    if (date < today) return EditorBox::PassedDate;
+    if (date == today && std::pair{*hour, *minute} <= std::pair{now.hour, now.minute}) return EditorBox::PassedTime;
     return std::nullopt;
 }
 
@@ -80,11 +100,15 @@ const char* MendingHint(EditorBox box) {
         case EditorBox::Day:
             return "Choose a day this month has.";
         case EditorBox::Year:
-            return "Type a year from 2000 to 2099.";
+            return "Type a year of four digits, 2000 to 2099.";
         case EditorBox::Hour:
             return "Type an hour from 0 to 23.";
         case EditorBox::Minute:
             return "Type a minute from 0 to 59.";
+        case EditorBox::PassedDate:
+            return "This day has passed: choose one to come.";
+        case EditorBox::PassedTime:
+            return "This time has passed: choose a later one.";
     }
     return "";
 }
@@ -136,18 +160,18 @@ EditorEntry EntryOfItem(const RingItem& item) {
     return entry;
 }
 
-std::variant<RingItem, EditorBox> ComposeRingItem(const EditorEntry& entry, int todayWeekday) {
-    if (const auto invalid = FirstInvalidBox(entry)) return *invalid;
-    const std::string_view year = Trimmed(entry.year);
+std::variant<RingItem, EditorBox> ComposeRingItem(const EditorEntry& entry, const CivilTime& now) {
+    if (const auto invalid = FirstInvalidBox(entry, now)) return *invalid;
     RingItem item;
     item.lngItemState = 1;
     item.lngNotifyMode = entry.action;
     item.lngTimeMode = entry.repeat + 1;
-    item.lngWeek = WeekdayOfName(entry.week, todayWeekday);
+    item.lngWeek = WeekdayOfName(entry.week, now.weekday);
     item.lngHour = ToRecordByte(entry.hour);
     item.lngMinute = ToRecordByte(entry.minute);
     item.lngYear = kCentury;
-    item.lngYear1 = ToRecordByte(year.substr(year.size() - std::min<std::size_t>(year.size(), 2)));
+    // A box the mode leaves unused may hold anything; it keeps the century's first year then.
+    item.lngYear1 = static_cast<std::int16_t>(PlainYear(entry.year).value_or(kFirstYear) - kFirstYear);
     item.lngMonth = ToRecordByte(entry.month);
     item.lngwDay = ToRecordByte(entry.day);
     item.strNotifyText = entry.textHint;

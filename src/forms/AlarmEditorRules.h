@@ -11,7 +11,8 @@
 #include <vector>
 
 // The boxes that can keep an item from being stored.
-enum class EditorBox { Action, TextHint, Program, Month, Day, Year, Hour, Minute };
+// PassedDate and PassedTime are the day and minute boxes of an only-once item whose moment has gone.
+enum class EditorBox { Action, TextHint, Program, Month, Day, Year, Hour, Minute, PassedDate, PassedTime };
 
 // The editor's boxes as texts, and its two choices.
 struct EditorEntry {
@@ -49,5 +50,6 @@ EditorEntry EntryForNow(const CivilTime& now);
 // The boxes showing a stored item. Only the texts that belong to its action are shown.
 EditorEntry EntryOfItem(const RingItem& item);
 // The item to store, enabled; or the first box whose text keeps it from ever firing or from doing anything.
-// A weekday box that names no day gives today's weekday.
-std::variant<RingItem, EditorBox> ComposeRingItem(const EditorEntry& entry, int todayWeekday);
+// The year, where the repeat mode uses it, must be a plain year of four digits; it is stored as checked.
+// A weekday box that names no day gives the weekday of `now`, the local time.
+std::variant<RingItem, EditorBox> ComposeRingItem(const EditorEntry& entry, const CivilTime& now);

@@ -7,8 +7,9 @@
 namespace {
 
 constexpr UINT kShownMs = 6000;
+constexpr int kGap = 2;
 
-// The one tool of the balloon: placed by hand, at the box.
+// The one tool of the tip: placed by hand, beside the box.
 TTTOOLINFOA Tool(HWND tip, const char* text) {
     TTTOOLINFOA tool{};
     tool.cbSize = sizeof tool;
@@ -23,6 +24,21 @@ void HideTip(HWND tip) {
     SendMessageA(tip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
+bool CoversAButton(HWND form, const RECT& place) {
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LONG_PTR type = GetWindowLongPtrA(child, GWL_STYLE) & BS_TYPEMASK;
+        char className[16] = {};
+        GetClassNameA(child, className, sizeof className);
+        if (lstrcmpiA(className, "Button") != 0 || (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON)) continue;
+        RECT button{}, overlap{};
+        GetWindowRect(child, &button);
+        if (IsWindowVisible(child) && IntersectRect(&overlap, &button, &place)) return true;
+    }
+    return false;
+}
+
+void MoveTip(HWND tip, int x, int y) { SendMessageA(tip, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y)); }
+
 void CALLBACK HideAfterAWhile(HWND tip, UINT, UINT_PTR timer, DWORD) {
     KillTimer(tip, timer);
     HideTip(tip);
@@ -33,8 +49,8 @@ void CALLBACK HideAfterAWhile(HWND tip, UINT, UINT_PTR timer, DWORD) {
 void BoxHint::Show(HWND form, HWND box, const char* text) {
     if (!tip_) {
         InitCommonControlClasses(ICC_BAR_CLASSES);
-        tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_BALLOON, 0, 0, 0,
-                               0, form, nullptr, GetModuleHandleA(nullptr), nullptr);
+        tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX, 0, 0, 0, 0, form,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
         TTTOOLINFOA tool = Tool(tip_, "");
         SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
@@ -42,8 +58,12 @@ void BoxHint::Show(HWND form, HWND box, const char* text) {
     SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
     RECT place{};
     GetWindowRect(box, &place);
-    SendMessageA(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM((place.left + place.right) / 2, place.bottom));
+    MoveTip(tip_, place.left, place.bottom + kGap);
     SendMessageA(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    // Its size is known once it shows.
+    RECT shown{};
+    GetWindowRect(tip_, &shown);
+    if (CoversAButton(form, shown)) MoveTip(tip_, place.left, place.top - kGap - (shown.bottom - shown.top));
     SetTimer(tip_, 1, kShownMs, HideAfterAWhile);
 }
 

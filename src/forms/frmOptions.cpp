@@ -114,9 +114,18 @@ private:
         EnableItem(kDelete, selected);
     }
 
+    // The list keeps the focus while an editor is open, so it is where the focus comes back to: arrows and Enter
+    // on a button would press it.
+    void OnAdd() const {
+        FocusItem(kList);
+        ShowAddEditor();
+    }
+
     void OnModify() const {
         const int selected = SelectedEntry();
-        if (selected >= 0) ShowModifyEditor(selected + 1);
+        if (selected < 0) return;
+        FocusItem(kList);
+        ShowModifyEditor(selected + 1);
     }
 
     // The last item moves into the freed number, and its entry into the freed place.
@@ -126,6 +135,8 @@ private:
         if (selected < 0) return;
         const int count = StoredRingCount();
         RemoveStoredRing(selected + 1);
+        // The running alarms follow a deletion at once; unapplied check marks still wait for OK or Apply.
+        LoadRingData();
         ListView_DeleteItem(list, selected);
         const int last = ListView_GetItemCount(list) - 1;
         if (selected + 1 < count && last >= selected) {
@@ -154,7 +165,7 @@ private:
     void OnCommand(int id) {
         switch (id) {
             case kAdd:
-                ShowAddEditor();
+                OnAdd();
                 break;
             case kModify:
                 OnModify();

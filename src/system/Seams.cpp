@@ -84,6 +84,7 @@ Seams RealSeams() {
         [](LPOPENFILENAMEA data) { return ::GetOpenFileNameA(data); },
         [](LPBROWSEINFOA data) { return ::SHBrowseForFolderA(data); },
         [](UINT code) { ::ExitProcess(code); },
+        [](PLASTINPUTINFO input) { return ::GetLastInputInfo(input); },
         [](LPSECURITY_ATTRIBUTES attributes, BOOL manualReset, LPCSTR name) {
             return ::CreateWaitableTimerA(attributes, manualReset, name);
         },

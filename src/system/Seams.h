@@ -38,6 +38,8 @@ struct Seams {
     PIDLIST_ABSOLUTE (*SHBrowseForFolderA)(LPBROWSEINFOA data);
     // Ends the program at once, as the Exit command does.
     void (*ExitProcess)(UINT code);
+    // When someone last used the keyboard or mouse, on the GetTickCount clock.
+    BOOL (*GetLastInputInfo)(PLASTINPUTINFO input);
     // The timer that wakes the computer for an alarm, and the request to keep the screen on.
     HANDLE (*CreateWaitableTimerA)(LPSECURITY_ATTRIBUTES attributes, BOOL manualReset, LPCSTR name);
     BOOL (*SetWaitableTimer)

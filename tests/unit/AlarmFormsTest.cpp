@@ -37,10 +37,13 @@ EditorEntry Entry(int repeat, int action, std::string month, std::string day, st
 }
 
 // An item is stored only when it can fire and has what its action needs; otherwise the box to mend is named.
-// Box texts are numbers rounded half to even.
+// Box texts are numbers rounded half to even; a year is four plain digits, stored as checked. It is now
+// Wednesday 4 March 2026, 9:15:42.
 TEST(AlarmEditor, ComposesTheRecordOrNamesTheBoxThatKeepsItFromFiring) {
+    const CivilTime now{2026, 3, 4, 9, 15, 42, 3};
+    const RingItem yearly{0, 1, 5, 2, 7, 30, 20, 5, 2, 28, 0, "wake"};
     const std::tuple<const char*, EditorEntry, std::string> cases[] = {
-        {"text hint", Entry(0, 1, "3", "1", "2005", "9", "0"), "1 1 1 3 9 0 20 5 3 1 0 "},
+        {"text hint", Entry(0, 1, "3", "1", "2027", "9", "0"), "1 1 1 3 9 0 20 27 3 1 0 "},
         {"year 2031 typed", Entry(0, 1, "12", "31", " 2031 ", "23", "59"), "1 1 1 3 23 59 20 31 12 31 0 "},
         {"sound without a file", Entry(1, 0, "", "", "", "7", "0", ""), "1 0 2 3 7 0 20 0 0 0 0 "},
         {"weekly Monday", Entry(2, 0, "", "", "", "6", "0", "", "Monday"), "1 0 3 1 6 0 20 0 0 0 0 "},
@@ -58,14 +61,25 @@ TEST(AlarmEditor, ComposesTheRecordOrNamesTheBoxThatKeepsItFromFiring) {
         {"once, 29 February of a leap year", Entry(0, 1, "2", "29", "2028", "7", "0"), "1 1 1 3 7 0 20 28 2 29 0 "},
         {"once, year 1999", Entry(0, 1, "1", "1", "1999", "7", "0"), "Year"},
         {"once, year 2100", Entry(0, 1, "1", "1", "2100", "7", "0"), "Year"},
-        {"yearly on 29 February, any year text", Entry(4, 1, "2", "29", "soon", "7", "0"), "1 1 5 3 7 0 20 0 2 29 0 "},
+        {"once, year 2030.6", Entry(0, 1, "1", "1", "2030.6", "7", "0"), "Year"},
+        {"once, year 2005.0", Entry(0, 1, "1", "1", "2005.0", "7", "0"), "Year"},
+        {"once, year +2030", Entry(0, 1, "1", "1", "+2030", "7", "0"), "Year"},
+        {"once, yesterday", Entry(0, 1, "3", "3", "2026", "23", "59"), "PassedDate"},
+        {"once, today at this minute", Entry(0, 1, "3", "4", "2026", "9", "15"), "PassedTime"},
+        {"once, today at the next minute", Entry(0, 1, "3", "4", "2026", "9", "16"), "1 1 1 3 9 16 20 26 3 4 0 "},
+        {"daily at a passed minute", Entry(1, 1, "3", "4", "2026", "9", "0"), "1 1 2 3 9 0 20 26 3 4 0 "},
+        {"yearly, year not plain", Entry(4, 1, "2", "29", "soon", "7", "0"), "Year"},
+        {"yearly on 29 February", Entry(4, 1, "2", "29", "2027", "7", "0"), "1 1 5 3 7 0 20 27 2 29 0 "},
         {"yearly on 30 February", Entry(4, 1, "2", "30", "2028", "7", "0"), "Day"},
-        {"monthly on the 31st, month unused", Entry(3, 1, "ab", "31", "", "7", "0"), "1 1 4 3 7 0 20 0 0 31 0 "},
+        {"modify keeps a one-digit year as 2005", EntryOfItem(yearly), "1 1 5 2 7 30 20 5 2 28 0 "},
+        {"monthly on the 31st, month and year unused", Entry(3, 1, "ab", "31", "x", "7", "0"),
+         "1 1 4 3 7 0 20 0 0 31 0 "},
         {"monthly on the 32nd", Entry(3, 1, "1", "32", "", "7", "0"), "Day"},
     };
-    const char* boxes[] = {"Action", "TextHint", "Program", "Month", "Day", "Year", "Hour", "Minute"};
+    const char* boxes[] = {"Action", "TextHint", "Program", "Month",      "Day",
+                           "Year",   "Hour",     "Minute",  "PassedDate", "PassedTime"};
     for (const auto& [name, entry, outcome] : cases) {
-        const auto composed = ComposeRingItem(entry, 3);
+        const auto composed = ComposeRingItem(entry, now);
         std::string shown;
         if (const auto* item = std::get_if<RingItem>(&composed))
             for (const auto byte : EncodeRingRecord(*item)) shown += std::to_string(byte) + " ";
@@ -73,6 +87,7 @@ TEST(AlarmEditor, ComposesTheRecordOrNamesTheBoxThatKeepsItFromFiring) {
             shown = boxes[static_cast<int>(std::get<EditorBox>(composed))];
         EXPECT_EQ(shown, outcome) << name;
     }
+    EXPECT_EQ(EntryOfItem(yearly).year, "2005");
 }
 
 // Each stored number as minute:text:program, and the count, after taking one out of a store of `count`.

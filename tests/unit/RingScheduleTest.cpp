@@ -41,6 +41,7 @@ TEST(RingRules, DueOnlyInItsSecondAndOnMatchingDays) {
         {"once in the past", Item(1, 9, 0, 12, 6), Utc(2026, 12, 7, 9, 0), false},
         {"yearly 29 February, leap year", Item(5, 9, 0, 2, 29), Utc(2028, 2, 29, 9, 0), true},
         {"yearly 29 February, common year", Item(5, 9, 0, 2, 29), Utc(2027, 3, 1, 9, 0), false},
+        {"yearly 11 February on 11 March", Item(5, 9, 0, 2, 11), Utc(2026, 3, 11, 9, 0), false},
     };
     for (const auto& [name, item, now, due] : cases) EXPECT_EQ(IsRingDue(item, ToCivil(now)), due) << name;
 }

@@ -1,6 +1,13 @@
 #include "alarms/RingRecord.h"
+#include "alarms/RingStore.h"
+#include "settings/RegProcess.h"
+#include "settings/RegStoreMemory.h"
+#include "settings/SettingsKeys.h"
 
 #include <gtest/gtest.h>
+
+#include <numeric>
+#include <tuple>
 
 namespace {
 
@@ -18,6 +25,46 @@ TEST(RingStore, EveryRecordByteHasItsField) {
     for (int i = 0; i < 11; ++i) EXPECT_EQ(fields[i].second, bytes[i]) << "byte " << i << " is the " << fields[i].first;
     const RingRecord encoded = EncodeRingRecord(item);
     EXPECT_EQ(std::vector<std::uint8_t>(encoded.begin(), encoded.end()), bytes);
+}
+
+// Whatever "DataCount" says, the list holds every record from 1 on (a missing one within the count keeps its
+// place), an added item goes right after the last and overwrites none, and the count written is the list's.
+// Each record's minute is its number; "-" marks a place without a readable record.
+TEST(RingStore, ADamagedCountHidesNoItemAndAddingOverwritesNone) {
+    const std::tuple<const char*, std::optional<std::int32_t>, std::vector<int>, std::string> cases[] = {
+        {"right", 3, {1, 2, 3}, "1 2 3 99 count 4"},
+        {"absent", std::nullopt, {1, 2}, "1 2 99 count 3"},
+        {"far too large", 5000, {1, 2, 3}, "1 2 3 99 count 4"},
+        {"largest", 0x7FFFFFFF, {1, 2, 3}, "1 2 3 99 count 4"},
+        {"negative", -1, {1, 2, 3}, "1 2 3 99 count 4"},
+        {"short of the records", 1, {1, 2, 3}, "1 2 3 99 count 4"},
+        {"a gap within", 5, {1, 2, 4, 5}, "1 2 - 4 5 99 count 6"},
+        {"none stored", 7, {}, "99 count 1"},
+    };
+    const auto store = [](std::optional<std::int32_t> count, const std::vector<int>& numbers) {
+        RegMemoryReset();
+        for (const int number : numbers)
+            WriteStoredRing(number, {1, 1, 2, 0, 7, static_cast<std::int16_t>(number), 20, 26, 1, 1, 0, "wake"});
+        if (count) SaveRegValue(RegRoot::CurrentUser, keys::Data, "DataCount", RegType::Number, *count);
+    };
+    const auto shown = [] {
+        std::string all;
+        for (const auto& item : ReadStoredRings()) all += (item ? std::to_string(item->lngMinute) : "-") + " ";
+        return all + "count " + std::to_string(StoredRingCount());
+    };
+    for (const auto& [name, count, numbers, after] : cases) {
+        store(count, numbers);
+        AppendStoredRing({1, 1, 2, 0, 7, 99, 20, 26, 1, 1, 0, "new"});
+        EXPECT_EQ(shown(), after) << name;
+    }
+    store(5000, {1, 2, 3});
+    RemoveStoredRing(1);
+    EXPECT_EQ(shown(), "3 2 count 2") << "the first of three removed under a count of 5000";
+    std::vector<int> full(kMaxStoredRings);
+    std::iota(full.begin(), full.end(), 1);
+    store(kMaxStoredRings, full);
+    EXPECT_EQ(AppendStoredRing({}), std::nullopt) << "a full list takes no more";
+    EXPECT_EQ(StoredRingCount(), kMaxStoredRings);
 }
 
 }  // namespace

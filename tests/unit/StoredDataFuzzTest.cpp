@@ -4,6 +4,7 @@
 #include "alarms/RingList.h"
 #include "alarms/RingRecord.h"
 #include "alarms/RingRules.h"
+#include "alarms/RingStore.h"
 #include "settings/RegProcess.h"
 #include "settings/RegStore.h"
 #include "settings/RegStoreMemory.h"
@@ -55,9 +56,9 @@ TEST(StoredDataFuzz, ReadingAnythingStoredIsSafeAndChangesNothing) {
         const std::string before = RegMemoryDump();
 
         LoadRingData();
-        const auto count = Stored("DataCount").AsNumber().value_or(0);
         int loaded = 0;
-        for (int i = 1; i <= std::min(count, records + 1); ++i) {
+        const int count = StoredRingCount();
+        for (int i = 1; i <= count; ++i) {
             const auto record = DecodeRingRecord(Stored(RingValueName("Data", i)).Bytes());
             if (!record) continue;
             const RingItem item = RingList.GetItem(++loaded);

@@ -2,6 +2,7 @@
 #include "app/HourlyChime.h"
 #include "resources/resource.h"
 #include "support/CleanSettings.h"
+#include "support/DialogDriver.h"
 #include "support/Recorders.h"
 #include "support/StoredRings.h"
 
@@ -73,6 +74,42 @@ TEST(RingEngine, StoredDatesFireOnTheirDays) {
         CheckRingTime(nullptr);
         EXPECT_EQ(recorder.calls(), sound ? Calls{std::string("PlaySound 0x20001 ") + sound} : Calls{})
             << year << "-" << month << "-" << day;
+    }
+}
+
+// After a timer wake a reminder keeps the computer on for ten minutes at most, unless someone uses the computer
+// after the wake: then until the reminder closes.
+TEST(RingEngine, AWokenComputerStaysOnForAReminderTenMinutesUnlessSomeoneUsesIt) {
+    const CleanSettings clean;
+    StoreRings({{{1, 1, 2, 0, 7, 0, 20, 26, 1, 1, 0}, {{"Text", "Get up"}}}});
+    static DWORD inputTick;
+    for (const bool touched : {false, true}) {
+        RecordingSeams recorder;
+        SettableClock clock(60);
+        seams.GetLastInputInfo = [](PLASTINPUTINFO input) -> BOOL { return input->dwTime = inputTick, TRUE; };
+        inputTick = static_cast<DWORD>(seams.GetTickCount64());
+        clock.Advance(1);
+        clock.SetLocal(2027, 1, 5, 6, 59, 50);
+        RingResumed();
+        CheckRingTime(nullptr);
+        clock.Advance(10);
+        std::string seen;  // how many calls 9:59 and 10:00 after the wake, and once the reminder closed
+        const auto tick = [&](int seconds) {
+            clock.Advance(seconds);
+            CheckRingTime(nullptr);
+            seen += std::to_string(recorder.calls().size());
+        };
+        DriveModal([] { CheckRingTime(nullptr); },
+                   [&](HWND reminder) {
+                       tick(300);
+                       if (touched) inputTick = static_cast<DWORD>(seams.GetTickCount64());
+                       tick(289), tick(1);
+                       SendMessageA(reminder, WM_CLOSE, 0, 0);
+                   });
+        seen += std::to_string(recorder.calls().size());
+        EXPECT_EQ(seen, touched ? "1112" : "1122") << (touched ? "touched" : "left alone");
+        EXPECT_EQ(recorder.calls(),
+                  (Calls{"SetThreadExecutionState 0x80000003", "SetThreadExecutionState 0x80000000"}));
     }
 }
 

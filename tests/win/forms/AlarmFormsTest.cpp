@@ -1,5 +1,6 @@
 #include "alarms/RingList.h"
 #include "alarms/RingRecord.h"
+#include "alarms/RingScheduler.h"
 #include "alarms/RingStore.h"
 #include "forms/AlarmEditor.h"
 #include "forms/FormWindow.h"
@@ -7,6 +8,8 @@
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
 #include "support/CleanSettings.h"
+#include "support/DialogDriver.h"
+#include "support/PaintedTexts.h"
 #include "support/Recorders.h"
 
 #include <commctrl.h>
@@ -89,7 +92,6 @@ protected:
         for (const char* form : {kAdd, kModify, kList}) DestroyWindow(Form(form));
     }
 
-private:
     CleanSettings settings_;
     SettableClock clock_;
 };
@@ -119,6 +121,55 @@ TEST_F(AlarmForms, ListShowsTheStoredItemsAndStoresOnlyCheckMarks) {
     EXPECT_EQ(Record(1).substr(0, 2) + Record(2).substr(0, 2) + Record(4).substr(0, 2), "0 0 0 ");
 }
 
+// Each repeat mode enables exactly the date boxes it uses; each Browse button asks for its own kind of file and
+// fills its own box, and a cancelled pick changes nothing.
+TEST_F(AlarmForms, RepeatModesEnableTheirBoxesAndBrowseFillsItsOwnBox) {
+    ShowAddEditor();
+    const std::pair<int, const char*> modes[] = {
+        {E::kDaily, "----"}, {E::kWeekly, "---W"}, {E::kMonthly, "-D--"}, {E::kYearly, "MDY-"}, {E::kOnce, "MDY-"}};
+    for (const auto& [mode, boxes] : modes) {
+        Click(kAdd, mode);
+        std::string enabled;
+        for (const auto& [box, letter] : {std::pair(E::kMonth, 'M'), {E::kDay, 'D'}, {E::kYear, 'Y'}, {E::kWeek, 'W'}})
+            enabled += IsWindowEnabled(Control(kAdd, box)) ? letter : '-';
+        EXPECT_EQ(enabled, boxes) << "mode " << mode - E::kOnce;
+    }
+    static std::string pattern;
+    static BOOL picked;
+    seams.GetOpenFileNameA = [](LPOPENFILENAMEA data) -> BOOL {
+        pattern = data->lpstrFilter;
+        lstrcpynA(data->lpstrFile, ("C:\\picked" + pattern.substr(1)).c_str(), static_cast<int>(data->nMaxFile));
+        return picked;
+    };
+    const std::tuple<int, int, int, const char*> browsers[] = {{0, E::kSoundBrowse, E::kSound, "*.wav"},
+                                                               {2, E::kProgramBrowse, E::kProgram, "*.exe"}};
+    for (const auto& [action, button, box, filter] : browsers) {
+        Choose(kAdd, E::kAction, action);
+        Type(kAdd, box, "C:\\kept");
+        picked = FALSE;
+        Click(kAdd, button);
+        EXPECT_EQ(Text(kAdd, box), "C:\\kept") << filter;
+        picked = TRUE;
+        Click(kAdd, button);
+        EXPECT_EQ(pattern + " " + Text(kAdd, box), std::string(filter) + " C:\\picked" + (filter + 1));
+    }
+}
+
+// Delete reaches the running alarms at once, though the list is then cancelled: a deleted shut-down never runs.
+TEST_F(AlarmForms, ADeletedAlarmNeverRunsThoughTheListIsCancelled) {
+    Store({{1, 4, 2, 0, 9, 16, 20, 26, 1, 1, 0}, Daily(0)});
+    LoadRingData();
+    ShowAlarmList();
+    Click(kList, L::kDelete);
+    Click(kList, L::kCancel);
+    RecordingSeams recorder;
+    const auto ticks = [this] {
+        for (int second = 0; second <= 20; ++second) CheckRingTime(nullptr), clock_.Advance(1);
+    };
+    DriveModal(ticks, [](HWND countdown) { SendMessageA(countdown, WM_COMMAND, IDOK, 0); });
+    EXPECT_EQ(recorder.calls(), std::vector<std::string>{});
+}
+
 // A second request for an open form brings that one forward.
 bool Twice(const char* form) { return FindWindowExA(nullptr, Form(form), form, nullptr) != nullptr; }
 
@@ -142,18 +193,28 @@ TEST_F(AlarmForms, AddEditorStartsAtThisMinuteAndStoresWhatItsControlsHold) {
     EXPECT_EQ(Record(1) + Texts(1), "1 0 4 3 22 15 20 26 3 4 0 -|-|-|-|")
         << "a sound without a file is stored, and no box of another action";
     EXPECT_EQ(Entries(), "[x] 22:15 (Monthly4day)|Play a sound <\n") << "the list comes back";
+    EXPECT_EQ(GetFocus(), List()) << "on the entry just added";
     EXPECT_EQ(StoredRingCount() * 10 + RingCount, 11);
 }
 
+bool Overlap(HWND a, HWND b) {
+    RECT ra, rb, both;
+    GetWindowRect(a, &ra), GetWindowRect(b, &rb);
+    return IntersectRect(&both, &ra, &rb);
+}
+
 // An item that could never fire or would do nothing keeps the editor open, stores nothing, puts the focus
-// where the mending is and says what is missing.
+// where the mending is and says what is missing beside the box, painted, and clear of the buttons.
 TEST_F(AlarmForms, EditorRefusesItemsThatCouldNeverFireOrDoNothing) {
     const std::tuple<const char*, std::function<void()>, int> cases[] = {
         {"text hint without text", [] { Type(kAdd, E::kTextHint, ""); }, E::kTextHint},
         {"parameters without a program", [] { Choose(kAdd, E::kAction, 2), Type(kAdd, E::kParameter, "-x"); },
          E::kProgram},
         {"30 February", [] { Choose(kAdd, E::kMonth, 1), Choose(kAdd, E::kDay, 29); }, E::kDay},
-        {"hour 24", [] { Type(kAdd, E::kHour, "24"); }, E::kHour},
+        {"hour 99", [] { Type(kAdd, E::kHour, "99"); }, E::kHour},
+        {"minute -5", [] { Type(kAdd, E::kMinute, "-5"); }, E::kMinute},
+        {"only once at this minute", [] {}, E::kMinute},
+        {"year 2030.6", [] { Type(kAdd, E::kYear, "2030.6"); }, E::kYear},
     };
     for (const auto& [name, fill, box] : cases) {
         ShowAddEditor();
@@ -161,21 +222,30 @@ TEST_F(AlarmForms, EditorRefusesItemsThatCouldNeverFireOrDoNothing) {
         fill();
         Click(kAdd, E::kOk);
         ASSERT_NE(Form(kAdd), nullptr) << name;
-        EXPECT_TRUE(IsWindowVisible(FindWindowA(TOOLTIPS_CLASSA, nullptr))) << name;
+        const HWND tip = FindWindowA(TOOLTIPS_CLASSA, nullptr);
+        EXPECT_TRUE(IsWindowVisible(tip)) << name;
+        EXPECT_FALSE(Overlap(tip, Control(kAdd, E::kOk)) || Overlap(tip, Control(kAdd, E::kCancel))) << name;
+        const auto texts = PaintedTexts(tip);
+        EXPECT_TRUE(texts.size() == 1 && std::get<2>(texts[0]).size() > 10) << name;
         EXPECT_TRUE(GetFocus() == Control(kAdd, box) || GetParent(GetFocus()) == Control(kAdd, box)) << name;
         Click(kAdd, E::kCancel);
         EXPECT_EQ(Stored("DataCount", 0).kind(), RegValue::Kind::KeyMissing) << name;
     }
 }
 
-// Delete moves the last item into the freed number. A modify editor open on it follows it there and rewrites it,
-// showing only its own action's texts and leaving nothing of an emptied box; the editor of a deleted item closes.
+// Delete moves the last item into the freed number, whatever a damaged count says. A modify editor open on it
+// follows it there and rewrites it, showing only its own action's texts and leaving nothing of an emptied box;
+// the editor of a deleted item closes.
 TEST_F(AlarmForms, DeleteKeepsTheNumbersDenseAndAnOpenModifyEditorFollowsItsItem) {
     const RingItem program{0, 2, 3, 5, 6, 45, 20, 26, 1, 1, 0, "", "C:\\app.exe", "", "-x"};
     Store({Daily(1), Daily(2), Daily(3), program});
+    SaveRegValue(RegRoot::CurrentUser, keys::Data, "DataCount", RegType::Number, 5000);  // damaged: says nothing
     SaveRegValue(RegRoot::CurrentUser, keys::Data, "Text4", RegType::Text, "old hint");
     ShowAlarmList();
     SelectEntry(3);
+    SetFocus(Control(kList, L::kModify)), Click(kList, L::kModify);
+    Click(kModify, E::kCancel);
+    EXPECT_EQ(GetFocus(), List()) << "back on the entry, not on the button that opened the editor";
     Click(kList, L::kModify), Click(kList, L::kModify);
     EXPECT_FALSE(Twice(kModify));
     EXPECT_EQ(Text(kModify, E::kParameter), "-x");
@@ -187,6 +257,8 @@ TEST_F(AlarmForms, DeleteKeepsTheNumbersDenseAndAnOpenModifyEditorFollowsItsItem
     Type(kModify, E::kParameter, "");
     Click(kModify, E::kOk);
     EXPECT_EQ(Record(2) + Texts(2) + Record(4), "1 2 3 5 6 45 20 26 1 1 0 -|C:\\app.exe|-|-|");
+    EXPECT_EQ(GetFocus(), List()) << "on the entry just edited";
+    EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_FOCUSED | LVNI_SELECTED), 1);
 
     SelectEntry(0);
     Click(kList, L::kModify);
