@@ -1,7 +1,9 @@
 #include "alarms/DlgRemindText.h"
 
 #include <memory>
+#include <optional>
 
+#include "alarms/SnoozeLengthBox.h"
 #include "dialogkit/DialogFont.h"
 #include "dialogkit/ProgramIcon.h"
 #include "dialogkit/clsButton.h"
@@ -11,9 +13,15 @@ std::string RemindText;
 
 namespace {
 
-constexpr int kWidth = 268;
+// Grown to the right for Snooze and its length; OK keeps its place.
+constexpr int kWidth = 352;
 constexpr int kHeight = 128;
 constexpr int kOk = 1;
+constexpr int kSnooze = 3;
+constexpr int kLength = 4;
+
+// Where ShowRemindText wants the snooze length, if one is chosen.
+std::optional<int>* openingChoice = nullptr;
 
 // What one open reminder owns. Each window keeps its own, so reminders that come due while one is open
 // stack up without sharing handles or text.
@@ -22,6 +30,8 @@ struct ReminderWindow {
     DialogFont font;
     ProgramIcon icon{kDialogIconSize};
     clsButton button;
+    SnoozeLengthBox length;
+    std::optional<int>* choice = openingChoice;
 };
 
 ReminderWindow* WindowOf(HWND hDlg) { return reinterpret_cast<ReminderWindow*>(GetWindowLongPtrA(hDlg, DWLP_USER)); }
@@ -31,6 +41,8 @@ void OnInitDialog(HWND hDlg) {
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Text Hint"));
     auto window = std::make_unique<ReminderWindow>();
     window->button.CreateButton(hDlg, "OK(&O)", kOk, 99, 77, 70, 19, window->font.get(), BS_DEFPUSHBUTTON);
+    window->button.CreateButton(hDlg, "Snooze", kSnooze, 179, 77, 70, 19, window->font.get(), 0);
+    window->length.Create(hDlg, kLength, 259, 76, 80, window->font.get());
     SetWindowLongPtrA(hDlg, DWLP_USER, reinterpret_cast<LONG_PTR>(window.release()));
 }
 
@@ -39,15 +51,21 @@ void PaintContent(HWND hDlg, HDC dc) {
     if (!window) return;
     SetBkMode(dc, TRANSPARENT);
     SelectedObject font(dc, window->font.get());
-    DrawEtchedFrame(dc, 8, 254, 66, 66);
+    DrawEtchedFrame(dc, 8, kWidth - 14, 66, 66);
     TextOutA(dc, 55, 18, window->text.c_str(), static_cast<int>(window->text.size()));
     window->icon.Draw(dc, 10, 10);
     DrawSunkenFrame(dc, 98, 170, 76, 97);
+    DrawSunkenFrame(dc, 178, 250, 76, 97);
 }
 
-// Escape gives IDCANCEL: with one button, it closes the reminder as OK does.
+// Escape gives IDCANCEL: it dismisses the reminder as OK does, as it always has.
 void OnCommand(HWND hDlg, WPARAM wParam) {
-    if (wParam == kOk || wParam == IDCANCEL) SendMessageA(hDlg, WM_CLOSE, 0, 0);
+    if (wParam == kSnooze) {
+        if (ReminderWindow* window = WindowOf(hDlg)) *window->choice = window->length.TakeChoice(hDlg);
+    } else if (wParam != kOk && wParam != IDCANCEL) {
+        return;
+    }
+    SendMessageA(hDlg, WM_CLOSE, 0, 0);
 }
 
 void ReleaseWindow(HWND hDlg) {
@@ -62,7 +80,12 @@ void OnClose(HWND hDlg) {
 
 }  // namespace
 
-void ShowRemindText(HWND owner) { RunBuiltInDialog(owner, RemindTextProc); }
+std::optional<int> ShowRemindText(HWND owner) {
+    std::optional<int> choice;
+    openingChoice = &choice;
+    RunBuiltInDialog(owner, RemindTextProc);
+    return choice;
+}
 
 INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
