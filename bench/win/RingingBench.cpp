@@ -4,6 +4,7 @@
 // snooze cycles (window, sound, the stored snooze taken when due). The wave device is a stub that keeps nothing:
 // the figures are the program's own, and nothing is heard.
 #include "../Bench.h"
+#include "HeldMemory.h"
 #include "ObjectCount.h"
 #include "alarms/DlgAlarm.h"
 #include "alarms/RingStore.h"
@@ -11,27 +12,11 @@
 #include "alarms/WallClock.h"
 #include "system/Seams.h"
 
-#include <psapi.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <new>
 #include <string>
-
-namespace {
-long heldAllocations = 0;
-}
-void* operator new(std::size_t size) {
-    ++heldAllocations;
-    if (void* block = std::malloc(size ? size : 1)) return block;
-    throw std::bad_alloc();
-}
-void operator delete(void* block) noexcept {
-    if (block) --heldAllocations;
-    std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
 
 namespace {
 
@@ -117,13 +102,6 @@ void Delays(const char* what, const std::string& wavFile) {
                 bench::Percentile(delays, 0.5), bench::Percentile(delays, 0.99), bench::Percentile(delays, 1.0));
 }
 
-SIZE_T PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS memory{};
-    memory.cb = sizeof memory;
-    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-    return memory.PagefileUsage;
-}
-
 void PumpMessages() {
     for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) TranslateMessage(&msg), DispatchMessageA(&msg);
 }
@@ -131,8 +109,8 @@ void PumpMessages() {
 void Cycles(const ObjectCount& count, const char* what, int cycles, void (*cycle)()) {
     for (int i = 0; i < 10; ++i) cycle(), PumpMessages();
     const object_count::Figures before = count.Now();
-    const SIZE_T bytesBefore = PrivateBytes();
-    const long allocationsBefore = heldAllocations;
+    const SIZE_T bytesBefore = held_memory::PrivateBytes();
+    const long allocationsBefore = held_memory::allocations;
     for (int i = 0; i < cycles; ++i) cycle(), PumpMessages();
     const object_count::Figures after = count.Now();
     std::printf("%-26s x%d:", what, cycles);
@@ -141,8 +119,9 @@ void Cycles(const ObjectCount& count, const char* what, int cycles, void (*cycle
             std::printf("  %s %ld made, held %+ld;", object_count::kKindNames[kind], made,
                         after.held[kind] - before.held[kind]);
     std::printf("  C++ allocations held %+ld;  private bytes %.2f MB -> %.2f MB (%+.1f KB)\n",
-                heldAllocations - allocationsBefore, bytesBefore / 1048576.0, PrivateBytes() / 1048576.0,
-                (double(PrivateBytes()) - double(bytesBefore)) / 1024.0);
+                held_memory::allocations - allocationsBefore, bytesBefore / 1048576.0,
+                held_memory::PrivateBytes() / 1048576.0,
+                (double(held_memory::PrivateBytes()) - double(bytesBefore)) / 1024.0);
 }
 
 std::uint64_t snoozeTick = 0;
