@@ -1,6 +1,9 @@
+#include "alarms/CivilTime.h"
 #include "alarms/DlgAlarm.h"
 #include "alarms/RingFade.h"
 #include "alarms/RingSound.h"
+#include "alarms/RingStore.h"
+#include "alarms/SnoozeStore.h"
 #include "alarms/WaveFile.h"
 #include "settings/SettingsKeys.h"
 #include "support/CleanSettings.h"
@@ -9,6 +12,7 @@
 #include "support/PaintedClient.h"
 #include "support/PaintedTexts.h"
 #include "support/Recorders.h"
+#include "support/StoredRings.h"
 
 #include <gtest/gtest.h>
 
@@ -227,6 +231,26 @@ TEST(AlarmWindow, FallsSilentAfterTenMinutesAndSaysItRangUnanswered) {
         });
         EXPECT_EQ(answer.kind, snoozeAfter ? AlarmAnswer::Kind::Snooze : AlarmAnswer::Kind::Unanswered);
     }
+}
+
+// In the real registry as in the memory store: a snooze is a text value "Snooze" + the item's number beside its
+// record, holding the due time in UTC, and it goes with its item.
+TEST(SnoozeStore, KeepsTheDueTimeAsUtcTextBesideTheItemInTheRegistry) {
+    const CleanSettings clean;
+    ReloadSnoozes();
+    StoreRings({{{1, 0, 2, 0, 7, 30, 20, 26, 1, 1, 0}, {}}});
+    SnoozeRing(1, 10, CivilSeconds({2026, 12, 7, 12, 0, 0}), 0);
+    const auto stored = [] {
+        char text[64] = "";
+        DWORD type = 0, size = sizeof text;
+        const LSTATUS status =
+            RegGetValueA(HKEY_CURRENT_USER, "Software\\Tollwick\\Data", "Snooze1", RRF_RT_ANY, &type, text, &size);
+        return status == ERROR_SUCCESS ? std::to_string(type) + " " + text : std::string("none");
+    };
+    EXPECT_EQ(stored(), "1 2026-12-07T12:10:00Z");
+    RemoveStoredRing(1);
+    EXPECT_EQ(stored(), "none");
+    ReloadSnoozes();
 }
 
 }  // namespace
