@@ -128,9 +128,10 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
                           "BmpTime=digits.bmp\nAlpha=230#\nHourRing=1\nWavFile=C:\\Sounds\\gong.wav\n");
 }
 
-// The machine's Run key when it takes the value, the user's when it refuses; the box shows what starts the clock.
+// The machine's Run key when it takes the value, the user's when it refuses or holds another program's value of
+// that name, which is never overwritten nor deleted; the box shows what starts the clock.
 TEST_F(Options, StartWithWindowsFallsBackToTheUsersRunKey) {
-    const std::string program = ProgramPath(), command = '"' + program + '"';
+    const std::string program = ProgramPath(), command = '"' + program + '"', other = "\"C:\\Other\\alarm.exe\"";
     const struct {
         const char* step;
         bool machineRefuses;
@@ -141,9 +142,12 @@ TEST_F(Options, StartWithWindowsFallsBackToTheUsersRunKey) {
         {"refused, ticked", true, nullptr, false, true, "|" + command},
         {"refused, unticked", true, nullptr, true, false, "|"},
         {"allowed, ticked", false, nullptr, false, true, command + "|"},
-        {"another program's", false, "\"C:\\Other\\alarm.exe\"", false, false, "|"},
+        {"another program's, unticked", false, other.c_str(), false, false, other + "|"},
+        {"another program's, ticked", false, nullptr, false, true, other + "|" + command},
         {"an older version's bare path", false, program.c_str(), true, true, command + "|"},
     };
+    DeleteSetting(settings::AlarmClock);
+    DeleteSetting(settings::UserAlarmClock);
     for (const auto& s : steps) {
         if (s.machineBefore) SaveSetting(settings::AlarmClock, s.machineBefore);
         SetRegRootReadOnly(RegRoot::LocalMachine, s.machineRefuses);
