@@ -148,9 +148,7 @@ void LoadAlphaSetting() {
 bool StartsThisProgram(const Setting& runValue) { return StartsProgram(ReadSettingText(runValue), ProgramPath()); }
 
 // Another program may keep a value of the same name: it is neither overwritten nor deleted.
-bool IsFreeOrOurs(const Setting& runValue) {
-    return ReadSettingText(runValue).empty() || StartsThisProgram(runValue);
-}
+bool IsFreeOrOurs(const Setting& runValue) { return ReadSettingText(runValue).empty() || StartsThisProgram(runValue); }
 
 void DeleteIfOurs(const Setting& runValue) {
     if (StartsThisProgram(runValue)) DeleteSetting(runValue);
@@ -296,8 +294,8 @@ void OnBrowse(HWND hDlg) {
 bool ListTypedFolder(HWND hDlg) {
     const std::string folder = window->edits.Text(hDlg, kSkinFolder);
     const DWORD attributes = GetFileAttributesA(folder.c_str());
-    if (SamePath(folder, window->listedFolder) || folder.size() > kPathLimit ||
-        attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (SamePath(folder, window->listedFolder) || folder.size() > kPathLimit || attributes == INVALID_FILE_ATTRIBUTES ||
+        !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
     ListFolder(hDlg, folder);
     return true;

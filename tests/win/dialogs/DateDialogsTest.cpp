@@ -143,7 +143,8 @@ TEST(SysTimeDialog, SetsTheClockByTheOffsetOfTheChosenDate) {
                                }))
             << c.chosen.wMonth;
         EXPECT_EQ(recorder.calls(), (c.set ? Calls{"EnableSystemTimePrivilege", c.set} : Calls{})) << c.chosen.wMonth;
-        EXPECT_EQ(refusal, std::string(c.set ? "" : "The time could not be set: the clocks skip that time on that date."))
+        EXPECT_EQ(refusal,
+                  std::string(c.set ? "" : "The time could not be set: the clocks skip that time on that date."))
             << c.chosen.wMonth;
     }
 }
@@ -181,7 +182,10 @@ TEST(CalendarDialog, KeepsDistancePickerAndCalendarInStep) {
              SendMessageA(d, WM_NOTIFY, kCalendar, reinterpret_cast<LPARAM>(&change));
          },
          nullptr, "1 2027-1-1 2027-1-1"},
-        {[](HWND d) { UserSets(d, kPicker, {2028, 2, 0, 29, 0, 0, 0, 0}); }, nullptr, "425 2028-2-29 2028-2-29"},
+        {[](HWND d) {
+             UserSets(d, kPicker, {2028, 2, 0, 29, 0, 0, 0, 0});
+         },
+         nullptr, "425 2028-2-29 2028-2-29"},
         {[](HWND d) { SetFocus(GetDlgItem(d, kDistance)); }, "-7", "-7 2026-12-24 2026-12-24"},
         {nullptr, "12a", "-7 2026-12-24 2026-12-24"},
         {nullptr, "99999999", "-7 2026-12-24 2026-12-24"},

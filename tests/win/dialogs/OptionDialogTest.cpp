@@ -2,15 +2,18 @@
 #include "app/ClockHarness.h"
 #include "app/HourlyChime.h"
 #include "dialogs/DlgOption.h"
+#include "face/GdiHandles.h"
 #include "face/frmRegion.h"
 #include "settings/RegStore.h"
 #include "support/DialogDriver.h"
+#include "support/StoredRings.h"
 #include "system/PublicFunction.h"
 
 #include <commctrl.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -112,6 +115,9 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
         EXPECT_EQ(std::tuple(place.right - place.left, place.bottom - place.top, int(alpha), int(HourRingOn)),
                   std::tuple(170L, 50L, 230, 1));
         EXPECT_EQ(std::string(ChimeWavFile), "C:\\Sounds\\gong.wav");
+        Click(dialog, 17);
+        Click(dialog, 3);
+        EXPECT_EQ(std::string(ChimeWavFile), "") << "Clear: the built-in sound";
         Click(dialog, 2);
     }));
     std::string stored;
@@ -125,7 +131,182 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
     EXPECT_EQ(stored, "SkinPath=" + kShippedFolder + "\nSelBackBmp=" + std::to_string(chosen[0]) +
                           "#\nSelTimeBmp=" + std::to_string(chosen[1]) +
                           "#\nRndBackBmp=1#\nRndTimeBmp=0#\nWindowpos=0#\nAutoRun=0#\nIconRun=1#\nBmpBack=big.bmp\n"
-                          "BmpTime=digits.bmp\nAlpha=230#\nHourRing=1\nWavFile=C:\\Sounds\\gong.wav\n");
+                          "BmpTime=digits.bmp\nAlpha=230#\nHourRing=1\nWavFile=\n");
+}
+
+// Every value under the program's keys and the Run keys, a line each.
+std::string RegistryState() {
+    std::string state;
+    const std::function<void(HKEY, const std::string&)> dump = [&](HKEY root, const std::string& path) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+        char name[MAX_PATH], data[2048];
+        DWORD type = 0, nameSize = sizeof name, dataSize = sizeof data;
+        for (DWORD i = 0; RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data),
+                                        &dataSize) == ERROR_SUCCESS;
+             ++i, nameSize = sizeof name, dataSize = sizeof data)
+            state += path + "\\" + name + "=" + std::to_string(type) + ":" + std::string(data, dataSize) + "\n";
+        for (DWORD i = 0; RegEnumKeyA(key, i, name, sizeof name) == ERROR_SUCCESS; ++i) dump(root, path + "\\" + name);
+        RegCloseKey(key);
+    };
+    for (const char* path : {"Software\\Tollwick", "Software\\Marrowby Clock", keys::Run.data()})
+        dump(HKEY_CURRENT_USER, path);
+    dump(HKEY_LOCAL_MACHINE, std::string(keys::Run));
+    return state;
+}
+
+HWND optionsDialog = nullptr;
+bool reminderPainted = false;
+
+// In the loop of the alarm's window: the user sees it, presses Cancel in the options with the mouse, then closes it.
+void CALLBACK PressCancelUnderTheReminder(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND reminder = FindWindowA("#32770", "Text Hint");
+    if (!reminder) return;
+    KillTimer(nullptr, timer);
+    PumpMessages(100);
+    reminderPainted = IsWindowVisible(reminder) && !GetUpdateRect(reminder, nullptr, FALSE);
+    const HWND cancel = GetDlgItem(optionsDialog, 2);
+    SetActiveWindow(optionsDialog);
+    PostMessageA(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(cancel, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    PumpMessages(100);
+    SendMessageA(reminder, WM_CLOSE, 0, 0);
+}
+
+// Whatever the user changed, Cancel writes nothing and gives the clock back the transparency it had, also when an
+// alarm's window opened meanwhile (painted at once) and the user pressed Cancel while it was up. OK, Cancel and
+// Apply sit below every group, inside the dialog.
+TEST_F(Options, CancelWritesNothingAndPutsTheClockBack) {
+    std::filesystem::create_directories(kShippedFolder);
+    WriteBmp(kShippedFolder + "\\plate.bmp", 150, 40);
+    WriteBmp(kShippedFolder + "\\digits.bmp", 180, 25);
+    SaveSetting(settings::Alpha, 200);
+    SettableClock settable;
+    settable.SetLocal(2026, 3, 2, 7, 0, 0);
+    StoreRings({{{1, 1, 2, 0, 7, 0, 20, 26, 3, 2, 0}, {{"Text", "Wake up"}}}});
+    ClockWindow clock;
+    std::string before;
+    EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
+        before = RegistryState();
+        RECT client{}, control{};
+        GetClientRect(dialog, &client);
+        LONG lowestGroup = 0, highestButton = client.bottom;
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            GetWindowRect(child, &control);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&control), 2);
+            const int id = GetDlgCtrlID(child);
+            if (id >= 1 && id <= 3) {
+                EXPECT_LE(control.bottom, client.bottom) << id;
+                highestButton = std::min(highestButton, control.top);
+            } else if (id != 7 && id != 9) {  // the lists' height includes their drop-down
+                lowestGroup = std::max(lowestGroup, control.bottom);
+            }
+        }
+        EXPECT_GT(highestButton, lowestGroup);
+        Choose(dialog, 7, "plate.bmp");
+        Choose(dialog, 9, "digits.bmp");
+        SendDlgItemMessageA(dialog, 4, TBM_SETPOS, TRUE, 120);
+        SendMessageA(dialog, WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, 4)));
+        for (const int box : {8, 10, 11, 12, 13, 14, 17}) Click(dialog, box);
+        optionsDialog = dialog;
+        SetTimer(nullptr, 0, 20, PressCancelUnderTheReminder);
+        clock.Send(WM_TIMER, 8);
+    }));
+    EXPECT_TRUE(reminderPainted);
+    EXPECT_EQ(RegistryState(), before);
+    BYTE alpha = 0;
+    GetLayeredWindowAttributes(clock.hwnd(), nullptr, &alpha, nullptr);
+    EXPECT_EQ(alpha, 200);
+}
+
+// A stored picture the folder no longer has selects nothing, and the clock shows its built-in one; a list with
+// nothing selected keeps what is stored through Apply, until the user picks another entry.
+TEST_F(Options, AListWithNothingSelectedKeepsTheStoredPicture) {
+    std::filesystem::create_directories(kShippedFolder);
+    WriteBmp(kShippedFolder + "\\plate.bmp", 150, 40);
+    WriteBmp(kShippedFolder + "\\digits.bmp", 180, 25);
+    SaveSetting(settings::BmpBack, "gone.bmp");
+    SaveSetting(settings::SelBackBmp, 1);  // the entry plate.bmp has now
+    ClockWindow clock;
+    BITMAP builtIn{};
+    const GdiBitmap picture(
+        static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(2), IMAGE_BITMAP, 0, 0, 0)));
+    GetObjectA(picture, sizeof builtIn, &builtIn);
+    EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
+        for (const int list : {7, 9}) EXPECT_EQ(SendDlgItemMessageA(dialog, list, CB_GETCURSEL, 0, 0), -1) << list;
+        Click(dialog, 1);
+    }));
+    EXPECT_EQ(SkinBitmap.bmWidth, builtIn.bmWidth);
+    std::string stored;
+    for (const Setting* setting :
+         {&settings::BmpBack, &settings::SelBackBmp, &settings::BmpTime, &settings::SelTimeBmp})
+        stored += ReadSettingText(*setting) + "|";
+    EXPECT_EQ(stored, "gone.bmp|1|||");
+}
+
+std::string asked;            // the filter the file picker was given, up to the empty string that ends it
+std::string picked, browsed;  // what the pickers answer; empty: cancelled
+
+std::string Text(HWND dialog, int id) {
+    std::string text(GetWindowTextLengthA(GetDlgItem(dialog, id)) + 1, '\0');
+    text.resize(GetDlgItemTextA(dialog, id, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+// The picture folder is listed, "Default" selected, when chosen with Browse, or typed once the user leaves the box
+// or presses Enter in it; the sound's "..." asks for wave files. An empty pick changes nothing. Paths are kept
+// whole up to the platform's 259 characters; a longer one is refused, with a balloon, and nothing is stored.
+TEST_F(Options, TheFolderAndSoundBoxesTakeWholePathsFromTypingAndPickers) {
+    const std::string typed = kShippedFolder + "\\typed", chosen = kShippedFolder + "\\chosen";
+    std::filesystem::create_directories(typed), std::filesystem::create_directories(chosen);
+    WriteBmp(typed + "\\typed.bmp", 150, 40);
+    WriteBmp(chosen + "\\chosen.bmp", 150, 40);
+    const std::string longest = "C:\\" + std::string(MAX_PATH - 8, 'a') + ".wav";
+    seams.GetOpenFileNameA = [](LPOPENFILENAMEA file) -> BOOL {
+        asked = std::string(file->lpstrFilter, file->lpstrFilter + lstrlenA(file->lpstrFilter) + 1 +
+                                                   lstrlenA(file->lpstrFilter + lstrlenA(file->lpstrFilter) + 1));
+        return !picked.empty() && lstrcpynA(file->lpstrFile, picked.c_str(), file->nMaxFile);
+    };
+    seams.SHBrowseForFolderA = [](LPBROWSEINFOA) {
+        return browsed.empty() ? nullptr : ILCreateFromPathA(browsed.c_str());
+    };
+    const struct {
+        const char* step;
+        std::function<void(HWND)> act;
+        std::string folderAndLists, sound;
+    } steps[] = {
+        {"cancelled pickers", [](HWND d) { picked = browsed = "", Click(d, 5), Click(d, 16); },
+         kShippedFolder + "::", ""},
+        {"typed, left",
+         [&](HWND d) { SetFocus(GetDlgItem(d, 6)), SetDlgItemTextA(d, 6, typed.c_str()), SetFocus(GetDlgItem(d, 12)); },
+         typed + ":Default:typed.bmp|", ""},
+        {"browsed", [&](HWND d) { browsed = chosen, Click(d, 5); }, chosen + ":Default:chosen.bmp|", ""},
+        {"typed, Enter",
+         [&](HWND d) {
+             SetFocus(GetDlgItem(d, 6)), SetDlgItemTextA(d, 6, typed.c_str());
+             PostMessageA(GetDlgItem(d, 6), WM_KEYDOWN, VK_RETURN, 1);
+             PumpMessages(50, [](MSG* key) { return IsDialogMessageA(GetAncestor(key->hwnd, GA_ROOT), key) != 0; });
+         },
+         typed + ":Default:typed.bmp|", ""},
+        {"a sound of 259 characters", [&](HWND d) { picked = longest, Click(d, 16), Click(d, 3); },
+         typed + ":Default:typed.bmp|", longest},
+        {"a folder of 260",
+         [&](HWND d) { SetDlgItemTextA(d, 6, ("C:\\" + std::string(MAX_PATH - 3, 'a')).c_str()), Click(d, 1); },
+         "C:\\" + std::string(MAX_PATH - 3, 'a') + ":Default:typed.bmp|", longest},
+    };
+    EXPECT_TRUE(Open(nullptr, [&](HWND dialog) {
+        for (const auto& step : steps) {
+            step.act(dialog);
+            EXPECT_EQ(Text(dialog, 6) + ":" + Entries(dialog, 7), step.folderAndLists) << step.step;
+            EXPECT_EQ(Text(dialog, 15), step.sound) << step.step;
+        }
+        const HWND balloon = FindWindowA(TOOLTIPS_CLASSA, nullptr);
+        EXPECT_TRUE(balloon && IsWindowVisible(balloon) && GetWindow(balloon, GW_OWNER) == dialog);
+        Click(dialog, 2);
+    }));
+    EXPECT_EQ(asked, std::string("*.wav\0*.wav", 11));
+    EXPECT_EQ(ReadSettingText(settings::SkinPath) + "|" + ReadSettingText(settings::ChimeWavFile),
+              typed + "|" + longest);
 }
 
 // The machine's Run key when it takes the value, the user's when it refuses or holds another program's value of
