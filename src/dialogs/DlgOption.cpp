@@ -349,10 +349,21 @@ void RemoveStaleSkinLists(HWND hDlg) {
     if (noBackgrounds && noTimeStrips) DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Clock Skin");
 }
 
+// An alarm's window that opened over the dialog keeps the front: ending the active dialog would bring the clock up,
+// over the windows it owns.
+void PassActivation(HWND hDlg) {
+    if (GetActiveWindow() != hDlg) return;
+    for (HWND other = GetWindow(hDlg, GW_HWNDFIRST); other; other = GetWindow(other, GW_HWNDNEXT))
+        if (other != hDlg && GetWindow(other, GW_OWNER) == window->clock && IsWindowVisible(other) &&
+            IsWindowEnabled(other))
+            return void(SetActiveWindow(other));
+}
+
 // Whatever closes the dialog, the clock goes back to the transparency it had, a preview not applied dropped.
 void OnClose(HWND hDlg) {
     if (window->clockAlpha) SetLayeredWindowAttributes(window->clock, 0, *window->clockAlpha, LWA_ALPHA);
     RemoveStaleSkinLists(hDlg);
+    PassActivation(hDlg);
     window.Release();
     EndDialog(hDlg, 0);
 }
