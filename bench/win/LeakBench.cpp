@@ -155,7 +155,7 @@ void StubActingSeams() {
     seams.Beep = [](DWORD, DWORD) -> BOOL { return TRUE; };
     seams.EnableShutdownPrivilege = []() -> BOOL { return FALSE; };
     seams.ExitWindowsEx = [](UINT, DWORD) -> BOOL { return FALSE; };
-    seams.SetLocalTime = [](const SYSTEMTIME*) -> BOOL { return FALSE; };
+    seams.SetSystemTime = [](const SYSTEMTIME*) -> BOOL { return FALSE; };
 }
 
 struct Snapshot {

@@ -66,7 +66,7 @@ Seams RealSeams() {
         UtcToLocal,
         LocalToUtc,
         [] { return ::GetTickCount64(); },
-        [](const SYSTEMTIME* time) { return ::SetLocalTime(time); },
+        [](const SYSTEMTIME* time) { return ::SetSystemTime(time); },
         [] { return EnablePrivilege(SE_SHUTDOWN_NAME); },
         [] { return EnablePrivilege(SE_SYSTEMTIME_NAME); },
         [](UINT flags, DWORD reason) { return ::ExitWindowsEx(flags, reason); },
