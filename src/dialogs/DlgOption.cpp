@@ -15,7 +15,7 @@
 #include "dialogs/SkinPreview.h"
 #include "face/GdiHandles.h"
 #include "face/SkinFolder.h"
-#include "forms/BoxHint.h"
+#include "dialogkit/BoxHint.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
 #include "system/PathParts.h"
