@@ -72,8 +72,8 @@ HWND CreateMainWindow(const char* className, DWORD exStyle, const char* title) {
 void StartMainWindow() {
     UpdateWindow(hMainWnd);
     StartClockTimer(hMainWnd);
-    ApplyOption("Windowpos");
-    ApplyStartState();
+    ApplyOption(hMainWnd, "Windowpos");
+    ApplyStartState(hMainWnd);
 }
 
 void RunMainWindow(const char* className, DWORD exStyle, const char* title) {

@@ -12,10 +12,10 @@
 #include "dialogs/OptionControls.h"
 #include "dialogs/SkinLists.h"
 #include "dialogs/SkinPreview.h"
-#include "face/GdiHandles.h"
 #include "face/SkinFolder.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
+#include "system/HandleGuards.h"
 #include "system/PublicFunction.h"
 
 #include <commctrl.h>
@@ -29,7 +29,6 @@ constexpr int kWidth = 450;
 // Tall enough for the chime's group below the buttons.
 constexpr int kHeight = 420;
 constexpr int kFolderLimit = 250;
-constexpr int kLowestAlpha = 100;  // the track bar's lowest position
 constexpr RECT kPreviewBox{224, 68, 426, 262};
 constexpr COLORREF kPreviewGrey = 0xC0C0C0;
 

@@ -1,7 +1,7 @@
 #include "face/DCPixels.h"
 
-#include "face/GdiHandles.h"
 #include "face/SkinRules.h"
+#include "system/DeviceContexts.h"
 
 #include <algorithm>
 
@@ -32,10 +32,11 @@ PixelGrid ReadPixels(HDC dc, int width, int height) {
     if (rows != bitmapHeight) {
         // A platform that holds to GetDIBits' rule wants the bitmap out of every DC: a stand-in takes its place
         // meanwhile. Swapping costs more than the read itself, so it is only the second try.
-        GdiBitmap standIn(CreateCompatibleBitmap(dc, 1, 1));
-        SelectObject(dc, standIn.get());
-        rows = GetDIBits(dc, bitmap, 0, bitmapHeight, bits.data(), &format, DIB_RGB_COLORS);
-        SelectObject(dc, bitmap);
+        const GdiBitmap standIn(CreateCompatibleBitmap(dc, 1, 1));
+        {
+            const SelectedObject swapped(dc, standIn);
+            rows = GetDIBits(dc, bitmap, 0, bitmapHeight, bits.data(), &format, DIB_RGB_COLORS);
+        }
         if (rows != bitmapHeight) return grid;
     }
 
