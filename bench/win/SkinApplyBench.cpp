@@ -138,8 +138,7 @@ void ExactCheckerboard(const std::string& file, int size) {
     const SkinDC background(nullptr, GdiBitmap(loaded));
     PixelGrid pixels;
     std::vector<RowRun> runs;
-    std::printf("  %-46s %10.1f ms\n", "pixel read (GetDIBits)",
-                Millis([&] { pixels = ReadPixels(background, size, size); }));
+    std::printf("  %-46s %10.1f ms\n", "pixel read (GetDIBits)", Millis([&] { pixels = ReadPixels(background); }));
     std::printf("  %-46s %10.1f ms\n", "run collection", Millis([&] { runs = OpaqueRuns(pixels); }));
     std::printf("  %-46s %10.1f ms\n", "time place scan", Millis([&] { FindTimeCorner(pixels); }));
     std::printf("  %-46s %10zu\n", "runs", runs.size());
@@ -240,7 +239,7 @@ void PerPixelAgainstOneRead(HWND window) {
         for (int run = 0; run < Runs; ++run) {
             slowOutline.push_back(bench::MedianMicros(1, [&] { PerPixelShape(window, background, 200, 200); }));
             slowPlace.push_back(bench::MedianMicros(1, [&] { PerPixelTimePos(background, 200, 200); }));
-            scan.push_back(bench::MedianMicros(1, [&] { ScanBackground(ReadPixels(background, 200, 200)); }));
+            scan.push_back(bench::MedianMicros(1, [&] { ScanBackground(ReadPixels(background)); }));
             fastOutline.push_back(bench::MedianMicros(1, [&] { ShapeWindowFromBitmap(window, skin); }));
             fastPlace.push_back(bench::MedianMicros(1, [&] { drawer.PaintTimePos(skin.timeCorner()); }));
             slowApply.push_back(slowOutline.back() + slowPlace.back());

@@ -3,6 +3,7 @@
 #include "app/Placement.h"
 #include "app/frmMain.h"
 #include "forms/FormWindow.h"
+#include "system/HandleGuards.h"
 #include "system/PublicFunction.h"
 
 namespace {
@@ -18,18 +19,14 @@ public:
     InstanceMutex()
         : handle_(CreateMutexA(nullptr, TRUE, kInstanceMutex)),
           first_(handle_ && GetLastError() != ERROR_ALREADY_EXISTS) {}
-    InstanceMutex(const InstanceMutex&) = delete;
-    InstanceMutex& operator=(const InstanceMutex&) = delete;
     ~InstanceMutex() {
-        if (!handle_) return;
         if (first_) ReleaseMutex(handle_);
-        CloseHandle(handle_);
     }
     // False when another copy made the mutex first.
     bool first() const { return first_; }
 
 private:
-    HANDLE handle_;
+    KernelHandle handle_;
     bool first_;
 };
 

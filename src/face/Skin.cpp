@@ -39,7 +39,7 @@ void Skin::SetBackground(GdiBitmap picture) {
     back_ = picture ? SkinDC(nullptr, std::move(picture)) : SkinDC();
     if (!back_) return;
     try {
-        shape_ = ScanBackground(ReadPixels(back_, width(), height()));
+        shape_ = ScanBackground(ReadPixels(back_));
         pixelsRead_ = true;
     } catch (const std::exception&) {  // pixels too many to hold
     }

@@ -1,5 +1,5 @@
 #pragma once
-// Owners of device contexts and of what is selected into them: each puts back or lets go of what it took, once.
+// Owners of window DCs and of what is selected into a DC: each puts back or lets go of what it took, once.
 #include "system/HandleGuards.h"
 
 #include <windows.h>
@@ -16,39 +16,11 @@ public:
     ~WindowDC() {
         if (dc_) ReleaseDC(window_, dc_);
     }
-    HDC get() const { return dc_; }
     operator HDC() const { return dc_; }
 
 private:
     HWND window_;
     HDC dc_;
-};
-
-// A memory DC compatible with another DC, or with the screen for none.
-class MemoryDC {
-public:
-    MemoryDC() = default;
-    explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    MemoryDC(MemoryDC&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-    MemoryDC& operator=(MemoryDC&& other) noexcept {
-        if (this != &other) {
-            Delete();
-            dc_ = std::exchange(other.dc_, nullptr);
-        }
-        return *this;
-    }
-    ~MemoryDC() { Delete(); }
-    HDC get() const { return dc_; }
-    operator HDC() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    void Delete() {
-        if (dc_) DeleteDC(dc_);
-    }
-    HDC dc_ = nullptr;
 };
 
 // Selects an object into a DC and puts the previous one back.
@@ -68,19 +40,31 @@ private:
 class SkinDC {
 public:
     SkinDC() = default;
-    SkinDC(HDC compatibleWith, GdiBitmap bitmap);
-    SkinDC(const SkinDC&) = delete;
-    SkinDC& operator=(const SkinDC&) = delete;
-    SkinDC(SkinDC&& other) noexcept;
-    SkinDC& operator=(SkinDC&& other) noexcept;
-    ~SkinDC();
+    SkinDC(HDC compatibleWith, GdiBitmap bitmap) : dc_(CreateCompatibleDC(compatibleWith)) {
+        if (!dc_) return;
+        bitmap_ = std::move(bitmap);
+        original_ = SelectObject(dc_, bitmap_);
+    }
+    SkinDC(SkinDC&& other) noexcept { *this = std::move(other); }
+    // The DC's own bitmap goes back in before the DC goes, then the bitmap goes.
+    SkinDC& operator=(SkinDC&& other) noexcept {
+        if (this == &other) return *this;
+        PutBackOriginal();
+        dc_ = std::move(other.dc_);
+        original_ = std::exchange(other.original_, nullptr);
+        bitmap_ = std::move(other.bitmap_);
+        return *this;
+    }
+    ~SkinDC() { PutBackOriginal(); }
     HDC get() const { return dc_; }
     operator HDC() const { return dc_; }
     explicit operator bool() const { return static_cast<bool>(dc_); }
-    HBITMAP bitmap() const { return bitmap_.get(); }
 
 private:
-    GdiBitmap bitmap_;  // deleted after the DC, when nothing holds it any more
+    void PutBackOriginal() {
+        if (dc_ && original_) SelectObject(dc_, original_);
+    }
     MemoryDC dc_;
-    HGDIOBJ original_ = nullptr;  // the DC's own 1 x 1 bitmap, put back before the DC is deleted
+    HGDIOBJ original_ = nullptr;  // the DC's own 1 x 1 bitmap
+    GdiBitmap bitmap_;
 };

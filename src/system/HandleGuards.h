@@ -5,7 +5,7 @@
 #include <utility>
 
 // A handle and the call that lets it go; a null handle holds nothing.
-template <typename Handle, typename Close>
+template <typename Handle, auto Close>
 class ScopedHandle {
 public:
     ScopedHandle() = default;
@@ -23,7 +23,7 @@ public:
     explicit operator bool() const { return handle_ != nullptr; }
     Handle release() { return std::exchange(handle_, nullptr); }
     void reset(Handle handle = nullptr) {
-        if (handle_) Close()(handle_);
+        if (handle_) Close(handle_);
         handle_ = handle;
     }
     // Where a call that opens a handle puts it.
@@ -36,25 +36,14 @@ private:
     Handle handle_ = nullptr;
 };
 
-struct DeleteGdiObject {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-struct CloseRegKey {
-    void operator()(HKEY key) const { RegCloseKey(key); }
-};
-struct CloseKernelHandle {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-struct DestroyMenuHandle {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-
 template <typename Handle>
-using GdiObject = ScopedHandle<Handle, DeleteGdiObject>;
+using GdiObject = ScopedHandle<Handle, &DeleteObject>;
 using GdiBitmap = GdiObject<HBITMAP>;
 using GdiRegion = GdiObject<HRGN>;
 using GdiFont = GdiObject<HFONT>;
-using RegKey = ScopedHandle<HKEY, CloseRegKey>;
+// A memory DC, from CreateCompatibleDC.
+using MemoryDC = ScopedHandle<HDC, &DeleteDC>;
+using MenuHandle = ScopedHandle<HMENU, &DestroyMenu>;
+using RegKey = ScopedHandle<HKEY, &RegCloseKey>;
 // A process token, a mutex, ...: whatever CloseHandle lets go.
-using KernelHandle = ScopedHandle<HANDLE, CloseKernelHandle>;
-using MenuHandle = ScopedHandle<HMENU, DestroyMenuHandle>;
+using KernelHandle = ScopedHandle<HANDLE, &CloseHandle>;
