@@ -118,6 +118,21 @@ TEST_F(Skin, OnlyGoodVisibleFilesLoadAndReplacedOnesAreFreed) {
     for (HGDIOBJ object : replaced) EXPECT_EQ(GetObjectType(object), 0u) << object;
 }
 
+// The pick takes its name from the scan just made: a name an earlier, longer scan left in the registry list is never
+// picked, and a folder without backgrounds gives the empty name of the built-in skin.
+TEST_F(Skin, RandomPickTakesANameOfTheFolderAsScannedNow) {
+    for (const std::string stale : {"1", "2"})
+        SaveRegValue(RegRoot::CurrentUser, keys::BackList, stale, RegType::Text, "gone " + stale + ".bmp");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    SaveSetting(settings::SkinPath, folder);
+    PickRandomBackSkin();
+    EXPECT_EQ(ReadSettingText(settings::BmpBack) + "|" + ReadSettingText(settings::SelBackBmp), "|1");
+    WriteSkinFile("wide.bmp", CheckerboardBmp(150, 40, 0));
+    PickRandomBackSkin();
+    EXPECT_EQ(ReadSettingText(settings::BmpBack) + "|" + ReadSettingText(settings::SelBackBmp), "wide.bmp|1");
+    EXPECT_EQ(GetRegValue(RegRoot::CurrentUser, keys::BackList, "2").AsText(), "gone 2.bmp");
+}
+
 std::string Bytes(const void* data, std::size_t size) { return std::string(static_cast<const char*>(data), size); }
 
 // A BMP file: the headers, `palette` colours (the header may claim another number), the pixel bytes.
