@@ -32,10 +32,10 @@ Skin::Skin(const SkinFile& background, const SkinFile& timeStrip)
     : Skin(LoadSkinPicture(background), LoadSkinPicture(timeStrip)) {}
 
 void Skin::SetBackground(GdiBitmap picture) {
-    description_ = BITMAP{};
+    skinBitmap_ = BITMAP{};
     shape_ = {};
     pixelsRead_ = false;
-    if (picture) GetObjectA(picture, sizeof description_, &description_);
+    if (picture) GetObjectA(picture, sizeof skinBitmap_, &skinBitmap_);
     back_ = picture ? SkinDC(nullptr, std::move(picture)) : SkinDC();
     if (!back_) return;
     try {

@@ -32,10 +32,9 @@ public:
     // The background and the time strip, ready for BitBlt; null when left out.
     HDC hBackDC() const { return back_; }
     HDC hTimeDC() const { return time_; }
-    // The background's description; bmWidth x bmHeight is the window's size.
-    const BITMAP& SkinBitmap() const { return description_; }
-    int width() const { return description_.bmWidth; }
-    int height() const { return description_.bmHeight; }
+    // The window's size.
+    int width() const { return skinBitmap_.bmWidth; }
+    int height() const { return skinBitmap_.bmHeight; }
     // The rectangles of the window region: the pixels that differ from the top-left one. Empty for none.
     const std::vector<OutlineRect>& outline() const { return shape_.outline; }
     // Where the time goes; nothing for a background without black.
@@ -46,7 +45,7 @@ public:
 private:
     SkinDC back_;
     SkinDC time_;
-    BITMAP description_{};
+    BITMAP skinBitmap_{};  // SkinBitmap, the background's description
     BackgroundShape shape_;
     bool pixelsRead_ = false;
 };
