@@ -9,7 +9,6 @@
 namespace {
 
 constexpr char kClassName[] = "frmMain";
-constexpr char kTitle[] = "Marrowby Clock";
 // How long a second copy waits for the first one's window to get its title.
 constexpr DWORD kWindowWaitMs = 10000;
 constexpr DWORD kWindowPollMs = 50;
@@ -32,7 +31,7 @@ private:
 
 void ShowRunningCopy() {
     for (DWORD waited = 0; waited < kWindowWaitMs; waited += kWindowPollMs) {
-        if (const HWND running = FindWindowA(kClassName, kTitle)) {
+        if (const HWND running = FindWindowA(kClassName, kClockTitle)) {
             ShowWindow(running, SW_SHOWNORMAL);
             return;
         }

@@ -36,7 +36,6 @@ Skin CurrentSkin;
 clsDrawTime ClockDrawer;
 
 constexpr UINT_PTR kClockTimer = 8;
-constexpr char kTitle[] = "Marrowby Clock";
 constexpr char kWebsite[] = "http://www.tollwick.com/";
 
 // The shell broadcasts it when it (re)starts: every tray icon has to be added again.
@@ -182,7 +181,7 @@ void OnCreate(HWND hwnd) {
     AlarmWake = std::make_unique<WakeTimer>();
     NextRingMoved = FollowNextRing;
     FollowNextRing();
-    SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kTitle));
+    SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kClockTitle));
 }
 
 void OnClose(HWND hwnd) {

@@ -12,6 +12,8 @@ extern clsMenu ClockMenu;
 // The skin the clock shows.
 const Skin& ClockSkin();
 
+// The main window's title, which a second copy looks for.
+inline constexpr char kClockTitle[] = "Marrowby Clock";
 // The captions of the menu's first item while the clock is shown and while it is in the tray.
 inline constexpr char kMinimizeCaption[] = "Minimized(&M)";
 inline constexpr char kResumeCaption[] = "Resume(&M)";
