@@ -188,6 +188,7 @@ void OnClose(HWND hwnd) {
     RemoveTrayIcon();
     ClockMenu = clsMenu();
     ClockDrawer = clsDrawTime();
+    CurrentSkin = Skin();
     NextRingMoved = nullptr;
     AlarmWake.reset();
     DestroyClockTooltip();
