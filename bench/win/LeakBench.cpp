@@ -7,12 +7,10 @@
 #include "alarms/DlgWinExit.h"
 #include "app/Form4.h"
 #include "app/Main.h"
-#include "app/Placement.h"
 #include "app/frmMain.h"
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
-#include "face/frmRegion.h"
 #include "forms/AlarmEditor.h"
 #include "forms/frmOptions.h"
 #include "settings/SettingsKeys.h"
@@ -81,9 +79,7 @@ std::string skinFolder;
 void ApplySkin(HWND clock, const char* background) {
     SaveSetting(settings::SkinPath, skinFolder);
     SaveSetting(settings::BmpBack, background);
-    LoadSkinBitmaps(clock);
-    CreateSkinDCs(clock);
-    ApplyAppearance(clock);
+    SendMessageA(clock, WM_OPTIONSAPPLIED, 0, 0);
     ShowWindow(clock, SW_SHOWNOACTIVATE);
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/DlgOption.h"
 
+#include "dialogkit/BoxHint.h"
 #include "dialogkit/DialogFont.h"
 #include "dialogkit/DialogState.h"
 #include "dialogkit/clsButton.h"
@@ -13,11 +14,10 @@
 #include "dialogs/OptionControls.h"
 #include "dialogs/SkinLists.h"
 #include "dialogs/SkinPreview.h"
-#include "face/GdiHandles.h"
 #include "face/SkinFolder.h"
-#include "dialogkit/BoxHint.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
+#include "system/HandleGuards.h"
 #include "system/PathParts.h"
 #include "system/PublicFunction.h"
 
@@ -33,7 +33,6 @@ constexpr int kClientWidth = 444;
 constexpr int kClientHeight = 381;
 // The longest path the platform's file functions take, without its closing NUL.
 constexpr std::size_t kPathLimit = MAX_PATH - 1;
-constexpr int kLowestAlpha = 100;  // the track bar's lowest position
 constexpr RECT kPreviewBox{224, 68, 426, 262};
 constexpr COLORREF kPreviewGrey = 0xC0C0C0;
 

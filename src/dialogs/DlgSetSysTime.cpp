@@ -78,12 +78,11 @@ std::string SystemMessage(DWORD error) {
 
 int TextHeight(HWND control, const std::string& text, int width) {
     RECT area{0, 0, width, 0};
-    const HDC dc = GetDC(control);
     {
+        const WindowDC dc(control);
         SelectedObject font(dc, window->font.get());
         DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     }
-    ReleaseDC(control, dc);
     return area.bottom;
 }
 

@@ -2,7 +2,6 @@
 #include "app/ClockHarness.h"
 #include "app/HourlyChime.h"
 #include "dialogs/DlgOption.h"
-#include "face/frmRegion.h"
 #include "settings/RegStore.h"
 #include "support/DialogDriver.h"
 #include "support/StoredRings.h"
@@ -103,7 +102,7 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
     SaveSetting(settings::SelBackBmp, 0);  // "Default" by the index
     SaveSetting(settings::SelTimeBmp, 7);  // past the end of the list
     ClockWindow clock;
-    EXPECT_EQ(SkinBitmap.bmWidth, 150) << "the clock loads from the shipped folder too";
+    EXPECT_EQ(ClockSkin().width(), 150) << "the clock loads from the shipped folder too";
     seams.GetOpenFileNameA = [](LPOPENFILENAMEA file) { return lstrcpyA(file->lpstrFile, "C:\\Sounds\\gong.wav"), 1; };
     int chosen[2] = {};
     EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
@@ -204,7 +203,7 @@ TEST_F(Options, CancelWritesNothingAndAListWithNothingSelectedKeepsTheStoredPict
          {&settings::BmpBack, &settings::SelBackBmp, &settings::BmpTime, &settings::SelTimeBmp})
         skins += ReadSettingText(*setting) + "|";
     EXPECT_EQ(skins, "gone.bmp|1|||");
-    EXPECT_NE(SkinBitmap.bmWidth, 150);
+    EXPECT_NE(ClockSkin().width(), 150);
 }
 
 std::string asked;            // the file picker's filter
