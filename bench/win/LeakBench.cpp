@@ -8,12 +8,10 @@
 #include "alarms/DlgWinExit.h"
 #include "app/Form4.h"
 #include "app/Main.h"
-#include "app/Placement.h"
 #include "app/frmMain.h"
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
-#include "face/frmRegion.h"
 #include "forms/AlarmEditor.h"
 #include "forms/frmOptions.h"
 #include "settings/SettingsKeys.h"
@@ -57,9 +55,7 @@ std::string skinFolder;
 void ApplySkin(HWND clock, const char* background) {
     SaveSetting(settings::SkinPath, skinFolder);
     SaveSetting(settings::BmpBack, background);
-    LoadSkinBitmaps(clock);
-    CreateSkinDCs(clock);
-    ApplyAppearance(clock);
+    SendMessageA(clock, WM_OPTIONSAPPLIED, 0, 0);
     ShowWindow(clock, SW_SHOWNOACTIVATE);
 }
 
@@ -131,7 +127,7 @@ void StubActingSeams() {
     seams.Beep = [](DWORD, DWORD) -> BOOL { return TRUE; };
     seams.EnableShutdownPrivilege = []() -> BOOL { return FALSE; };
     seams.ExitWindowsEx = [](UINT, DWORD) -> BOOL { return FALSE; };
-    seams.SetLocalTime = [](const SYSTEMTIME*) -> BOOL { return FALSE; };
+    seams.SetSystemTime = [](const SYSTEMTIME*) -> BOOL { return FALSE; };
 }
 
 struct Snapshot {

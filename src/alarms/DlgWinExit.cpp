@@ -60,15 +60,14 @@ int TextWidth(HDC dc, std::string_view text) {
 void LayOut(HWND hDlg) {
     RECT client;
     GetClientRect(hDlg, &client);
-    const HDC dc = GetDC(hDlg);
     {
+        const WindowDC dc(hDlg);
         SelectedObject font(dc, window->font.get());
-        const auto measure = [dc](std::string_view text) { return TextWidth(dc, text); };
+        const auto measure = [&dc](std::string_view text) { return TextWidth(dc, text); };
         window->layout = LayOutCountdown(countdown->lines, client.right - kRightMargin, measure);
         const int x = window->layout.figureX, y = window->layout.figureY;
         window->figureArea = {x - 1, y - 1, x + measure("30") + 2, y + 14};
     }
-    ReleaseDC(hDlg, dc);
     if (window->layout.shift) CentreOnDesktop(hDlg, kWidth, kHeight + window->layout.shift);
 }
 

@@ -1,7 +1,7 @@
 #include "app/Form4.h"
 
-#include "face/GdiHandles.h"
 #include "resources/resource.h"
+#include "system/HandleGuards.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "dialogkit/clsCommonDialog.h"
 #include "forms/AlarmEditorRules.h"
 #include "forms/AlarmListRules.h"
-#include "forms/BoxHint.h"
+#include "dialogkit/BoxHint.h"
 #include "forms/FormWindow.h"
 #include "forms/frmOptions.h"
 #include "system/Seams.h"

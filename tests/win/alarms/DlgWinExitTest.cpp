@@ -32,8 +32,8 @@ void ExpectReadable(HWND dialog, const char* name) {
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
     EXPECT_LE(button.bottom + 8, client.bottom) << name;
     const DialogFont font;
-    const HDC dc = GetDC(dialog);
-    const HGDIOBJ previous = SelectObject(dc, font.get());
+    const WindowDC dc(dialog);
+    const SelectedObject selected(dc, font.get());
     std::vector<RECT> boxes;
     for (const auto& [x, y, text] : PaintedTexts(dialog)) {
         SIZE size{};
@@ -43,8 +43,6 @@ void ExpectReadable(HWND dialog, const char* name) {
         for (const RECT& other : boxes) EXPECT_FALSE(IntersectRect(&overlap, &box, &other)) << name << ": " << text;
         boxes.push_back(box);
     }
-    SelectObject(dc, previous);
-    ReleaseDC(dialog, dc);
     EXPECT_EQ(ButtonFrameFaults(dialog), std::vector<std::string>{}) << name;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // What a window's own paint routine draws (WM_PRINTCLIENT, without its child controls) on a field of a colour
 // no system colour has, so a test can tell drawn pixels from untouched ones.
+#include "system/DeviceContexts.h"
+
 #include <windows.h>
 
 #include <string>
@@ -13,25 +15,15 @@ public:
     explicit PaintedClient(HWND window) {
         RECT client;
         GetClientRect(window, &client);
-        const HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, client.right, client.bottom);
-        ReleaseDC(nullptr, screen);
-        previous_ = SelectObject(dc_, bitmap_);
-        const HBRUSH field = CreateSolidBrush(kUntouched);
+        dc_ = SkinDC(nullptr, GdiBitmap(CreateCompatibleBitmap(WindowDC(nullptr), client.right, client.bottom)));
+        const GdiObject<HBRUSH> field(CreateSolidBrush(kUntouched));
         FillRect(dc_, &client, field);
-        DeleteObject(field);
-        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()), PRF_CLIENT);
     }
-    PaintedClient(const PaintedClient&) = delete;
-    PaintedClient& operator=(const PaintedClient&) = delete;
-    ~PaintedClient() { SelectObject(dc_, previous_), DeleteObject(bitmap_), DeleteDC(dc_); }
     COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
 
 private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
+    SkinDC dc_;
 };
 
 // The faults of the sunken frame round every push button of `dialog`: it must lie one pixel outside the button.
