@@ -6,6 +6,7 @@
 #include "dialogkit/ProgramIcon.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDialog.h"
+#include "system/DeviceContexts.h"
 #include "system/Seams.h"
 
 #include <algorithm>
@@ -64,17 +65,14 @@ struct AlarmWindow {
 AlarmWindow* WindowOf(HWND hDlg) { return reinterpret_cast<AlarmWindow*>(GetWindowLongPtrA(hDlg, DWLP_USER)); }
 
 int WidestLine(HWND hDlg, const AlarmWindow& window) {
-    const HDC dc = GetDC(hDlg);
+    const WindowDC dc(hDlg);
+    SelectedObject font(dc, window.font.get());
     int widest = 0;
-    {
-        SelectedObject font(dc, window.font.get());
-        for (const std::string& line : window.lines) {
-            SIZE extent{};
-            GetTextExtentPoint32A(dc, line.c_str(), int(line.size()), &extent);
-            widest = std::max(widest, int(extent.cx));
-        }
+    for (const std::string& line : window.lines) {
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, line.c_str(), int(line.size()), &extent);
+        widest = std::max(widest, int(extent.cx));
     }
-    ReleaseDC(hDlg, dc);
     return widest;
 }
 
