@@ -1,5 +1,6 @@
 // Time to open the alarm list with 1,000 stored items, loaded by the clock as at start: from the request until
-// the window is shown and painted, against reading the same items from the registry alone. Fills and then deletes the
+// the window is shown and painted, against reading the same items from the registry alone and against opening
+// it after reading them again, as the list did before it filled from the loaded items. Fills and then deletes the
 // stored list, so it runs only where none is stored.
 #include "../Bench.h"
 #include "alarms/RingList.h"
@@ -58,12 +59,12 @@ int main() {
     LoadRingData();
     const double read = bench::MedianMicros(kRuns, [] { ReadStoredRings(); });
     const double open = bench::MedianMicros(kRuns, OpenAndClose);
+    // What the list cost when it read every item from the registry again on opening.
+    const double reread = bench::MedianMicros(kRuns, [] { LoadRingData(), OpenAndClose(); });
     DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Data");
     std::printf("%d stored items, median of %d runs\n", kItems, kRuns);
-    std::printf("read the items from the registry   %7.0f ms\n", read / 1000);
-    std::printf(
-        "open the alarm list with them      %7.0f ms  (target under 150 ms; 394-881 ms when the list read\n"
-        "                                              the registry again)\n",
-        open / 1000);
+    std::printf("read the items from the registry           %7.0f ms\n", read / 1000);
+    std::printf("open the alarm list from the loaded items  %7.0f ms  (target under 150 ms)\n", open / 1000);
+    std::printf("open it reading the registry again, as before %4.0f ms\n", reread / 1000);
     return 0;
 }
