@@ -2,13 +2,13 @@
 
 #include "alarms/RingList.h"
 #include "alarms/RingStore.h"
+#include "alarms/WallClock.h"
 #include "dialogkit/clsCommonDialog.h"
 #include "forms/AlarmEditorRules.h"
 #include "forms/AlarmListRules.h"
 #include "forms/BoxHint.h"
 #include "forms/FormWindow.h"
 #include "forms/frmOptions.h"
-#include "system/Seams.h"
 
 #include <algorithm>
 #include <iterator>
@@ -111,12 +111,6 @@ const std::pair<int, std::string EditorEntry::*> kTextBoxes[] = {
     {kMonth, &EditorEntry::month},       {kDay, &EditorEntry::day},
     {kYear, &EditorEntry::year},         {kHour, &EditorEntry::hour},
     {kMinute, &EditorEntry::minute},     {kWeek, &EditorEntry::week}};
-
-CivilTime CivilNow() {
-    SYSTEMTIME now{};
-    seams.GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wDayOfWeek};
-}
 
 class AlarmEditor;
 AlarmEditor* frmAdditem = nullptr;
