@@ -5,7 +5,7 @@
 #include "../Bench.h"
 #include "alarms/RingList.h"
 #include "alarms/RingStore.h"
-#include "forms/frmOptions.h"
+#include "forms/AlarmListWindow.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
 

@@ -3,12 +3,12 @@
 #include "alarms/RingList.h"
 #include "alarms/RingStore.h"
 #include "alarms/WallClock.h"
+#include "dialogkit/BoxHint.h"
 #include "dialogkit/clsCommonDialog.h"
 #include "forms/AlarmEditorRules.h"
 #include "forms/AlarmListRules.h"
-#include "dialogkit/BoxHint.h"
+#include "forms/AlarmListWindow.h"
 #include "forms/FormWindow.h"
-#include "forms/frmOptions.h"
 
 #include <algorithm>
 #include <iterator>

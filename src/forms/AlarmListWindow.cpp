@@ -1,4 +1,4 @@
-#include "forms/frmOptions.h"
+#include "forms/AlarmListWindow.h"
 
 #include "alarms/RingList.h"
 #include "alarms/RingStore.h"
