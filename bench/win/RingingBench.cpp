@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
     Delays("wave file, 60 s 44.1 kHz stereo (10 MB)", longWave);
     DeleteFileA(shortWave.c_str()), DeleteFileA(longWave.c_str());
 
-    if (!AppendStoredRing({1, 0, 2, 0, 7, 30, 20, 26, 1, 1, 0})) return 1;
+    if (!AppendStoredRing({1, RingAction::Sound, RingRepeat::Daily, 0, 7, 30, 20, 26, 1, 1, 0})) return 1;
     const ObjectCount count;
     std::printf("held by the program, and private bytes, before and after (after 10 to warm up):\n");
     Cycles(count, "ring and stop", cycles, [] { Ring("", IDOK); });

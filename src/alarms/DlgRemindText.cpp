@@ -9,8 +9,6 @@
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDialog.h"
 
-std::string RemindText;
-
 namespace {
 
 // Grown to the right for Snooze and its length; OK keeps its place.
@@ -20,19 +18,20 @@ constexpr int kOk = 1;
 constexpr int kSnooze = 3;
 constexpr int kLength = 4;
 
-// Where ShowRemindText wants the snooze length, if one is chosen.
-std::optional<int>* openingChoice = nullptr;
-
 // What one open reminder owns. Each window keeps its own, so reminders that come due while one is open
 // stack up without sharing handles or text.
 struct ReminderWindow {
-    std::string text = RemindText;
+    std::string text;
     DialogFont font;
     ProgramIcon icon{kDialogIconSize};
     clsButton button;
     SnoozeLengthBox length;
-    std::optional<int>* choice = openingChoice;
+    std::optional<int>* choice = nullptr;
 };
+
+// The text of the reminder being opened, until its window holds its own copy, and where the snooze length goes.
+const std::string* openingText = nullptr;
+std::optional<int>* openingChoice = nullptr;
 
 ReminderWindow* WindowOf(HWND hDlg) { return reinterpret_cast<ReminderWindow*>(GetWindowLongPtrA(hDlg, DWLP_USER)); }
 
@@ -40,6 +39,8 @@ void OnInitDialog(HWND hDlg) {
     CentreOnDesktop(hDlg, kWidth, kHeight);
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Text Hint"));
     auto window = std::make_unique<ReminderWindow>();
+    window->text = openingText ? *openingText : std::string();
+    window->choice = openingChoice;
     window->button.CreateButton(hDlg, "OK(&O)", kOk, 99, 77, 70, 19, window->font.get(), BS_DEFPUSHBUTTON);
     window->button.CreateButton(hDlg, "Snooze", kSnooze, 179, 77, 70, 19, window->font.get(), 0);
     window->length.Create(hDlg, kLength, 259, 76, 80, window->font.get());
@@ -61,7 +62,8 @@ void PaintContent(HWND hDlg, HDC dc) {
 // Escape gives IDCANCEL: it dismisses the reminder as OK does, as it always has.
 void OnCommand(HWND hDlg, WPARAM wParam) {
     if (wParam == kSnooze) {
-        if (ReminderWindow* window = WindowOf(hDlg)) *window->choice = window->length.TakeChoice(hDlg);
+        if (ReminderWindow* window = WindowOf(hDlg); window && window->choice)
+            *window->choice = window->length.TakeChoice(hDlg);
     } else if (wParam != kOk && wParam != IDCANCEL) {
         return;
     }
@@ -80,8 +82,9 @@ void OnClose(HWND hDlg) {
 
 }  // namespace
 
-std::optional<int> ShowRemindText(HWND owner) {
+std::optional<int> ShowRemindText(HWND owner, const std::string& text) {
     std::optional<int> choice;
+    openingText = &text;
     openingChoice = &choice;
     RunBuiltInDialog(owner, RemindTextProc);
     return choice;

@@ -4,8 +4,7 @@
 #include <optional>
 #include <string>
 
-// The text the reminder shows; set before ShowRemindText.
-extern std::string RemindText;
-// Shows the reminder modally; returns when it has closed: the snooze length in minutes when it was snoozed.
-std::optional<int> ShowRemindText(HWND owner);
+// Shows the reminder of `text` modally; returns when it has closed: the snooze length in minutes when it was
+// snoozed.
+std::optional<int> ShowRemindText(HWND owner, const std::string& text);
 INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);

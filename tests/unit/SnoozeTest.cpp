@@ -52,7 +52,8 @@ RegValue StoredSnoozeValue(int number) {
 void StoreItems(int count) {
     RegMemoryReset();
     ReloadSnoozes();
-    for (int number = 1; number <= count; ++number) AppendStoredRing({1, 0, 2, 0, 7, std::int16_t(number)});
+    for (int number = 1; number <= count; ++number)
+        AppendStoredRing({1, RingAction::Sound, RingRepeat::Daily, 0, 7, std::int16_t(number)});
 }
 
 // The stored shape: one text value per snoozed item, beside its record, holding the due time in UTC.
@@ -91,7 +92,7 @@ TEST(SnoozeStore, NeverRingsForADeletedOrUntickedItem) {
     EXPECT_EQ(StoredSnoozeValue(1).AsText(), "2026-12-07T12:05:00Z");
     SaveStoredRingState(2, false);
     EXPECT_EQ(StoredSnoozeValue(2).kind(), RegValue::Kind::NoValue);
-    WriteStoredRing(3, {0, 0, 2, 0, 7, 3});
+    WriteStoredRing(3, {0, RingAction::Sound, RingRepeat::Daily, 0, 7, 3});
     EXPECT_EQ(TakeDueSnoozes(kNoon + 300, 300000), std::vector<int>{1});
     EXPECT_EQ(ReadStoredRing(1)->lngMinute, 4) << "the moved item is the one that rings";
 }
