@@ -5,6 +5,8 @@
 #include "forms/FormWindow.h"
 #include "system/PublicFunction.h"
 
+#include <objbase.h>
+
 namespace {
 
 constexpr char kClassName[] = "frmMain";
@@ -33,6 +35,20 @@ private:
     bool first_;
 };
 
+// The window hands its accessible object to screen readers through COM.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialised_) CoUninitialize();
+    }
+
+private:
+    bool initialised_;
+};
+
 void ShowRunningCopy() {
     for (DWORD waited = 0; waited < kWindowWaitMs; waited += kWindowPollMs) {
         if (const HWND running = FindWindowA(kClassName, kTitle)) {
@@ -48,6 +64,7 @@ void ShowRunningCopy() {
 void Main() {
     const InstanceMutex instance;
     if (!instance.first()) return ShowRunningCopy();
+    const ComApartment com;
     RunMainWindow(kClassName, IsWin2000OrLater() ? WS_EX_LAYERED : 0, nullptr);
 }
 

@@ -57,6 +57,13 @@ HWND HtmlHelp(HWND caller, LPCSTR file, UINT command, DWORD_PTR data) {
     return function ? function(caller, file, command, data) : nullptr;
 }
 
+bool HighContrastOn() {
+    HIGHCONTRASTA contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 }  // namespace
 
 Seams RealSeams() {
@@ -92,6 +99,7 @@ Seams RealSeams() {
            BOOL resume) { return ::SetWaitableTimer(timer, due, period, completion, argument, resume); },
         [](HANDLE timer) { return ::CancelWaitableTimer(timer); },
         [](EXECUTION_STATE state) { return ::SetThreadExecutionState(state); },
+        HighContrastOn,
     };
 }
 

@@ -46,6 +46,9 @@ struct Seams {
     (HANDLE timer, const LARGE_INTEGER* due, LONG period, PTIMERAPCROUTINE completion, LPVOID argument, BOOL resume);
     BOOL (*CancelWaitableTimer)(HANDLE timer);
     EXECUTION_STATE (*SetThreadExecutionState)(EXECUTION_STATE state);
+    // Whether the user's high contrast setting is on: what the program paints itself then keeps to the system
+    // colours.
+    bool (*HighContrastOn)();
 };
 
 extern Seams seams;

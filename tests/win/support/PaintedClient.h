@@ -1,6 +1,7 @@
 #pragma once
 // What a window's own paint routine draws (WM_PRINTCLIENT, without its child controls) on a field of a colour
-// no system colour has, so a test can tell drawn pixels from untouched ones.
+// no system colour has, so a test can tell drawn pixels from untouched ones. Text drawn without choosing a colour
+// comes out in that colour too.
 #include <windows.h>
 
 #include <string>
@@ -21,12 +22,19 @@ public:
         const HBRUSH field = CreateSolidBrush(kUntouched);
         FillRect(dc_, &client, field);
         DeleteObject(field);
+        SetTextColor(dc_, kUntouched);
         SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
     }
     PaintedClient(const PaintedClient&) = delete;
     PaintedClient& operator=(const PaintedClient&) = delete;
     ~PaintedClient() { SelectObject(dc_, previous_), DeleteObject(bitmap_), DeleteDC(dc_); }
     COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
+    bool any(COLORREF colour, const RECT& area) const {
+        for (int x = area.left; x < area.right; ++x)
+            for (int y = area.top; y < area.bottom; ++y)
+                if (at(x, y) == colour) return true;
+        return false;
+    }
 
 private:
     HDC dc_;
