@@ -155,7 +155,9 @@ LRESULT ClockAccessibleObject(HWND clock, WPARAM flags, LPARAM objectId) {
         if (shownName.empty()) shownName = ClockAccessibleName(LocalNow());
         clockClient = new NamedClient(standard, shownName);
     }
-    return LresultFromObject(IID_IAccessible, flags, clockClient);
+    // A failure (COM not started on this thread) leaves the request to the default handling.
+    const LRESULT object = LresultFromObject(IID_IAccessible, flags, clockClient);
+    return object > 0 ? object : 0;
 }
 
 void FollowClockMinute(HWND clock, const SYSTEMTIME& now) {
