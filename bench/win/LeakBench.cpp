@@ -5,16 +5,14 @@
 #include "ObjectCount.h"
 #include "alarms/DlgRemindText.h"
 #include "alarms/DlgWinExit.h"
-#include "app/Form4.h"
+#include "app/AboutWindow.h"
 #include "app/Main.h"
-#include "app/Placement.h"
 #include "app/frmMain.h"
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
-#include "face/frmRegion.h"
 #include "forms/AlarmEditor.h"
-#include "forms/frmOptions.h"
+#include "forms/AlarmListWindow.h"
 #include "settings/SettingsKeys.h"
 #include "system/Seams.h"
 
@@ -81,9 +79,7 @@ std::string skinFolder;
 void ApplySkin(HWND clock, const char* background) {
     SaveSetting(settings::SkinPath, skinFolder);
     SaveSetting(settings::BmpBack, background);
-    LoadSkinBitmaps(clock);
-    CreateSkinDCs(clock);
-    ApplyAppearance(clock);
+    SendMessageA(clock, WM_OPTIONSAPPLIED, 0, 0);
     ShowWindow(clock, SW_SHOWNOACTIVATE);
 }
 
@@ -136,8 +132,8 @@ const Cycle kCycles[] = {
     {"skin apply and back", ApplySkinAndBack, false},
     {"menu opening", OpenMenu, false},
     {"tray minimise and resume", MinimiseAndResume, false},
-    {"reminder", [](HWND clock) { RemindText = "Leak check", ShowRemindText(clock); }, true},
-    {"countdown", [](HWND clock) { ShowWinExit(clock); }, true},
+    {"reminder", [](HWND clock) { ShowRemindText(clock, "Leak check"); }, true},
+    {"countdown", [](HWND clock) { ShowWinExit(clock, false, ""); }, true},
     {"About", [](HWND) { ShowForm4(); }, true},
     {"options", ShowOptionDialog, true},
     {"system time", ShowSysTimeDialog, true},
@@ -155,7 +151,7 @@ void StubActingSeams() {
     seams.Beep = [](DWORD, DWORD) -> BOOL { return TRUE; };
     seams.EnableShutdownPrivilege = []() -> BOOL { return FALSE; };
     seams.ExitWindowsEx = [](UINT, DWORD) -> BOOL { return FALSE; };
-    seams.SetLocalTime = [](const SYSTEMTIME*) -> BOOL { return FALSE; };
+    seams.SetSystemTime = [](const SYSTEMTIME*) -> BOOL { return FALSE; };
 }
 
 struct Snapshot {

@@ -1,6 +1,6 @@
 #pragma once
-// Backgrounds drawn by a function of (x, y), held in a memory DC like a loaded skin.
-#include "face/GdiHandles.h"
+// Backgrounds drawn by a function of (x, y), as bitmaps like a loaded skin picture.
+#include "system/DeviceContexts.h"
 
 #include <windows.h>
 
@@ -8,8 +8,8 @@
 #include <vector>
 
 template <typename Colour>
-SkinDC SyntheticBackground(int width, int height, Colour colourAt) {
-    const HDC screen = GetDC(nullptr);
+GdiBitmap SyntheticBackground(int width, int height, Colour colourAt) {
+    const WindowDC screen(nullptr);
     GdiBitmap bitmap(CreateCompatibleBitmap(screen, width, height));
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
@@ -25,7 +25,5 @@ SkinDC SyntheticBackground(int width, int height, Colour colourAt) {
             bits[static_cast<std::size_t>(y) * width + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
         }
     SetDIBits(screen, bitmap, 0, height, bits.data(), &format, DIB_RGB_COLORS);
-    SkinDC dc(screen, std::move(bitmap));
-    ReleaseDC(nullptr, screen);
-    return dc;
+    return bitmap;
 }

@@ -11,9 +11,6 @@
 #include "system/PublicFunction.h"
 #include "system/Seams.h"
 
-short ExitRestart = 0;
-std::string ExitText;
-
 namespace {
 
 constexpr int kWidth = 275;
@@ -28,7 +25,7 @@ int ExitCounterX = 0;
 std::string ExitAction;
 bool ExitConfirmed = false;
 
-// What the open countdown was started with; later items change ExitRestart and ExitText, not this.
+// What the open countdown was started with.
 struct OpenCountdown {
     CountdownLines lines;
     bool restart;
@@ -60,15 +57,14 @@ int TextWidth(HDC dc, std::string_view text) {
 void LayOut(HWND hDlg) {
     RECT client;
     GetClientRect(hDlg, &client);
-    const HDC dc = GetDC(hDlg);
     {
+        const WindowDC dc(hDlg);
         SelectedObject font(dc, window->font.get());
-        const auto measure = [dc](std::string_view text) { return TextWidth(dc, text); };
+        const auto measure = [&dc](std::string_view text) { return TextWidth(dc, text); };
         window->layout = LayOutCountdown(countdown->lines, client.right - kRightMargin, measure);
         const int x = window->layout.figureX, y = window->layout.figureY;
         window->figureArea = {x - 1, y - 1, x + measure("30") + 2, y + 14};
     }
-    ReleaseDC(hDlg, dc);
     if (window->layout.shift) CentreOnDesktop(hDlg, kWidth, kHeight + window->layout.shift);
 }
 
@@ -134,10 +130,9 @@ void OnClose(HWND hDlg) {
 
 }  // namespace
 
-void ShowWinExit(HWND owner) {
+void ShowWinExit(HWND owner, bool restart, const std::string& text) {
     if (countdown) return;
-    const bool restart = ExitRestart != 0;
-    countdown = OpenCountdown{CountdownLinesFor(restart, ExitText), restart};
+    countdown = OpenCountdown{CountdownLinesFor(restart, text), restart};
     RunBuiltInDialog(owner, WinExitProc);
     window.reset();
     if (ExitConfirmed) {

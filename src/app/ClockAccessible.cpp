@@ -1,5 +1,6 @@
 #include "app/ClockAccessible.h"
 
+#include "app/frmMain.h"
 #include "system/Seams.h"
 
 #include <oleacc.h>
@@ -140,8 +141,8 @@ SYSTEMTIME LocalNow() {
 }  // namespace
 
 std::string ClockAccessibleName(const SYSTEMTIME& time) {
-    char text[32];
-    std::snprintf(text, sizeof text, "Marrowby Clock, %02u:%02u", time.wHour, time.wMinute);
+    char text[64];
+    std::snprintf(text, sizeof text, "%s, %02u:%02u", kClockTitle, time.wHour, time.wMinute);
     return text;
 }
 

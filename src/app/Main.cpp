@@ -3,6 +3,7 @@
 #include "app/Placement.h"
 #include "app/frmMain.h"
 #include "forms/FormWindow.h"
+#include "system/HandleGuards.h"
 #include "system/PublicFunction.h"
 
 #include <objbase.h>
@@ -10,7 +11,6 @@
 namespace {
 
 constexpr char kClassName[] = "frmMain";
-constexpr char kTitle[] = "Marrowby Clock";
 // How long a second copy waits for the first one's window to get its title.
 constexpr DWORD kWindowWaitMs = 10000;
 constexpr DWORD kWindowPollMs = 50;
@@ -20,18 +20,14 @@ public:
     InstanceMutex()
         : handle_(CreateMutexA(nullptr, TRUE, kInstanceMutex)),
           first_(handle_ && GetLastError() != ERROR_ALREADY_EXISTS) {}
-    InstanceMutex(const InstanceMutex&) = delete;
-    InstanceMutex& operator=(const InstanceMutex&) = delete;
     ~InstanceMutex() {
-        if (!handle_) return;
         if (first_) ReleaseMutex(handle_);
-        CloseHandle(handle_);
     }
     // False when another copy made the mutex first.
     bool first() const { return first_; }
 
 private:
-    HANDLE handle_;
+    KernelHandle handle_;
     bool first_;
 };
 
@@ -51,7 +47,7 @@ private:
 
 void ShowRunningCopy() {
     for (DWORD waited = 0; waited < kWindowWaitMs; waited += kWindowPollMs) {
-        if (const HWND running = FindWindowA(kClassName, kTitle)) {
+        if (const HWND running = FindWindowA(kClassName, kClockTitle)) {
             ShowWindow(running, SW_SHOWNORMAL);
             return;
         }
@@ -89,8 +85,8 @@ HWND CreateMainWindow(const char* className, DWORD exStyle, const char* title) {
 void StartMainWindow() {
     UpdateWindow(hMainWnd);
     StartClockTimer(hMainWnd);
-    ApplyOption("Windowpos");
-    ApplyStartState();
+    ApplyOption(hMainWnd, "Windowpos");
+    ApplyStartState(hMainWnd);
 }
 
 void RunMainWindow(const char* className, DWORD exStyle, const char* title) {

@@ -1,15 +1,17 @@
 #pragma once
 // Where the clock stands, how large and how transparent it is, and how it first appears.
+#include "face/Skin.h"
+
 #include <windows.h>
 
 #include <string_view>
 
-// Position (stored, or centred) and size at creation.
-void PlaceClockWindow(HWND hwnd);
-// Size, opacity, outline and time position; at creation and whenever the options change the skin.
-void ApplyAppearance(HWND hwnd);
-// Acts on an option of "Software\Tollwick\Option" that is a number above 0: "Windowpos", "RndBackBmp",
-// "RndTimeBmp". Other names do nothing.
-void ApplyOption(std::string_view name);
+// Position (stored, or centred) and the skin's size at creation.
+void PlaceClockWindow(HWND hwnd, const Skin& skin);
+// The skin's size and outline, and the stored opacity; at creation and whenever the options change the skin.
+void ApplyAppearance(HWND hwnd, const Skin& skin);
+// Acts on an option of "Software\Tollwick\Option" that is a number above 0: "Windowpos" (on the clock window),
+// "RndBackBmp", "RndTimeBmp". Other names do nothing.
+void ApplyOption(HWND clock, std::string_view name);
 // The first showing: normal, or minimised to the tray when "IconRun" is on.
-void ApplyStartState();
+void ApplyStartState(HWND clock);

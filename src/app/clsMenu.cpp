@@ -1,6 +1,6 @@
 #include "app/clsMenu.h"
 
-#include "dialogkit/DialogFont.h"
+#include "system/DeviceContexts.h"
 #include "system/Seams.h"
 
 #include <string>
@@ -121,13 +121,12 @@ void clsMenu::OnMeasureItem(HWND hwnd, LPARAM lParam) {
     auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
     if (measure->CtlType != ODT_MENU || measure->itemData >= kMenuRecordCapacity) return;
     const MenuItemRecord& record = Items_[measure->itemData];
-    const HDC dc = GetDC(hwnd);
     SIZE extent{};
     {
-        SelectedObject font(dc, font_.get());
+        const WindowDC dc(hwnd);
+        const SelectedObject font(dc, font_.get());
         GetTextExtentPoint32A(dc, record.Text.c_str(), record.TextLength, &extent);
     }
-    ReleaseDC(hwnd, dc);
     const MenuItemSize size = MeasureMenuItem(record, extent.cx, GetSystemMetrics(SM_CYMENU));
     measure->itemWidth = static_cast<UINT>(size.width);
     measure->itemHeight = static_cast<UINT>(size.height);

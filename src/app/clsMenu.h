@@ -1,12 +1,12 @@
 #pragma once
 // The clock's popup menu: every item owner-drawn in the system's menu colours with small 3-D frames.
 #include "app/MenuItemRecord.h"
+#include "system/HandleGuards.h"
 
 #include <windows.h>
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string_view>
 
 class clsMenu {
@@ -35,15 +35,9 @@ public:
 private:
     void MakeOwnerDraw(HMENU menu, UINT position);
 
-    struct MenuDestroyer {
-        void operator()(HMENU menu) const { DestroyMenu(menu); }
-    };
-    struct FontDeleter {
-        void operator()(HFONT font) const { DeleteObject(font); }
-    };
-    std::unique_ptr<HMENU__, MenuDestroyer> menu_;
+    MenuHandle menu_;
     // The system's menu font: items are measured and drawn in it.
-    std::unique_ptr<HFONT__, FontDeleter> font_;
+    GdiFont font_;
     std::int32_t ItemCount_ = 0;
     std::array<MenuItemRecord, kMenuRecordCapacity> Items_{};
 };

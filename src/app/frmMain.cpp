@@ -3,9 +3,9 @@
 #include "alarms/RingList.h"
 #include "alarms/RingScheduler.h"
 #include "alarms/WakeTimer.h"
+#include "app/AboutWindow.h"
 #include "app/ClockAccessible.h"
 #include "app/ClockTooltip.h"
-#include "app/Form4.h"
 #include "app/HourlyChime.h"
 #include "app/Placement.h"
 #include "app/TickSchedule.h"
@@ -13,10 +13,12 @@
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
+#include "face/SkinLoader.h"
 #include "face/TimeText.h"
-#include "face/frmRegion.h"
-#include "forms/frmOptions.h"
+#include "face/clsDrawTime.h"
+#include "forms/AlarmListWindow.h"
 #include "settings/SettingsKeys.h"
+#include "system/DeviceContexts.h"
 #include "system/PublicFunction.h"
 #include "system/Seams.h"
 
@@ -27,12 +29,14 @@
 
 HWND hMainWnd = nullptr;
 clsMenu ClockMenu;
-clsDrawTime ClockDrawer;
 
 namespace {
 
+// The current skin and the painter that places the time on it, made fresh for each main window.
+Skin CurrentSkin;
+clsDrawTime ClockDrawer;
+
 constexpr UINT_PTR kClockTimer = 8;
-constexpr char kTitle[] = "Marrowby Clock";
 constexpr char kWebsite[] = "http://www.tollwick.com/";
 
 // The shell broadcasts it when it (re)starts: every tray icon has to be added again.
@@ -132,8 +136,8 @@ void ShellOpen(const std::string& file) {
 std::string TimeTextOf(const SYSTEMTIME& time) { return TimeText(time.wHour, time.wMinute, time.wSecond); }
 
 void PaintContent(HDC dc) {
-    BitBlt(dc, 0, 0, SkinBitmap.bmWidth, SkinBitmap.bmHeight, hBackDC, 0, 0, SRCCOPY);
-    ClockDrawer.DrawTime(dc, hTimeDC, TimeTextOf(LocalNow()));
+    BitBlt(dc, 0, 0, CurrentSkin.width(), CurrentSkin.height(), CurrentSkin.hBackDC(), 0, 0, SRCCOPY);
+    ClockDrawer.DrawTime(dc, CurrentSkin.hTimeDC(), TimeTextOf(LocalNow()));
 }
 
 // What the last tick drew in the time area, so the next draws only the glyphs that change. A paint from
@@ -150,23 +154,27 @@ TimeOnFace shownTime;
 // calls to the window server every second, this none. The DC changes no attribute, so it need not be reset.
 void PaintTimeArea(HWND hwnd, const std::string& time) {
     if (!IsWindowVisible(hwnd)) return;
-    const TimeOnFace now{time, ClockDrawer.ReLeft(), ClockDrawer.ReTop(), hTimeDC.get()};
+    const TimeOnFace now{time, ClockDrawer.ReLeft(), ClockDrawer.ReTop(), CurrentSkin.hTimeDC()};
     const bool samePlace = now.left == shownTime.left && now.top == shownTime.top && now.strip == shownTime.strip;
-    const HDC dc = GetDCEx(hwnd, nullptr, DCX_CACHE | DCX_NORESETATTRS);
-    ClockDrawer.DrawTimeChange(dc, hTimeDC, samePlace ? shownTime.text : std::string(), now.text);
-    ReleaseDC(hwnd, dc);
+    ClockDrawer.DrawTimeChange(WindowDC(hwnd, DCX_CACHE | DCX_NORESETATTRS), now.strip,
+                               samePlace ? shownTime.text : std::string(), now.text);
     shownTime = now;
+}
+
+// The skin just loaded becomes the clock's: its size, outline and time place.
+void TakeSkin(HWND hwnd) {
+    CurrentSkin = LoadSkinBitmaps(hwnd);
+    ApplyAppearance(hwnd, CurrentSkin);
+    ClockDrawer.PaintTimePos(CurrentSkin.timeCorner());
 }
 
 void OnCreate(HWND hwnd) {
     ClockMenu = clsMenu();
     ClockDrawer = clsDrawTime();
-    ApplyOption("RndBackBmp");
-    ApplyOption("RndTimeBmp");
-    LoadSkinBitmaps(hwnd);
-    CreateSkinDCs(hwnd);
-    PlaceClockWindow(hwnd);
-    ApplyAppearance(hwnd);
+    ApplyOption(hwnd, "RndBackBmp");
+    ApplyOption(hwnd, "RndTimeBmp");
+    TakeSkin(hwnd);
+    PlaceClockWindow(hwnd, CurrentSkin);
     BuildClockMenu();
     ReadChimeSettings();
     LoadRingData();
@@ -174,13 +182,14 @@ void OnCreate(HWND hwnd) {
     AlarmWake = std::make_unique<WakeTimer>();
     NextRingMoved = FollowNextRing;
     FollowNextRing();
-    SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kTitle));
+    SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kClockTitle));
 }
 
 void OnClose(HWND hwnd) {
     RemoveTrayIcon();
     ClockMenu = clsMenu();
     ClockDrawer = clsDrawTime();
+    CurrentSkin = Skin();
     NextRingMoved = nullptr;
     AlarmWake.reset();
     DestroyClockTooltip();
@@ -314,9 +323,7 @@ void OnPowerBroadcast(WPARAM event) {
 
 // The options were applied: the skin, appearance and chime follow them at once.
 void OnOptionsApplied(HWND hwnd) {
-    LoadSkinBitmaps(hwnd);
-    CreateSkinDCs(hwnd);
-    ApplyAppearance(hwnd);
+    TakeSkin(hwnd);
     ReadChimeSettings();
 }
 
@@ -327,6 +334,8 @@ void OnTaskbarCreated(HWND hwnd) {
 }
 
 }  // namespace
+
+const Skin& ClockSkin() { return CurrentSkin; }
 
 void StartClockTimer(HWND hwnd) { ArmClockTimer(hwnd, NextTickDelay(LocalNow().wMilliseconds)); }
 

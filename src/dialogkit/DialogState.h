@@ -26,6 +26,7 @@ public:
     void Release() { std::unique_ptr<State> closing = std::move(state_); }
     explicit operator bool() const { return state_ != nullptr; }
     State* operator->() const { return state_.get(); }
+    State& operator*() const { return *state_; }
 
 private:
     HWND dialog_ = nullptr;

@@ -10,7 +10,8 @@ namespace {
 constexpr char kFolderTitle[] = "Please choose directory: ";
 constexpr char kFileTitle[] = "Choose a sound";
 constexpr DWORD kFileFlags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-constexpr DWORD kFileBufferSize = 255;
+// Any path the platform's file functions take, whole.
+constexpr DWORD kFileBufferSize = MAX_PATH;
 
 // The item list the folder picker hands back is ours to free.
 class ItemList {

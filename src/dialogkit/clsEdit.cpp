@@ -1,11 +1,5 @@
 #include "dialogkit/clsEdit.h"
 
-namespace {
-
-constexpr int kTextBuffer = 255;
-
-}  // namespace
-
 void clsEdit::CreateEdit(HWND hWndParent, int ID, int X, int Y, int nWidth, int nHeight, HFONT hWndFont, DWORD Style,
                          int MaxText) {
     const HWND edit = CreateChildControl(WS_EX_CLIENTEDGE, "Edit", nullptr,
@@ -17,8 +11,8 @@ void clsEdit::CreateEdit(HWND hWndParent, int ID, int X, int Y, int nWidth, int 
 }
 
 std::string clsEdit::Text(HWND hDlg, int ID) const {
-    char text[kTextBuffer] = {};
-    GetDlgItemTextA(hDlg, ID, text, kTextBuffer);
+    std::string text(GetWindowTextLengthA(GetDlgItem(hDlg, ID)) + 1, '\0');
+    text.resize(GetDlgItemTextA(hDlg, ID, text.data(), static_cast<int>(text.size())));
     return text;
 }
 

@@ -10,7 +10,7 @@ class clsEdit {
 public:
     void CreateEdit(HWND hWndParent, int ID, int X, int Y, int nWidth, int nHeight, HFONT hWndFont = nullptr,
                     DWORD Style = 0, int MaxText = 0);
-    // At most 254 characters.
+    // The whole text, however long.
     std::string Text(HWND hDlg, int ID) const;
     void SetEditText(HWND hDlg, int ID, const std::string& strText) const;
     // An index in creation order, whatever the name says.

@@ -1,12 +1,13 @@
 #include "dialogkit/clsTrackbar.h"
 
+#include "settings/SettingsKeys.h"
+
 #include <commctrl.h>
 
 namespace {
 
 constexpr int kWidth = 110;
 constexpr int kHeight = 25;
-constexpr int kLowest = 100;
 constexpr int kHighest = 255;
 constexpr int kStep = 26;
 
@@ -18,7 +19,7 @@ void clsTrackbar::CreateTrackBar(HWND hWndParent, int ID, int X, int Y, DWORD St
     handle_.Set(CreateChildControl(0, TRACKBAR_CLASSA, nullptr,
                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_NOTICKS | Style, X, Y, kWidth, kHeight,
                                    hWndParent, ID));
-    SendMessageA(handle_.get(), TBM_SETRANGE, TRUE, MAKELPARAM(kLowest, kHighest));
+    SendMessageA(handle_.get(), TBM_SETRANGE, TRUE, MAKELPARAM(kLowestAlpha, kHighest));
     SendMessageA(handle_.get(), TBM_SETPAGESIZE, 0, kStep);
     SendMessageA(handle_.get(), TBM_SETLINESIZE, 0, kStep);
 }

@@ -1,6 +1,7 @@
 #include "dialogs/DlgCalendar.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "dialogkit/DateFromToday.h"
@@ -100,12 +101,41 @@ void OnInitDialog(HWND hDlg) {
     ShowDate(hDlg, 0);
 }
 
+struct DistanceRange {
+    int lowest = 0, highest = 0;
+};
+
+DistanceRange SpinRange() {
+    DistanceRange range;
+    SendMessageA(window->spin.hwnd(), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&range.lowest),
+                 reinterpret_cast<LPARAM>(&range.highest));
+    return range;
+}
+
 // Past either end of the range the spin stays where it is, and so do the dates.
 void OnSpin(HWND hDlg, const NMUPDOWN& change) {
-    int lowest = 0, highest = 0;
-    SendMessageA(window->spin.hwnd(), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lowest),
-                 reinterpret_cast<LPARAM>(&highest));
-    ShowDate(hDlg, std::clamp(change.iPos + change.iDelta, lowest, highest));
+    const DistanceRange range = SpinRange();
+    ShowDate(hDlg, std::clamp(change.iPos + change.iDelta, range.lowest, range.highest));
+}
+
+// The box is put back to the distance of the date shown, the caret at its end, so the two never disagree.
+void ShowDistanceOfDate(HWND hDlg) {
+    SYSTEMTIME shown{};
+    SendDlgItemMessageA(hDlg, kPicker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown));
+    const Moving moving;
+    const std::string distance = std::to_string(DaysFromToday(shown));
+    window->edit.SetEditText(hDlg, kDistance, distance);
+    SendDlgItemMessageA(hDlg, kDistance, EM_SETSEL, distance.size(), distance.size());
+}
+
+// A number of the spin's range moves the dates. Any other text is refused at once, as a box for digits refuses a
+// letter; only an empty box or a lone minus sign waits, being typed, until the user leaves the box.
+void OnDistanceTyped(HWND hDlg) {
+    const std::string text = window->edit.Text(hDlg, kDistance);
+    const std::optional<int> days = DistanceFromText(text);
+    const DistanceRange range = SpinRange();
+    if (days && *days >= range.lowest && *days <= range.highest) return ShowDate(hDlg, *days);
+    if (text != "" && text != "-") ShowDistanceOfDate(hDlg);
 }
 
 void OnNotify(HWND hDlg, const NMHDR& header) {
@@ -121,8 +151,10 @@ void OnNotify(HWND hDlg, const NMHDR& header) {
 }
 
 void OnCommand(HWND hDlg, WPARAM wParam) {
-    if (HIWORD(wParam) == EN_CHANGE && LOWORD(wParam) == kDistance && !window->moving) {
-        if (const auto days = DistanceFromText(window->edit.Text(hDlg, kDistance))) ShowDate(hDlg, *days);
+    if (LOWORD(wParam) == kDistance && !window->moving) {
+        if (HIWORD(wParam) == EN_CHANGE) OnDistanceTyped(hDlg);
+        if (HIWORD(wParam) == EN_KILLFOCUS && !DistanceFromText(window->edit.Text(hDlg, kDistance)))
+            ShowDistanceOfDate(hDlg);
     }
     // Escape and the close box send IDCANCEL, the distance box's id with a code no edit box sends.
     if (wParam == kOk || wParam == IDCANCEL) SendMessageA(hDlg, WM_CLOSE, 0, 0);

@@ -1,6 +1,8 @@
 #include "dialogs/DlgOption.h"
 
+#include "dialogkit/BoxHint.h"
 #include "dialogkit/DialogFont.h"
+#include "dialogkit/DialogState.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsComboBox.h"
 #include "dialogkit/clsCommonDialog.h"
@@ -12,10 +14,11 @@
 #include "dialogs/OptionControls.h"
 #include "dialogs/SkinLists.h"
 #include "dialogs/SkinPreview.h"
-#include "face/GdiHandles.h"
 #include "face/SkinFolder.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
+#include "system/HandleGuards.h"
+#include "system/PathParts.h"
 #include "system/PublicFunction.h"
 
 #include <commctrl.h>
@@ -25,28 +28,28 @@
 
 namespace {
 
-constexpr int kWidth = 450;
-// Tall enough for the chime's group below the buttons.
-constexpr int kHeight = 420;
-constexpr int kFolderLimit = 250;
-constexpr int kLowestAlpha = 100;  // the track bar's lowest position
+// The client area: the buttons below every group, the frame and caption added as thick as the platform draws them.
+constexpr int kClientWidth = 444;
+constexpr int kClientHeight = 381;
+// The longest path the platform's file functions take, without its closing NUL.
+constexpr std::size_t kPathLimit = MAX_PATH - 1;
 constexpr RECT kPreviewBox{224, 68, 426, 262};
 constexpr COLORREF kPreviewGrey = 0xC0C0C0;
 
 struct Place {
     int x, y, width, height;
 };
-constexpr Place kOkPlace{195, 276, 72, 21};
-constexpr Place kCancelPlace{275, 276, 72, 21};
-constexpr Place kApplyPlace{355, 276, 72, 21};
+constexpr Place kOkPlace{195, 350, 72, 21};
+constexpr Place kCancelPlace{275, 350, 72, 21};
+constexpr Place kApplyPlace{355, 350, 72, 21};
 constexpr Place kBrowsePlace{217, 20, 66, 20};  // wide enough for its caption, pushed too
-constexpr Place kChoosePlace{326, 344, 26, 20};
-constexpr Place kClearPlace{358, 344, 66, 20};
+constexpr Place kChoosePlace{326, 312, 26, 20};
+constexpr Place kClearPlace{358, 312, 66, 20};
 constexpr Place kPushButtons[] = {kOkPlace, kCancelPlace, kApplyPlace, kBrowsePlace, kChoosePlace, kClearPlace};
 
 // Group frames: left, top, right, bottom.
 constexpr RECT kGroupFrames[] = {{10, 10, 290, 50},  {10, 60, 207, 120},  {10, 131, 207, 190}, {10, 202, 207, 270},
-                                 {300, 10, 434, 50}, {216, 60, 434, 270}, {10, 312, 434, 372}};
+                                 {300, 10, 434, 50}, {216, 60, 434, 270}, {10, 280, 434, 340}};
 
 // The groups' captions, on their frames' top edges, and what an empty sound means.
 struct Caption {
@@ -58,8 +61,8 @@ constexpr Caption kCaptions[] = {{"Picture directory", 20, 4},
                                  {"Time picture", 20, 126},
                                  {"Option", 20, 197},
                                  {"Transparency", 310, 4},
-                                 {"Hourly chime", 20, 306},
-                                 {"Sound (empty: the built-in one)", 216, 324}};
+                                 {"Hourly chime", 20, 274},
+                                 {"Sound (empty: the built-in one)", 216, 292}};
 
 struct CheckBox {
     const char* text;
@@ -75,7 +78,7 @@ constexpr CheckBox kLaterBoxes[] = {
     {"Start with windows start(&U)", kAutoRun, 20, 231, 180, 18, BS_AUTOCHECKBOX},
     {"Minimized on start(&I)", kStartMinimized, 20, 249, 180, 18, BS_AUTOCHECKBOX},
 };
-constexpr CheckBox kChimeBox{"Chime every full hour(&H)", kChime, 20, 322, 180, 18, WS_GROUP | BS_AUTOCHECKBOX};
+constexpr CheckBox kChimeBox{"Chime every full hour(&H)", kChime, 20, 290, 180, 18, WS_GROUP | BS_AUTOCHECKBOX};
 
 // The check boxes that show a stored switch. Start with Windows shows the Run keys instead, and Apply stores
 // "Windowpos" last, with the move in the Z order.
@@ -91,6 +94,11 @@ constexpr StoredSwitch kSwitches[] = {{kRandomBackground, &settings::RndBackBmp}
 // The open dialog: made at WM_INITDIALOG, released at WM_CLOSE.
 struct OptionWindow {
     HWND clock = nullptr;  // the main window, which the options are applied to
+    // The clock's transparency when the dialog opened or was last applied: closing puts it back, whatever the
+    // preview or anything else did to the clock meanwhile. None when the clock is not see-through.
+    std::optional<BYTE> clockAlpha;
+    std::string listedFolder;  // the folder whose pictures the lists offer
+    BoxHint refusal;
     DialogFont font;
     clsButton buttons;
     clsTrackbar transparency;
@@ -99,7 +107,7 @@ struct OptionWindow {
     clsLabel labels;
     std::optional<clsDrawTime> previewPainter;
 };
-std::optional<OptionWindow> window;
+DialogState<OptionWindow> window;
 
 void CreatePushButton(HWND hDlg, const char* text, int id, const Place& place, DWORD style = 0) {
     window->buttons.CreateButton(hDlg, text, id, place.x, place.y, place.width, place.height, window->font.get(),
@@ -113,11 +121,19 @@ void CreateCheckBox(HWND hDlg, const CheckBox& box) {
 
 bool IsChecked(HWND hDlg, int id) { return window->buttons.GetButtonState(hDlg, id) == 1; }
 
+std::optional<BYTE> ClockAlpha(HWND clock) {
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!IsWin2000OrLater() || !GetLayeredWindowAttributes(clock, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA))
+        return std::nullopt;
+    return alpha;
+}
+
 void ShowTransparencyOnClock() {
     SetLayeredWindowAttributes(window->clock, 0, static_cast<BYTE>(window->transparency.Value()), LWA_ALPHA);
 }
 
-// A trackbar move not applied is dropped; without layered windows the bar stands disabled at its lowest.
+// Without layered windows the bar stands disabled at its lowest.
 void LoadAlphaSetting() {
     const clsTrackbar& bar = window->transparency;
     if (!IsWin2000OrLater()) {
@@ -130,17 +146,24 @@ void LoadAlphaSetting() {
 
 bool StartsThisProgram(const Setting& runValue) { return StartsProgram(ReadSettingText(runValue), ProgramPath()); }
 
-// The machine's Run key when the user may write it, else the user's own; off removes it from both.
+// Another program may keep a value of the same name: it is neither overwritten nor deleted.
+bool IsFreeOrOurs(const Setting& runValue) { return ReadSettingText(runValue).empty() || StartsThisProgram(runValue); }
+
+void DeleteIfOurs(const Setting& runValue) {
+    if (StartsThisProgram(runValue)) DeleteSetting(runValue);
+}
+
+// The machine's Run key when the user may write it, else the user's own; off removes ours from both.
 void SaveAutoRun(bool on) {
     if (!on) {
-        DeleteSetting(settings::AlarmClock);
-        DeleteSetting(settings::UserAlarmClock);
+        DeleteIfOurs(settings::AlarmClock);
+        DeleteIfOurs(settings::UserAlarmClock);
         return;
     }
     const std::string command = AutoRunCommand(ProgramPath());
-    if (SaveSetting(settings::AlarmClock, command))
-        DeleteSetting(settings::UserAlarmClock);
-    else
+    if (IsFreeOrOurs(settings::AlarmClock) && SaveSetting(settings::AlarmClock, command))
+        DeleteIfOurs(settings::UserAlarmClock);
+    else if (IsFreeOrOurs(settings::UserAlarmClock))
         SaveSetting(settings::UserAlarmClock, command);
 }
 
@@ -153,7 +176,8 @@ void CreateControls(HWND hDlg) {
     w.transparency.CreateTrackBar(hDlg, kTransparency, 310, 17, WS_GROUP);
     LoadAlphaSetting();
     CreatePushButton(hDlg, "Browse(&V)", kBrowse, kBrowsePlace);
-    w.edits.CreateEdit(hDlg, kSkinFolder, 20, 20, 187, 20, font, 0, kFolderLimit);
+    // Unlimited, so a pasted path too long to keep is refused whole rather than cut.
+    w.edits.CreateEdit(hDlg, kSkinFolder, 20, 20, 187, 20, font);
     SetFocus(w.edits.hwnd(0));
     w.lists.CreateCombox(hDlg, kBackgroundList, 20, 72, 175, 188, font);
     w.lists.AddItem(hDlg, kBackgroundList, "Default");
@@ -163,15 +187,16 @@ void CreateControls(HWND hDlg) {
     for (const CheckBox& box : kLaterBoxes) CreateCheckBox(hDlg, box);
     for (const Caption& caption : kCaptions) w.labels.CreateLabel(hDlg, caption.text, caption.x, caption.y, font);
     CreateCheckBox(hDlg, kChimeBox);
-    w.edits.CreateEdit(hDlg, kChimeSound, 20, 344, 300, 20, font, ES_READONLY, MAX_PATH);
+    w.edits.CreateEdit(hDlg, kChimeSound, 20, 312, 300, 20, font, ES_READONLY);
     CreatePushButton(hDlg, "...", kChooseChimeSound, kChoosePlace);
     CreatePushButton(hDlg, "Clear(&L)", kClearChimeSound, kClearPlace);
 }
 
 void LoadSettings(HWND hDlg) {
     OptionWindow& w = *window;
-    w.edits.SetEditText(hDlg, kSkinFolder, SkinFolder());
-    FillSkinLists(hDlg, w.edits.Text(hDlg, kSkinFolder));
+    w.listedFolder = SkinFolder();
+    w.edits.SetEditText(hDlg, kSkinFolder, w.listedFolder);
+    FillSkinLists(hDlg, w.listedFolder);
     SelectSavedSkin(hDlg, kBackgroundList, settings::SelBackBmp, settings::BmpBack);
     SelectSavedSkin(hDlg, kTimeList, settings::SelTimeBmp, settings::BmpTime);
     for (const StoredSwitch& option : kSwitches)
@@ -184,15 +209,18 @@ void LoadSettings(HWND hDlg) {
 }
 
 void OnInitDialog(HWND hDlg) {
-    CentreOnDesktop(hDlg, kWidth, kHeight);
+    RECT frame{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, GetWindowLongA(hDlg, GWL_STYLE), FALSE, GetWindowLongA(hDlg, GWL_EXSTYLE));
+    CentreOnDesktop(hDlg, frame.right - frame.left, frame.bottom - frame.top);
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Option"));
-    window.emplace().clock = GetWindow(hDlg, GW_OWNER);
+    OptionWindow& w = window.Open(hDlg);
+    w.clock = GetWindow(hDlg, GW_OWNER);
+    w.clockAlpha = ClockAlpha(w.clock);
     CreateControls(hDlg);
     LoadSettings(hDlg);
 }
 
 void PaintContent(HWND hDlg, HDC dc) {
-    if (!window) return;
     for (const RECT& frame : kGroupFrames) DrawEtchedFrame(dc, frame.left, frame.right, frame.top, frame.bottom);
     for (const Place& button : kPushButtons)
         DrawSunkenFrame(dc, button.x - 1, button.x + button.width + 1, button.y - 1, button.y + button.height + 1);
@@ -201,14 +229,30 @@ void PaintContent(HWND hDlg, HDC dc) {
     DrawSkinPreview(dc, hDlg, window->previewPainter.emplace());
 }
 
-void OnApply(HWND hDlg) {
+// A list with nothing selected leaves the stored picture as it is.
+void SaveSkinChoice(HWND hDlg, int list, const Setting& selection, const Setting& fileName) {
+    const int selected = window->lists.GetSelItem(hDlg, list);
+    if (selected < 0) return;
+    SaveSetting(selection, selected);
+    SaveSetting(fileName, window->lists.SelIndexText(hDlg, list));
+}
+
+// A path box holding more than the platform takes says so and keeps the dialog as it is.
+bool RefusedAsTooLong(HWND hDlg, int box) {
+    if (window->edits.Text(hDlg, box).size() <= kPathLimit) return false;
+    window->refusal.Show(hDlg, GetDlgItem(hDlg, box), "This path is too long: at most 259 characters.");
+    return true;
+}
+
+// Nothing is stored while a path would have to be cut.
+bool OnApply(HWND hDlg) {
+    if (RefusedAsTooLong(hDlg, kSkinFolder) || RefusedAsTooLong(hDlg, kChimeSound)) return false;
     OptionWindow& w = *window;
+    w.refusal.Hide();
     SaveSetting(settings::Alpha, w.transparency.Value());
     SaveSetting(settings::SkinPath, w.edits.Text(hDlg, kSkinFolder));
-    SaveSetting(settings::SelBackBmp, w.lists.GetSelItem(hDlg, kBackgroundList));
-    SaveSetting(settings::SelTimeBmp, w.lists.GetSelItem(hDlg, kTimeList));
-    SaveSetting(settings::BmpBack, w.lists.SelIndexText(hDlg, kBackgroundList));
-    SaveSetting(settings::BmpTime, w.lists.SelIndexText(hDlg, kTimeList));
+    SaveSkinChoice(hDlg, kBackgroundList, settings::SelBackBmp, settings::BmpBack);
+    SaveSkinChoice(hDlg, kTimeList, settings::SelTimeBmp, settings::BmpTime);
     for (const StoredSwitch& option : kSwitches)
         if (option.id != kOnTop) SaveSetting(*option.setting, IsChecked(hDlg, option.id));
     SaveSetting(settings::AutoRun, IsChecked(hDlg, kAutoRun));
@@ -222,18 +266,38 @@ void OnApply(HWND hDlg) {
     // Shown again after the reload hid it, without taking the keyboard from the dialog.
     SetWindowPos(w.clock, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    w.clockAlpha = ClockAlpha(w.clock);
+    return true;
 }
 
-// A new folder refills both lists at once; it is stored only by Apply.
-void OnBrowse(HWND hDlg) {
+// A new folder refills both lists at once, "Default" selected, so no file name of the old folder is stored
+// against it; the folder itself is stored only by Apply.
+void ListFolder(HWND hDlg, const std::string& folder) {
     OptionWindow& w = *window;
-    const std::string folder = clsCommonDialog().BrowsCatalog(hDlg);
-    if (folder.empty()) return;
-    w.edits.SetEditText(hDlg, kSkinFolder, folder);
+    w.listedFolder = folder;
     w.lists.DeleteItem(hDlg, kBackgroundList);
     w.lists.DeleteItem(hDlg, kTimeList);
-    FillSkinLists(hDlg, w.edits.Text(hDlg, kSkinFolder));
+    FillSkinLists(hDlg, folder);
     InvalidateRect(hDlg, &kPreviewBox, FALSE);
+}
+
+void OnBrowse(HWND hDlg) {
+    const std::string folder = clsCommonDialog().BrowsCatalog(hDlg);
+    if (folder.empty()) return;
+    window->edits.SetEditText(hDlg, kSkinFolder, folder);
+    ListFolder(hDlg, folder);
+}
+
+// A typed folder is listed once the user leaves the box or presses Enter in it, if it is another folder that
+// exists. False when nothing changed.
+bool ListTypedFolder(HWND hDlg) {
+    const std::string folder = window->edits.Text(hDlg, kSkinFolder);
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (SamePath(folder, window->listedFolder) || folder.size() > kPathLimit || attributes == INVALID_FILE_ATTRIBUTES ||
+        !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    ListFolder(hDlg, folder);
+    return true;
 }
 
 void OnChooseChimeSound(HWND hDlg) {
@@ -244,14 +308,18 @@ void OnChooseChimeSound(HWND hDlg) {
 void OnCommand(HWND hDlg, WPARAM wParam) {
     switch (wParam) {
         case kOk:
-            SendMessageA(hDlg, WM_COMMAND, kApply, 0);
-            SendMessageA(hDlg, WM_CLOSE, 0, 0);
+            // Enter in the folder box lists the typed folder rather than closing the dialog.
+            if (GetFocus() == GetDlgItem(hDlg, kSkinFolder) && ListTypedFolder(hDlg)) break;
+            if (OnApply(hDlg)) SendMessageA(hDlg, WM_CLOSE, 0, 0);
             break;
         case kCancel:
             SendMessageA(hDlg, WM_CLOSE, 0, 0);
             break;
         case kApply:
             OnApply(hDlg);
+            break;
+        case MAKEWPARAM(kSkinFolder, EN_KILLFOCUS):
+            ListTypedFolder(hDlg);
             break;
         case kBrowse:
             OnBrowse(hDlg);
@@ -280,29 +348,36 @@ void RemoveStaleSkinLists(HWND hDlg) {
     if (noBackgrounds && noTimeStrips) DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Clock Skin");
 }
 
-// Whatever closes the dialog, the clock goes back to the stored transparency.
+// An alarm's window that opened over the dialog keeps the front: ending the active dialog would bring the clock up,
+// over the windows it owns.
+void PassActivation(HWND hDlg) {
+    if (GetActiveWindow() != hDlg) return;
+    for (HWND other = GetWindow(hDlg, GW_HWNDFIRST); other; other = GetWindow(other, GW_HWNDNEXT))
+        if (other != hDlg && GetWindow(other, GW_OWNER) == window->clock && IsWindowVisible(other) &&
+            IsWindowEnabled(other))
+            return void(SetActiveWindow(other));
+}
+
+// Whatever closes the dialog, the clock goes back to the transparency it had, a preview not applied dropped.
 void OnClose(HWND hDlg) {
-    LoadAlphaSetting();
-    if (IsWin2000OrLater()) ShowTransparencyOnClock();
+    if (window->clockAlpha) SetLayeredWindowAttributes(window->clock, 0, *window->clockAlpha, LWA_ALPHA);
     RemoveStaleSkinLists(hDlg);
-    window.reset();
+    PassActivation(hDlg);
+    window.Release();
     EndDialog(hDlg, 0);
 }
 
 }  // namespace
 
-void ShowOptionDialog(HWND owner) {
-    if (window) return;
-    RunBuiltInDialog(owner, OptionsDlgProc);
-    window.reset();
-}
+void ShowOptionDialog(HWND owner) { window.Show(owner, OptionsDlgProc); }
 
+// Once closed, the dialog may still get messages until its loop ends (an alarm's window can hold that loop up):
+// they find nothing open.
 INT_PTR CALLBACK OptionsDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
+    if (uMsg == WM_INITDIALOG) OnInitDialog(hDlg);
+    if (!window) return 0;
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
     switch (uMsg) {
-        case WM_INITDIALOG:
-            OnInitDialog(hDlg);
-            break;
         case WM_HSCROLL:
             OnHScroll(wParam);
             break;
@@ -311,6 +386,9 @@ INT_PTR CALLBACK OptionsDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
             break;
         case WM_CLOSE:
             OnClose(hDlg);
+            break;
+        case WM_DESTROY:
+            window.Release();
             break;
     }
     return 0;

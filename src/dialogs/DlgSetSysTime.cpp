@@ -1,6 +1,7 @@
 #include "dialogs/DlgSetSysTime.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "dialogkit/ControlHandles.h"
@@ -10,6 +11,7 @@
 #include "dialogkit/clsDTPicker.h"
 #include "dialogkit/clsDialog.h"
 #include "dialogkit/clsLabel.h"
+#include "dialogs/LocalTimeToUtc.h"
 #include "system/Seams.h"
 
 namespace {
@@ -76,12 +78,11 @@ std::string SystemMessage(DWORD error) {
 
 int TextHeight(HWND control, const std::string& text, int width) {
     RECT area{0, 0, width, 0};
-    const HDC dc = GetDC(control);
     {
+        const WindowDC dc(control);
         SelectedObject font(dc, window->font.get());
         DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     }
-    ReleaseDC(control, dc);
     return area.bottom;
 }
 
@@ -163,7 +164,9 @@ void Apply(HWND hDlg) {
     time.wYear = date.wYear;
     time.wMonth = date.wMonth;
     time.wDay = date.wDay;
-    if (!seams.EnableSystemTimePrivilege() || !seams.SetLocalTime(&time))
+    const std::optional<SYSTEMTIME> utc = LocalTimeToUtc(time);
+    if (!utc) return ShowRefusal(hDlg, "The time could not be set: the clocks skip that time on that date.");
+    if (!seams.EnableSystemTimePrivilege() || !seams.SetSystemTime(&*utc))
         return ShowRefusal(hDlg, "The time could not be set: " + SystemMessage(GetLastError()));
     ShowRefusal(hDlg, "");
     window->edited = false;

@@ -4,6 +4,6 @@
 
 #include <windows.h>
 
-// width x height pixels from the top-left; pixels outside the bitmap read as CLR_INVALID, like GetPixel's. Nothing
-// (an empty grid) for sizes beyond what a skin may have.
-PixelGrid ReadPixels(HDC dc, int width, int height);
+// All of the bitmap's pixels from the top-left; nothing (an empty grid) when they cannot be read or the bitmap is
+// larger than a skin may be.
+PixelGrid ReadPixels(HDC dc);

@@ -63,3 +63,5 @@ std::vector<OutlineRect> OutlineRects(const std::vector<RowRun>& runs) {
     }
     return rects;
 }
+
+BackgroundShape ScanBackground(const PixelGrid& grid) { return {OutlineRects(OpaqueRuns(grid)), FindTimeCorner(grid)}; }

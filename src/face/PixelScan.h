@@ -46,3 +46,10 @@ struct OutlineRect {
 // The runs as the rectangles of a region: rows whose runs repeat those of the row above extend its rectangles
 // downwards. Top to bottom, left to right, as regions keep them.
 std::vector<OutlineRect> OutlineRects(const std::vector<RowRun>& runs);
+
+// What the clock takes from a background's pixels: the window's outline and where the time goes.
+struct BackgroundShape {
+    std::vector<OutlineRect> outline;
+    std::optional<TimeCorner> timeCorner;
+};
+BackgroundShape ScanBackground(const PixelGrid& grid);

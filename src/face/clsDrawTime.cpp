@@ -1,6 +1,5 @@
 #include "face/clsDrawTime.h"
 
-#include "face/DCPixels.h"
 #include "face/TimeLayout.h"
 
 void clsDrawTime::DrawTime(HDC hDestDc, HDC hSreDc, std::string_view StrTime) const {
@@ -12,9 +11,8 @@ void clsDrawTime::DrawTimeChange(HDC hDestDc, HDC hSreDc, std::string_view shown
         BitBlt(hDestDc, Left + copy.destX, Top, copy.width, GlyphHeight, hSreDc, copy.sourceX, 0, SRCCOPY);
 }
 
-void clsDrawTime::PaintTimePos(HDC backgroundDc, int width, int height) {
-    if (const auto corner = FindTimeCorner(ReadPixels(backgroundDc, width, height))) {
-        Left = corner->left;
-        Top = corner->top;
-    }
+void clsDrawTime::PaintTimePos(const std::optional<TimeCorner>& corner) {
+    if (!corner) return;
+    Left = corner->left;
+    Top = corner->top;
 }

@@ -1,5 +1,7 @@
 #pragma once
 // Draws the time from the glyph strip onto the clock face, at the place the background marks in pure black.
+#include "face/PixelScan.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -11,8 +13,8 @@ public:
     void DrawTime(HDC hDestDc, HDC hSreDc, std::string_view StrTime) const;
     // Draws only the glyphs of StrTime that differ from those of `shown`, the time the area holds now.
     void DrawTimeChange(HDC hDestDc, HDC hSreDc, std::string_view shown, std::string_view StrTime) const;
-    // Finds the time area in the background held by backgroundDc; a background without black keeps the old place.
-    void PaintTimePos(HDC backgroundDc, int width, int height);
+    // Takes the time area a background's scan found; a background without black keeps the old place.
+    void PaintTimePos(const std::optional<TimeCorner>& corner);
     std::int32_t ReLeft() const { return Left; }
     std::int32_t ReTop() const { return Top; }
 

@@ -1,5 +1,7 @@
 #include "settings/RegStore.h"
 
+#include "system/HandleGuards.h"
+
 #include <windows.h>
 
 #include <string>
@@ -9,21 +11,6 @@ namespace {
 constexpr REGSAM kAccess = 0x3F;
 
 HKEY RootHandle(RegRoot root) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)); }
-
-class RegKey {
-public:
-    RegKey() = default;
-    RegKey(const RegKey&) = delete;
-    RegKey& operator=(const RegKey&) = delete;
-    ~RegKey() {
-        if (key_) RegCloseKey(key_);
-    }
-    HKEY* out() { return &key_; }
-    HKEY get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
 
 bool Open(RegRoot root, std::string_view path, RegKey& key) {
     return RegOpenKeyExA(RootHandle(root), std::string(path).c_str(), 0, kAccess, key.out()) == ERROR_SUCCESS;

@@ -26,6 +26,11 @@ struct Setting {
     std::optional<std::int32_t> fallback;  // the number a reader takes when it is absent, empty or not numeric
 };
 
+// The clock's opacity: from the lowest position of the options' track bar (below it the clock would be all but
+// invisible) to 255, and what it is when nothing is stored.
+inline constexpr std::int32_t kLowestAlpha = 100;
+inline constexpr std::int32_t kDefaultAlpha = 188;
+
 namespace settings {
 inline constexpr Setting SkinPath{RegRoot::CurrentUser, keys::Option, "SkinPath", RegType::Text, std::nullopt};
 inline constexpr Setting SelBackBmp{RegRoot::CurrentUser, keys::Option, "SelBackBmp", RegType::Number, std::nullopt};
@@ -39,7 +44,7 @@ inline constexpr Setting IconRun{RegRoot::CurrentUser, keys::Option, "IconRun", 
 inline constexpr Setting WakeFromSleep{RegRoot::CurrentUser, keys::Option, "WakeFromSleep", RegType::Number, 1};
 inline constexpr Setting BmpBack{RegRoot::CurrentUser, keys::Load, "BmpBack", RegType::Text, std::nullopt};
 inline constexpr Setting BmpTime{RegRoot::CurrentUser, keys::Load, "BmpTime", RegType::Text, std::nullopt};
-inline constexpr Setting Alpha{RegRoot::CurrentUser, keys::Load, "Alpha", RegType::Number, 188};
+inline constexpr Setting Alpha{RegRoot::CurrentUser, keys::Load, "Alpha", RegType::Number, kDefaultAlpha};
 inline constexpr Setting ClockLeft{RegRoot::CurrentUser, keys::Load, "ClockLeft", RegType::Text, std::nullopt};
 inline constexpr Setting ClockTop{RegRoot::CurrentUser, keys::Load, "ClockTop", RegType::Text, std::nullopt};
 inline constexpr Setting HourRing{RegRoot::CurrentUser, keys::Chime, "HourRing", RegType::Text, 0};

@@ -1,5 +1,7 @@
 #include "system/Seams.h"
 
+#include "system/HandleGuards.h"
+
 #include <mmsystem.h>
 #include <shellapi.h>
 
@@ -16,24 +18,9 @@ BOOL LocalToUtc(const SYSTEMTIME* local, SYSTEMTIME* utc) {
     return TzSpecificLocalTimeToSystemTime(nullptr, local, utc);
 }
 
-class TokenHandle {
-public:
-    TokenHandle() = default;
-    TokenHandle(const TokenHandle&) = delete;
-    TokenHandle& operator=(const TokenHandle&) = delete;
-    ~TokenHandle() {
-        if (handle_) CloseHandle(handle_);
-    }
-    HANDLE* out() { return &handle_; }
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_ = nullptr;
-};
-
 // A privilege the account does not hold is reported as such, not as "not all assigned".
 BOOL EnablePrivilege(LPCSTR name) {
-    TokenHandle token;
+    KernelHandle token;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.out())) return FALSE;
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
@@ -73,7 +60,7 @@ Seams RealSeams() {
         UtcToLocal,
         LocalToUtc,
         [] { return ::GetTickCount64(); },
-        [](const SYSTEMTIME* time) { return ::SetLocalTime(time); },
+        [](const SYSTEMTIME* time) { return ::SetSystemTime(time); },
         [] { return EnablePrivilege(SE_SHUTDOWN_NAME); },
         [] { return EnablePrivilege(SE_SYSTEMTIME_NAME); },
         [](UINT flags, DWORD reason) { return ::ExitWindowsEx(flags, reason); },

@@ -17,7 +17,8 @@ struct Seams {
     BOOL (*LocalToUtc)(const SYSTEMTIME* local, SYSTEMTIME* utc);
     // Milliseconds since the system started: counts on whatever is done to the wall clock.
     ULONGLONG (*GetTickCount64)();
-    BOOL (*SetLocalTime)(const SYSTEMTIME*);
+    // Sets the clock in UTC: the wall time of another date would be converted by today's offset instead.
+    BOOL (*SetSystemTime)(const SYSTEMTIME*);
     // Gives the process SeShutdownPrivilege.
     BOOL (*EnableShutdownPrivilege)();
     // Gives the process SeSystemtimePrivilege; on failure GetLastError says why.

@@ -1,5 +1,5 @@
-#include "app/ScreenCentre.h"
 #include "app/TickSchedule.h"
+#include "dialogkit/DialogCentre.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@ TEST(ClockPlacement, CentresWithHalvesToTheEvenPixel) {
     const std::tuple<int, int, int, int, int, int> cases[] = {
         {1024, 768, 123, 39, 450, 364}, {1024, 768, 125, 37, 450, 366}, {100, 100, 200, 103, -50, -2}};
     for (const auto& [right, bottom, width, height, x, y] : cases) {
-        const ScreenPoint origin = CentredOrigin(right, bottom, width, height);
-        EXPECT_EQ(std::pair(origin.x, origin.y), std::pair(x, y)) << width << " x " << height;
+        EXPECT_EQ(std::pair(CentredOrigin(right, width), CentredOrigin(bottom, height)), std::pair(x, y))
+            << width << " x " << height;
     }
 }
 

@@ -32,8 +32,8 @@ void ExpectReadable(HWND dialog, const char* name) {
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
     EXPECT_LE(button.bottom + 8, client.bottom) << name;
     const DialogFont font;
-    const HDC dc = GetDC(dialog);
-    const HGDIOBJ previous = SelectObject(dc, font.get());
+    const WindowDC dc(dialog);
+    const SelectedObject selected(dc, font.get());
     std::vector<RECT> boxes;
     for (const auto& [x, y, text] : PaintedTexts(dialog)) {
         SIZE size{};
@@ -43,8 +43,6 @@ void ExpectReadable(HWND dialog, const char* name) {
         for (const RECT& other : boxes) EXPECT_FALSE(IntersectRect(&overlap, &box, &other)) << name << ": " << text;
         boxes.push_back(box);
     }
-    SelectObject(dc, previous);
-    ReleaseDC(dialog, dc);
     EXPECT_EQ(ButtonFrameFaults(dialog), std::vector<std::string>{}) << name;
 }
 
@@ -61,8 +59,7 @@ TEST(WinExit, ShowsItsOwnItemsTextReadablyAndActsOnlyOnRunEnterOrAfterThirtySeco
         return std::string("none");
     };
     const auto waits = [&](HWND dialog) {
-        ExitText = "Second";
-        ShowWinExit(nullptr);
+        ShowWinExit(nullptr, false, "Second");
         for (int i = 0; i < 40; ++i) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         for (const int jump : {0, 3600, -7200, 30}) {
             clock.Jump(jump);  // a time server, the user, a zone change

@@ -1,4 +1,5 @@
 #include "ClockHarness.h"
+#include "system/DeviceContexts.h"
 #include "system/PublicFunction.h"
 
 #include <fstream>
@@ -121,9 +122,9 @@ TEST_F(ClockTest, MenuItemsAreMeasuredInTheMenuFontAndTheSelectionIsHighlighted)
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ oldBitmap = SelectObject(dc, CreateBitmap(120, 18, 1, 32, nullptr));
-    const HGDIOBJ oldFont = SelectObject(dc, CreateFontIndirectA(&metrics.lfMenuFont));
+    const SkinDC dc(nullptr, GdiBitmap(CreateBitmap(120, 18, 1, 32, nullptr)));
+    const GdiFont menuFont(CreateFontIndirectA(&metrics.lfMenuFont));
+    const SelectedObject selected(dc, menuFont);
     const std::string caption = ClockMenu.Item(int(option)).Text;
     SIZE extent{};
     GetTextExtentPoint32A(dc, caption.c_str(), int(caption.size()), &extent);
@@ -145,9 +146,6 @@ TEST_F(ClockTest, MenuItemsAreMeasuredInTheMenuFontAndTheSelectionIsHighlighted)
     EXPECT_EQ(drawn(option, 0, COLOR_MENUTEXT), std::pair(GetSysColor(COLOR_MENU), true));
     EXPECT_EQ(drawn(option, ODS_SELECTED, COLOR_HIGHLIGHTTEXT), std::pair(GetSysColor(COLOR_HIGHLIGHT), true));
     EXPECT_EQ(drawn(horolink, ODS_SELECTED | ODS_GRAYED, COLOR_GRAYTEXT), std::pair(GetSysColor(COLOR_MENU), true));
-    DeleteObject(SelectObject(dc, oldFont));
-    DeleteObject(SelectObject(dc, oldBitmap));
-    DeleteDC(dc);
 }
 
 }  // namespace

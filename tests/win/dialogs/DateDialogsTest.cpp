@@ -54,7 +54,7 @@ TEST(SysTimeDialog, FollowsTheClockFreezesOnAnEditAndAppliesTheDateOfOneAndTheTi
             EXPECT_EQ(Shown(dialog), "2027-3-1 0:00:01") << "the edit stands";
             UserSets(dialog, kTime, {2027, 1, 0, 1, 8, 15, 30, 0});
             Click(dialog, kApply);
-            EXPECT_EQ(recorder.calls(), (Calls{"EnableSystemTimePrivilege", "SetLocalTime 2027-03-01 08:15:30"}));
+            EXPECT_EQ(recorder.calls(), (Calls{"EnableSystemTimePrivilege", "SetSystemTime 2027-03-01 08:15:30"}));
             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kApply)));
             clock.Advance(100);  // the dialog's own timer picks the clock up again
             for (int waited = 0; waited < 2000 && Shown(dialog) != "2027-1-1 0:01:51"; waited += 50) PumpMessages(50);
@@ -68,7 +68,7 @@ TEST(SysTimeDialog, FollowsTheClockFreezesOnAnEditAndAppliesTheDateOfOneAndTheTi
 // A refused change keeps the dialog open as the user left it, saying why in a line the dialog grows to show; OK
 // sets the clock once it may, and Escape never does.
 TEST(SysTimeDialog, StaysOpenWhenRefusedAndEscapeNeverSetsTheClock) {
-    const Calls set{"EnableSystemTimePrivilege", "SetLocalTime 2027-06-15 09:30:00"};
+    const Calls set{"EnableSystemTimePrivilege", "SetSystemTime 2027-06-15 09:30:00"};
     const struct {
         DWORD refusal;  // of the privilege, or of the clock for access denied
         WPARAM then;    // the key pressed once the clock may be set; 0: OK clicked
@@ -82,7 +82,7 @@ TEST(SysTimeDialog, StaysOpenWhenRefusedAndEscapeNeverSetsTheClock) {
         if (c.refusal == ERROR_PRIVILEGE_NOT_HELD)
             seams.EnableSystemTimePrivilege = [] { return SetLastError(ERROR_PRIVILEGE_NOT_HELD), FALSE; };
         else
-            seams.SetLocalTime = [](const SYSTEMTIME*) { return SetLastError(ERROR_ACCESS_DENIED), FALSE; };
+            seams.SetSystemTime = [](const SYSTEMTIME*) { return SetLastError(ERROR_ACCESS_DENIED), FALSE; };
         EXPECT_TRUE(DriveModal(
             [] { ShowSysTimeDialog(nullptr); },
             [&](HWND dialog) {
@@ -107,6 +107,48 @@ TEST(SysTimeDialog, StaysOpenWhenRefusedAndEscapeNeverSetsTheClock) {
     }
 }
 
+// Central European time: UTC+1, and UTC+2 from the last Sunday of March, 2:00, to the last Sunday of October, 3:00.
+const TIME_ZONE_INFORMATION kCentralEurope{-60, {}, {0, 10, 0, 5, 3, 0, 0, 0}, 0, {}, {0, 3, 0, 5, 2, 0, 0, 0}, -60};
+
+// A date in the other half of the year is set by its own offset; in 2027 the clocks skip 2:00 to 3:00 on 28 March
+// and repeat 2:00 to 3:00 on 31 October.
+TEST(SysTimeDialog, SetsTheClockByTheOffsetOfTheChosenDate) {
+    const struct {
+        SYSTEMTIME now, chosen;
+        const char* set;  // nullptr: refused
+    } cases[] = {
+        {{2027, 1, 0, 15, 12, 0, 0, 0}, {2027, 7, 0, 1, 12, 0, 0, 0}, "SetSystemTime 2027-07-01 10:00:00"},
+        {{2027, 7, 0, 1, 12, 0, 0, 0}, {2027, 12, 0, 1, 12, 0, 0, 0}, "SetSystemTime 2027-12-01 11:00:00"},
+        {{2027, 3, 0, 27, 12, 0, 0, 0}, {2027, 3, 0, 28, 2, 30, 0, 0}, nullptr},
+        {{2027, 10, 0, 30, 12, 0, 0, 0}, {2027, 10, 0, 31, 2, 30, 0, 0}, "SetSystemTime 2027-10-31 00:30:00"},
+    };
+    for (const auto& c : cases) {
+        RecordingSeams recorder;
+        SettableClock clock;
+        clock.SetLocal(c.now.wYear, c.now.wMonth, c.now.wDay, c.now.wHour, 0, 0);
+        seams.UtcToLocal = [](const SYSTEMTIME* utc, SYSTEMTIME* local) {
+            return SystemTimeToTzSpecificLocalTime(&kCentralEurope, utc, local);
+        };
+        seams.LocalToUtc = [](const SYSTEMTIME* local, SYSTEMTIME* utc) {
+            return TzSpecificLocalTimeToSystemTime(&kCentralEurope, local, utc);
+        };
+        char refusal[128] = {};
+        EXPECT_TRUE(DriveModal([] { ShowSysTimeDialog(nullptr); },
+                               [&](HWND dialog) {
+                                   UserSets(dialog, kDate, c.chosen);
+                                   UserSets(dialog, kTime, c.chosen);
+                                   Click(dialog, kOk);
+                                   GetDlgItemTextA(dialog, kRefusal, refusal, sizeof refusal);
+                                   Click(dialog, IDCANCEL);
+                               }))
+            << c.chosen.wMonth;
+        EXPECT_EQ(recorder.calls(), (c.set ? Calls{"EnableSystemTimePrivilege", c.set} : Calls{})) << c.chosen.wMonth;
+        EXPECT_EQ(refusal,
+                  std::string(c.set ? "" : "The time could not be set: the clocks skip that time on that date."))
+            << c.chosen.wMonth;
+    }
+}
+
 constexpr int kPicker = 1, kDistance = 2, kCalendar = 5;
 
 // The distance box, then the picker's and the calendar's days.
@@ -121,34 +163,41 @@ std::string Views(HWND dialog) {
     return text;
 }
 
-// Today is the last day of 2026: the three views follow whichever one the user moves, across the year's end,
-// and a distance that is not a number moves nothing.
+// Today is the last day of 2026: the three views follow whichever one the user moves, across the year's end. A
+// distance that is no number of the spin's range is refused, and the box shows the distance of the date again; an
+// empty box or a lone minus sign waits until the user leaves the box.
 TEST(CalendarDialog, KeepsDistancePickerAndCalendarInStep) {
     SettableClock clock;
     clock.SetLocal(2026, 12, 31, 23, 0, 0);
     const struct {
         void (*act)(HWND);
+        const char* typed;
         const char* views;
     } steps[] = {
-        {[](HWND) {}, "0 2026-12-31 2026-12-31"},
+        {[](HWND) {}, nullptr, "0 2026-12-31 2026-12-31"},
         {[](HWND d) {
              SYSTEMTIME day{2027, 1, 0, 1, 0, 0, 0, 0};
              SendDlgItemMessageA(d, kCalendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
              NMSELCHANGE change{{GetDlgItem(d, kCalendar), kCalendar, UINT(MCN_SELCHANGE)}, day, day};
              SendMessageA(d, WM_NOTIFY, kCalendar, reinterpret_cast<LPARAM>(&change));
          },
-         "1 2027-1-1 2027-1-1"},
+         nullptr, "1 2027-1-1 2027-1-1"},
         {[](HWND d) {
              UserSets(d, kPicker, {2028, 2, 0, 29, 0, 0, 0, 0});
          },
-         "425 2028-2-29 2028-2-29"},
-        {[](HWND d) { SetDlgItemTextA(d, kDistance, "-7"); }, "-7 2026-12-24 2026-12-24"},
-        {[](HWND d) { SetDlgItemTextA(d, kDistance, "12a"); }, "12a 2026-12-24 2026-12-24"},
+         nullptr, "425 2028-2-29 2028-2-29"},
+        {[](HWND d) { SetFocus(GetDlgItem(d, kDistance)); }, "-7", "-7 2026-12-24 2026-12-24"},
+        {nullptr, "12a", "-7 2026-12-24 2026-12-24"},
+        {nullptr, "99999999", "-7 2026-12-24 2026-12-24"},
+        {nullptr, "2147483648", "-7 2026-12-24 2026-12-24"},
+        {nullptr, "-", "- 2026-12-24 2026-12-24"},
+        {[](HWND d) { SetFocus(GetDlgItem(d, kPicker)); }, nullptr, "-7 2026-12-24 2026-12-24"},
     };
     EXPECT_TRUE(DriveModal([] { ShowCalendarDialog(nullptr); },
                            [&](HWND dialog) {
                                for (const auto& step : steps) {
-                                   step.act(dialog);
+                                   if (step.typed) SetDlgItemTextA(dialog, kDistance, step.typed);
+                                   if (step.act) step.act(dialog);
                                    EXPECT_EQ(Views(dialog), step.views) << "step " << &step - steps;
                                }
                                PostMessageA(dialog, WM_KEYDOWN, VK_RETURN, 1);

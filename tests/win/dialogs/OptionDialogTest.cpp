@@ -2,15 +2,16 @@
 #include "app/ClockHarness.h"
 #include "app/HourlyChime.h"
 #include "dialogs/DlgOption.h"
-#include "face/frmRegion.h"
 #include "settings/RegStore.h"
 #include "support/DialogDriver.h"
+#include "support/StoredRings.h"
 #include "system/PublicFunction.h"
 
 #include <commctrl.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -73,6 +74,19 @@ std::string Listed(std::string_view key) {
     return names;
 }
 
+// Every stored setting as "name=text", with "#" after a number; the Run values when asked.
+std::string StoredSettings(bool withRun) {
+    std::string stored;
+    for (const Setting* setting : settings::All) {
+        std::uint32_t type = 0;
+        std::vector<std::uint8_t> bytes;
+        if ((withRun || setting->key != keys::Run) &&
+            regstore::Read(setting->root, setting->key, setting->name, type, bytes) == regstore::Found::Value)
+            stored += std::string(setting->name) + "=" + ReadSettingText(*setting) + (type == REG_DWORD ? "#\n" : "\n");
+    }
+    return stored;
+}
+
 // The lists hold the folder's skins, hidden ones too, in the order the registry lists get; the stored name outranks
 // the stored index. Apply writes every option with its type, and the clock takes the new skin, size, transparency
 // and chime at once.
@@ -88,7 +102,7 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
     SaveSetting(settings::SelBackBmp, 0);  // "Default" by the index
     SaveSetting(settings::SelTimeBmp, 7);  // past the end of the list
     ClockWindow clock;
-    EXPECT_EQ(SkinBitmap.bmWidth, 150) << "the clock loads from the shipped folder too";
+    EXPECT_EQ(ClockSkin().width(), 150) << "the clock loads from the shipped folder too";
     seams.GetOpenFileNameA = [](LPOPENFILENAMEA file) { return lstrcpyA(file->lpstrFile, "C:\\Sounds\\gong.wav"), 1; };
     int chosen[2] = {};
     EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
@@ -112,25 +126,154 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
         EXPECT_EQ(std::tuple(place.right - place.left, place.bottom - place.top, int(alpha), int(HourRingOn)),
                   std::tuple(170L, 50L, 230, 1));
         EXPECT_EQ(std::string(ChimeWavFile), "C:\\Sounds\\gong.wav");
+        Click(dialog, 17);
+        Click(dialog, 3);
+        EXPECT_EQ(std::string(ChimeWavFile), "") << "Clear: the built-in sound";
         Click(dialog, 2);
     }));
-    std::string stored;
-    for (const Setting* setting : settings::All) {
-        std::uint32_t type = 0;
-        std::vector<std::uint8_t> bytes;
-        if (setting->key != keys::Run &&
-            regstore::Read(setting->root, setting->key, setting->name, type, bytes) == regstore::Found::Value)
-            stored += std::string(setting->name) + "=" + ReadSettingText(*setting) + (type == REG_DWORD ? "#\n" : "\n");
-    }
-    EXPECT_EQ(stored, "SkinPath=" + kShippedFolder + "\nSelBackBmp=" + std::to_string(chosen[0]) +
-                          "#\nSelTimeBmp=" + std::to_string(chosen[1]) +
-                          "#\nRndBackBmp=1#\nRndTimeBmp=0#\nWindowpos=0#\nAutoRun=0#\nIconRun=1#\nBmpBack=big.bmp\n"
-                          "BmpTime=digits.bmp\nAlpha=230#\nHourRing=1\nWavFile=C:\\Sounds\\gong.wav\n");
+    EXPECT_EQ(StoredSettings(false),
+              "SkinPath=" + kShippedFolder + "\nSelBackBmp=" + std::to_string(chosen[0]) +
+                  "#\nSelTimeBmp=" + std::to_string(chosen[1]) +
+                  "#\nRndBackBmp=1#\nRndTimeBmp=0#\nWindowpos=0#\nAutoRun=0#\nIconRun=1#\nBmpBack=big.bmp\n"
+                  "BmpTime=digits.bmp\nAlpha=230#\nHourRing=1\nWavFile=\n");
 }
 
-// The machine's Run key when it takes the value, the user's when it refuses; the box shows what starts the clock.
+HWND optionsDialog = nullptr;
+bool reminderSeen = false;  // painted, and still above the clock once the options closed
+
+// In the loop of the alarm's window: the user sees it, presses Cancel in the options with the mouse, reads it, then
+// closes it.
+void CALLBACK PressCancelUnderTheReminder(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND reminder = FindWindowA("#32770", "Text Hint");
+    if (!reminder) return;
+    KillTimer(nullptr, timer);
+    PumpMessages(100);
+    reminderSeen = IsWindowVisible(reminder) && !GetUpdateRect(reminder, nullptr, FALSE);
+    SetActiveWindow(optionsDialog);
+    PostMessageA(GetDlgItem(optionsDialog, 2), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(GetDlgItem(optionsDialog, 2), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    PumpMessages(100);
+    HWND above = GetTopWindow(nullptr);
+    while (above && above != reminder && above != GetWindow(reminder, GW_OWNER)) above = GetWindow(above, GW_HWNDNEXT);
+    reminderSeen = reminderSeen && above == reminder;
+    SendMessageA(reminder, WM_CLOSE, 0, 0);
+}
+
+// A stored picture the folder no longer has selects nothing, and the clock shows its built-in one. Whatever the
+// user changed, Cancel writes nothing and gives the clock back the transparency it had, also when an alarm's window
+// opened meanwhile (painted at once, left in front) and the user pressed Cancel while it was up. A list with nothing
+// selected keeps the stored picture through OK. OK, Cancel and Apply sit below every group, inside the dialog.
+TEST_F(Options, CancelWritesNothingAndAListWithNothingSelectedKeepsTheStoredPicture) {
+    std::filesystem::create_directories(kShippedFolder);
+    WriteBmp(kShippedFolder + "\\plate.bmp", 150, 40);
+    WriteBmp(kShippedFolder + "\\digits.bmp", 180, 25);
+    SaveSetting(settings::BmpBack, "gone.bmp");
+    SaveSetting(settings::SelBackBmp, 1);  // the entry plate.bmp has now
+    SaveSetting(settings::Alpha, 200);
+    SettableClock settable;
+    settable.SetLocal(2026, 3, 2, 7, 0, 0);
+    StoreRings({{{1, 1, 2, 0, 7, 0, 20, 26, 3, 2, 0}, {{"Text", "Wake up"}}}});
+    ClockWindow clock;
+    const std::string before = StoredSettings(true);
+    EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
+        for (const int list : {7, 9}) EXPECT_EQ(SendDlgItemMessageA(dialog, list, CB_GETCURSEL, 0, 0), -1) << list;
+        RECT sound{}, ok{}, apply{}, client{};
+        for (const auto& [id, place] : {std::pair{15, &sound}, {1, &ok}, {3, &apply}})
+            GetWindowRect(GetDlgItem(dialog, id), place);
+        GetClientRect(dialog, &client);
+        MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        EXPECT_TRUE(ok.top > sound.bottom + 8 && apply.bottom <= client.bottom && apply.right <= client.right);
+        Choose(dialog, 7, "plate.bmp");
+        Choose(dialog, 9, "digits.bmp");
+        SendDlgItemMessageA(dialog, 4, TBM_SETPOS, TRUE, 120);
+        SendMessageA(dialog, WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, 4)));
+        for (const int box : {8, 10, 11, 12, 13, 14, 17}) Click(dialog, box);
+        optionsDialog = dialog;
+        SetTimer(nullptr, 0, 20, PressCancelUnderTheReminder);
+        clock.Send(WM_TIMER, 8);
+    }));
+    EXPECT_TRUE(reminderSeen);
+    EXPECT_EQ(StoredSettings(true), before);
+    BYTE alpha = 0;
+    GetLayeredWindowAttributes(clock.hwnd(), nullptr, &alpha, nullptr);
+    EXPECT_EQ(alpha, 200);
+    EXPECT_TRUE(Open(clock.hwnd(), [](HWND dialog) { Click(dialog, 1); }));
+    std::string skins;
+    for (const Setting* setting :
+         {&settings::BmpBack, &settings::SelBackBmp, &settings::BmpTime, &settings::SelTimeBmp})
+        skins += ReadSettingText(*setting) + "|";
+    EXPECT_EQ(skins, "gone.bmp|1|||");
+    EXPECT_NE(ClockSkin().width(), 150);
+}
+
+std::string asked;            // the file picker's filter
+std::string picked, browsed;  // what the pickers answer; empty: cancelled
+
+std::string Text(HWND dialog, int id) {
+    std::string text(GetWindowTextLengthA(GetDlgItem(dialog, id)) + 1, '\0');
+    text.resize(GetDlgItemTextA(dialog, id, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+// The picture folder is listed, "Default" selected, when chosen with Browse, or typed once the user leaves the box
+// or presses Enter in it; the sound's "..." asks for wave files. An empty pick changes nothing. Paths are kept
+// whole up to the platform's 259 characters; a longer one is refused, with a balloon, and nothing is stored.
+TEST_F(Options, TheFolderAndSoundBoxesTakeWholePathsFromTypingAndPickers) {
+    const std::string typed = kShippedFolder + "\\typed", chosen = kShippedFolder + "\\chosen";
+    std::filesystem::create_directories(typed), std::filesystem::create_directories(chosen);
+    WriteBmp(typed + "\\typed.bmp", 150, 40);
+    WriteBmp(chosen + "\\chosen.bmp", 150, 40);
+    const std::string longest = "C:\\" + std::string(MAX_PATH - 8, 'a') + ".wav";
+    seams.GetOpenFileNameA = [](LPOPENFILENAMEA file) -> BOOL {
+        asked = file->lpstrFilter;
+        return !picked.empty() && lstrcpynA(file->lpstrFile, picked.c_str(), file->nMaxFile);
+    };
+    seams.SHBrowseForFolderA = [](LPBROWSEINFOA) {
+        return browsed.empty() ? nullptr : ILCreateFromPathA(browsed.c_str());
+    };
+    const struct {
+        const char* step;
+        std::function<void(HWND)> act;
+        std::string folderAndLists, sound;
+    } steps[] = {
+        {"cancelled pickers", [](HWND d) { picked = browsed = "", Click(d, 5), Click(d, 16); },
+         kShippedFolder + "::", ""},
+        {"typed, left",
+         [&](HWND d) { SetFocus(GetDlgItem(d, 6)), SetDlgItemTextA(d, 6, typed.c_str()), SetFocus(GetDlgItem(d, 12)); },
+         typed + ":Default:typed.bmp|", ""},
+        {"browsed", [&](HWND d) { browsed = chosen, Click(d, 5); }, chosen + ":Default:chosen.bmp|", ""},
+        {"typed, Enter",
+         [&](HWND d) {
+             SetFocus(GetDlgItem(d, 6)), SetDlgItemTextA(d, 6, typed.c_str());
+             PostMessageA(GetDlgItem(d, 6), WM_KEYDOWN, VK_RETURN, 1);
+             PumpMessages(50, [](MSG* key) { return IsDialogMessageA(GetAncestor(key->hwnd, GA_ROOT), key) != 0; });
+         },
+         typed + ":Default:typed.bmp|", ""},
+        {"a sound of 259 characters", [&](HWND d) { picked = longest, Click(d, 16), Click(d, 3); },
+         typed + ":Default:typed.bmp|", longest},
+        {"a folder of 260",
+         [&](HWND d) { SetDlgItemTextA(d, 6, ("C:\\" + std::string(MAX_PATH - 3, 'a')).c_str()), Click(d, 1); },
+         "C:\\" + std::string(MAX_PATH - 3, 'a') + ":Default:typed.bmp|", longest},
+    };
+    EXPECT_TRUE(Open(nullptr, [&](HWND dialog) {
+        for (const auto& step : steps) {
+            step.act(dialog);
+            EXPECT_EQ(Text(dialog, 6) + ":" + Entries(dialog, 7), step.folderAndLists) << step.step;
+            EXPECT_EQ(Text(dialog, 15), step.sound) << step.step;
+        }
+        const HWND balloon = FindWindowA(TOOLTIPS_CLASSA, nullptr);
+        EXPECT_TRUE(balloon && IsWindowVisible(balloon) && GetWindow(balloon, GW_OWNER) == dialog);
+        Click(dialog, 2);
+    }));
+    EXPECT_EQ(asked, "*.wav");
+    EXPECT_EQ(ReadSettingText(settings::SkinPath) + "|" + ReadSettingText(settings::ChimeWavFile),
+              typed + "|" + longest);
+}
+
+// The machine's Run key when it takes the value, the user's when it refuses or holds another program's value of
+// that name, which is never overwritten nor deleted; the box shows what starts the clock.
 TEST_F(Options, StartWithWindowsFallsBackToTheUsersRunKey) {
-    const std::string program = ProgramPath(), command = '"' + program + '"';
+    const std::string program = ProgramPath(), command = '"' + program + '"', other = "\"C:\\Other\\alarm.exe\"";
     const struct {
         const char* step;
         bool machineRefuses;
@@ -141,9 +284,12 @@ TEST_F(Options, StartWithWindowsFallsBackToTheUsersRunKey) {
         {"refused, ticked", true, nullptr, false, true, "|" + command},
         {"refused, unticked", true, nullptr, true, false, "|"},
         {"allowed, ticked", false, nullptr, false, true, command + "|"},
-        {"another program's", false, "\"C:\\Other\\alarm.exe\"", false, false, "|"},
+        {"another program's, unticked", false, other.c_str(), false, false, other + "|"},
+        {"another program's, ticked", false, nullptr, false, true, other + "|" + command},
         {"an older version's bare path", false, program.c_str(), true, true, command + "|"},
     };
+    DeleteSetting(settings::AlarmClock);
+    DeleteSetting(settings::UserAlarmClock);
     for (const auto& s : steps) {
         if (s.machineBefore) SaveSetting(settings::AlarmClock, s.machineBefore);
         SetRegRootReadOnly(RegRoot::LocalMachine, s.machineRefuses);

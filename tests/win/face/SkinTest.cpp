@@ -1,9 +1,9 @@
 #include "../../../bench/win/BitmapFiles.h"
 #include "../../../bench/win/PerPixelShape.h"
 #include "../../../bench/win/SyntheticBackground.h"
+#include "face/SkinLoader.h"
 #include "face/SkinRules.h"
 #include "face/clsDrawTime.h"
-#include "face/frmRegion.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
 #include "support/CleanSettings.h"
@@ -28,10 +28,7 @@ protected:
         DestroyWindow(window);
         std::filesystem::remove_all(folder);
     }
-    void LoadSkin() {
-        LoadSkinBitmaps(window);
-        CreateSkinDCs(window);
-    }
+    void LoadSkin() { skin = LoadSkinBitmaps(window); }
     // Writes a file into the skin folder and stores the folder as "SkinPath".
     void WriteSkinFile(const std::string& name, const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
         CreateDirectoryA(folder.c_str(), nullptr);
@@ -41,6 +38,7 @@ protected:
     }
 
     CleanSettings clean;
+    ::Skin skin;
     const HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
     const std::string folder = (std::filesystem::temp_directory_path() / "face-skins").string();
 };
@@ -66,7 +64,7 @@ TEST_F(Skin, RegionAndTimePlaceMatchThePerPixelMethod) {
         int width, height;
         COLORREF (*colourAt)(int, int);
     } cases[] = {
-        {"built-in", SkinBitmap.bmWidth, SkinBitmap.bmHeight, nullptr},
+        {"built-in", skin.width(), skin.height(), nullptr},
         {"black areas with holes, top-left colour scattered", 200, 200,
          [](int x, int y) {
              const bool black = (x >= 10 && x < 80 && y >= 20 && y < 45) || (x >= 90 && y >= 120 && (x + y) % 4);
@@ -77,14 +75,15 @@ TEST_F(Skin, RegionAndTimePlaceMatchThePerPixelMethod) {
     clsDrawTime drawer;
     POINT expected{};
     for (const auto& c : cases) {
-        const SkinDC synthetic = c.colourAt ? SyntheticBackground(c.width, c.height, c.colourAt) : SkinDC();
-        const HDC background = c.colourAt ? synthetic.get() : hBackDC.get();
-        ShapeWindowFromBitmap(window, background, c.width, c.height);
+        const ::Skin synthetic(c.colourAt ? SyntheticBackground(c.width, c.height, c.colourAt) : GdiBitmap(), {});
+        const ::Skin& shown = c.colourAt ? synthetic : skin;
+        const HDC background = shown.hBackDC();
+        ShapeWindowFromBitmap(window, shown);
         GdiRegion fast(CreateRectRgn(0, 0, 0, 0)), slow(PerPixelRegion(background, c.width, c.height));
         const bool shaped = GetWindowRgn(window, fast) != ERROR;
         EXPECT_TRUE(slow ? shaped && EqualRgn(fast, slow) : !shaped) << c.name;
 
-        drawer.PaintTimePos(background, c.width, c.height);
+        drawer.PaintTimePos(shown.timeCorner());
         expected = PerPixelTimePos(background, c.width, c.height).value_or(expected);
         EXPECT_EQ(drawer.ReLeft(), expected.x) << c.name;
         EXPECT_EQ(drawer.ReTop(), expected.y) << c.name;
@@ -106,16 +105,32 @@ TEST_F(Skin, OnlyGoodVisibleFilesLoadAndReplacedOnesAreFreed) {
     const std::pair<std::string, int> loads[] = {{"wide.bmp", 150},   {"hidden.bmp", 120}, {"wide.bmp", 150},
                                                  {"broken.bmp", 120}, {"fine.bmp", 120},   {"39 rows.bmp", 200}};
     for (const auto& [name, width] : loads) {
-        replaced.insert(replaced.end(), {hBackDC.get(), hBackDC.bitmap(), hTimeDC.get(), hTimeDC.bitmap()});
+        for (const HDC dc : {skin.hBackDC(), skin.hTimeDC()})
+            replaced.insert(replaced.end(), {dc, GetCurrentObject(dc, OBJ_BITMAP)});
         SaveSetting(settings::BmpBack, name);
         LoadSkin();
-        EXPECT_EQ(SkinBitmap.bmWidth, width) << name;
+        EXPECT_EQ(skin.width(), width) << name;
     }
     KillTimer(nullptr, timer);
     EXPECT_EQ(shownBoxes, std::vector<std::string>(2,
                                                    "Unknown picture format|Unknown picture format, Single shot "
                                                    "the \r\n button neglect this mistake."));
     for (HGDIOBJ object : replaced) EXPECT_EQ(GetObjectType(object), 0u) << object;
+}
+
+// The pick takes its name from the scan just made: a name an earlier, longer scan left in the registry list is never
+// picked, and a folder without backgrounds gives the empty name of the built-in skin.
+TEST_F(Skin, RandomPickTakesANameOfTheFolderAsScannedNow) {
+    for (const std::string stale : {"1", "2"})
+        SaveRegValue(RegRoot::CurrentUser, keys::BackList, stale, RegType::Text, "gone " + stale + ".bmp");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    SaveSetting(settings::SkinPath, folder);
+    PickRandomBackSkin();
+    EXPECT_EQ(ReadSettingText(settings::BmpBack) + "|" + ReadSettingText(settings::SelBackBmp), "|1");
+    WriteSkinFile("wide.bmp", CheckerboardBmp(150, 40, 0));
+    PickRandomBackSkin();
+    EXPECT_EQ(ReadSettingText(settings::BmpBack) + "|" + ReadSettingText(settings::SelBackBmp), "wide.bmp|1");
+    EXPECT_EQ(GetRegValue(RegRoot::CurrentUser, keys::BackList, "2").AsText(), "gone 2.bmp");
 }
 
 std::string Bytes(const void* data, std::size_t size) { return std::string(static_cast<const char*>(data), size); }
@@ -196,24 +211,24 @@ TEST_F(Skin, BadFilesGiveTheirPictureOrTheBuiltInOneAndOnlyGoodOnesAreListed) {
         SaveSetting(settings::BmpBack, name);
         SaveSetting(settings::BmpTime, name);
         LoadSkin();
-        ASSERT_TRUE(hBackDC && hTimeDC) << c.name;
-        const SIZE loaded{SkinBitmap.bmWidth, SkinBitmap.bmHeight};
+        ASSERT_TRUE(skin.hBackDC() && skin.hTimeDC()) << c.name;
+        const SIZE loaded{skin.width(), skin.height()};
         const bool own = c.picture.cx && loaded.cx == c.picture.cx && loaded.cy == c.picture.cy;
         const std::string gave = c.name + " gave " + std::to_string(loaded.cx) + " x " + std::to_string(loaded.cy);
         EXPECT_TRUE(((loaded.cx == 120 && loaded.cy == 38) || own) && IsBackgroundSize(loaded.cx, loaded.cy)) << gave;
         EXPECT_TRUE(own || c.mayFail || !c.picture.cx) << gave << ": a good file did not load";
-        ShapeWindowFromBitmap(window, hBackDC, loaded.cx, loaded.cy);
-        drawer.PaintTimePos(hBackDC, loaded.cx, loaded.cy);
-        drawer.DrawTime(hBackDC, hTimeDC, "12:34:56");
+        ShapeWindowFromBitmap(window, skin);
+        drawer.PaintTimePos(skin.timeCorner());
+        drawer.DrawTime(skin.hBackDC(), skin.hTimeDC(), "12:34:56");
         // Reading a file never rewrites the choice.
         EXPECT_EQ(ReadSettingText(settings::BmpBack) + ReadSettingText(settings::BmpTime), name + name) << c.name;
         surelyListed += !c.mayFail && IsBackgroundSize(c.picture.cx, c.picture.cy);
     }
-    ScanSkinFolder();
+    const SkinLists lists = ScanSkinFolder();
     KillTimer(nullptr, timer);
-    EXPECT_GE(BackSkinCount, surelyListed);
-    EXPECT_EQ(TimeSkinCount, 0);
-    for (int i = 1; i <= BackSkinCount; ++i) {
+    EXPECT_GE(int(lists.backgrounds.size()), surelyListed);
+    EXPECT_EQ(lists.timeStrips.size(), 0u);
+    for (int i = 1; i <= int(lists.backgrounds.size()); ++i) {
         const std::string listed = GetRegValue(RegRoot::CurrentUser, keys::BackList, std::to_string(i)).AsText();
         const Case& c = cases.at(std::stoul(listed));
         EXPECT_TRUE(IsBackgroundSize(c.picture.cx, c.picture.cy)) << c.name << " is listed";

@@ -2,6 +2,8 @@
 // What a window's own paint routine draws (WM_PRINTCLIENT, without its child controls) on a field of a colour
 // no system colour has, so a test can tell drawn pixels from untouched ones. Text drawn without choosing a colour
 // comes out in that colour too.
+#include "system/DeviceContexts.h"
+
 #include <windows.h>
 
 #include <string>
@@ -14,20 +16,12 @@ public:
     explicit PaintedClient(HWND window) {
         RECT client;
         GetClientRect(window, &client);
-        const HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, client.right, client.bottom);
-        ReleaseDC(nullptr, screen);
-        previous_ = SelectObject(dc_, bitmap_);
-        const HBRUSH field = CreateSolidBrush(kUntouched);
+        dc_ = SkinDC(nullptr, GdiBitmap(CreateCompatibleBitmap(WindowDC(nullptr), client.right, client.bottom)));
+        const GdiObject<HBRUSH> field(CreateSolidBrush(kUntouched));
         FillRect(dc_, &client, field);
-        DeleteObject(field);
         SetTextColor(dc_, kUntouched);
-        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()), PRF_CLIENT);
     }
-    PaintedClient(const PaintedClient&) = delete;
-    PaintedClient& operator=(const PaintedClient&) = delete;
-    ~PaintedClient() { SelectObject(dc_, previous_), DeleteObject(bitmap_), DeleteDC(dc_); }
     COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
     bool any(COLORREF colour, const RECT& area) const {
         for (int x = area.left; x < area.right; ++x)
@@ -37,9 +31,7 @@ public:
     }
 
 private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
+    SkinDC dc_;
 };
 
 // The faults of the sunken frame round every push button of `dialog`: it must lie one pixel outside the button.

@@ -55,7 +55,7 @@ RecordingSeams::RecordingSeams() {
         callLog.clear(), recording = true;
     }
     waveDevices = midiDevices = 0;
-    seams.SetLocalTime = [](const SYSTEMTIME* t) -> BOOL { return Record("SetLocalTime " + Stamp(*t)), TRUE; };
+    seams.SetSystemTime = [](const SYSTEMTIME* t) -> BOOL { return Record("SetSystemTime " + Stamp(*t)), TRUE; };
     seams.EnableShutdownPrivilege = []() -> BOOL { return Record("EnableShutdownPrivilege"), TRUE; };
     seams.EnableSystemTimePrivilege = []() -> BOOL { return Record("EnableSystemTimePrivilege"), TRUE; };
     seams.ExitWindowsEx = [](UINT flags, DWORD) -> BOOL {

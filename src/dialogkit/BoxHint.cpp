@@ -1,4 +1,4 @@
-#include "forms/BoxHint.h"
+#include "dialogkit/BoxHint.h"
 
 #include "dialogkit/ControlHandles.h"
 

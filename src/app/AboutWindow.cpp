@@ -1,8 +1,8 @@
-#include "app/Form4.h"
+#include "app/AboutWindow.h"
 
 #include "dialogkit/ProgramIcon.h"
-#include "face/GdiHandles.h"
 #include "resources/resource.h"
+#include "system/HandleGuards.h"
 
 namespace {
 

@@ -1,0 +1,50 @@
+#include "face/Skin.h"
+
+#include "face/BitmapHeader.h"
+#include "face/DCPixels.h"
+#include "face/SkinRules.h"
+
+#include <exception>
+#include <fstream>
+
+// The system loads only what the header check let through: a header can promise far more pixels than its file has.
+GdiBitmap LoadSkinPicture(const SkinFile& file) {
+    if (file.path.empty())
+        return GdiBitmap(static_cast<HBITMAP>(
+            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(file.builtInId), IMAGE_BITMAP, 0, 0, 0)));
+    std::ifstream stream(file.path, std::ios::binary);
+    std::vector<std::uint8_t> head(kBitmapHeadBytes);
+    stream.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
+    head.resize(std::size_t(stream.gcount()));
+    stream.clear();
+    stream.seekg(0, std::ios::end);
+    const std::streamoff size = stream.tellg();
+    if (size <= 0 || !CheckBitmapHeader(head, std::uint64_t(size))) return GdiBitmap();
+    return GdiBitmap(static_cast<HBITMAP>(LoadImageA(nullptr, file.path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+}
+
+Skin::Skin(GdiBitmap background, GdiBitmap timeStrip) {
+    SetBackground(std::move(background));
+    SetTimeStrip(std::move(timeStrip));
+}
+
+Skin::Skin(const SkinFile& background, const SkinFile& timeStrip)
+    : Skin(LoadSkinPicture(background), LoadSkinPicture(timeStrip)) {}
+
+void Skin::SetBackground(GdiBitmap picture) {
+    skinBitmap_ = BITMAP{};
+    shape_ = {};
+    pixelsRead_ = false;
+    if (picture) GetObjectA(picture, sizeof skinBitmap_, &skinBitmap_);
+    back_ = picture ? SkinDC(nullptr, std::move(picture)) : SkinDC();
+    if (!back_) return;
+    try {
+        shape_ = ScanBackground(ReadPixels(back_));
+        pixelsRead_ = true;
+    } catch (const std::exception&) {  // pixels too many to hold
+    }
+}
+
+void Skin::SetTimeStrip(GdiBitmap picture) { time_ = picture ? SkinDC(nullptr, std::move(picture)) : SkinDC(); }
+
+bool Skin::OutlineFits() const { return pixelsRead_ && shape_.outline.size() <= kMaxOutlineRects; }
