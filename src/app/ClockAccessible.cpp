@@ -27,8 +27,9 @@ public:
     NamedClient& operator=(const NamedClient&) = delete;
     void Rename(std::string name) { name_ = std::move(name); }
 
+    // IAccessible's id comes from __uuidof: MinGW's oleacc import library offers IID_IAccessible as a function.
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == __uuidof(IAccessible)) {
             *object = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -150,14 +151,14 @@ LRESULT ClockAccessibleObject(HWND clock, WPARAM flags, LPARAM objectId) {
     if (static_cast<LONG>(objectId) != OBJID_CLIENT) return 0;
     if (!clockClient) {
         IAccessible* standard = nullptr;
-        if (FAILED(
-                CreateStdAccessibleObject(clock, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard))))
+        if (FAILED(CreateStdAccessibleObject(clock, OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&standard))))
             return 0;
         if (shownName.empty()) shownName = ClockAccessibleName(LocalNow());
         clockClient = new NamedClient(standard, shownName);
     }
     // A failure (COM not started on this thread) leaves the request to the default handling.
-    const LRESULT object = LresultFromObject(IID_IAccessible, flags, clockClient);
+    const LRESULT object = LresultFromObject(__uuidof(IAccessible), flags, clockClient);
     return object > 0 ? object : 0;
 }
 

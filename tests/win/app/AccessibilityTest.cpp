@@ -102,7 +102,8 @@ public:
 
 std::string AccessibleName(HWND window) {
     IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
+    if (FAILED(
+            AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object))))
         return "no object";
     VARIANT self{};
     self.vt = VT_I4;
