@@ -6,6 +6,8 @@
 #include "system/HandleGuards.h"
 #include "system/PublicFunction.h"
 
+#include <objbase.h>
+
 namespace {
 
 constexpr char kClassName[] = "frmMain";
@@ -29,6 +31,20 @@ private:
     bool first_;
 };
 
+// The window hands its accessible object to screen readers through COM.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialised_) CoUninitialize();
+    }
+
+private:
+    bool initialised_;
+};
+
 void ShowRunningCopy() {
     for (DWORD waited = 0; waited < kWindowWaitMs; waited += kWindowPollMs) {
         if (const HWND running = FindWindowA(kClassName, kClockTitle)) {
@@ -44,6 +60,7 @@ void ShowRunningCopy() {
 void Main() {
     const InstanceMutex instance;
     if (!instance.first()) return ShowRunningCopy();
+    const ComApartment com;
     RunMainWindow(kClassName, IsWin2000OrLater() ? WS_EX_LAYERED : 0, nullptr);
 }
 

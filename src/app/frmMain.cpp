@@ -4,6 +4,7 @@
 #include "alarms/RingScheduler.h"
 #include "alarms/WakeTimer.h"
 #include "app/AboutWindow.h"
+#include "app/ClockAccessible.h"
 #include "app/ClockTooltip.h"
 #include "app/HourlyChime.h"
 #include "app/Placement.h"
@@ -199,6 +200,7 @@ void OnClose(HWND hwnd) {
 
 void OnDestroy(HWND hwnd) {
     if (hMainWnd == hwnd) hMainWnd = nullptr;
+    ReleaseClockAccessible();
     PostQuitMessage(0);
 }
 
@@ -231,6 +233,7 @@ void OnTimer(HWND hwnd) {
     const SYSTEMTIME now = LocalNow();
     if (const int period = NextTickDelay(now.wMilliseconds); period != ClockTimerPeriod) ArmClockTimer(hwnd, period);
     PaintTimeArea(hwnd, TimeTextOf(now));
+    FollowClockMinute(hwnd, now);
     RefreshClockTooltip();
     CheckHourlyChime();
     CheckRingTime(hwnd);
@@ -392,6 +395,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         case WM_POWERBROADCAST:
             OnPowerBroadcast(wParam);
             return TRUE;
+        case WM_GETOBJECT:
+            if (const LRESULT object = ClockAccessibleObject(hwnd, wParam, lParam)) return object;
+            break;
         case WM_OPTIONSAPPLIED:
             OnOptionsApplied(hwnd);
             break;

@@ -29,15 +29,26 @@ void CentreOnDesktop(HWND hDlg, int width, int height) {
     MoveWindow(hDlg, CentredOrigin(desktop.right, width), CentredOrigin(desktop.bottom, height), width, height, TRUE);
 }
 
+namespace {
+
+// Texts painted on the dialog's face take the colour its labels have, which high contrast sets too.
+void PaintInTextColour(HWND hDlg, HDC dc, void (*content)(HWND hDlg, HDC dc)) {
+    const COLORREF previous = SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    content(hDlg, dc);
+    SetTextColor(dc, previous);
+}
+
+}  // namespace
+
 bool PaintDialogMessage(HWND hDlg, UINT uMsg, WPARAM wParam, void (*content)(HWND hDlg, HDC dc)) {
     if (uMsg == WM_PRINTCLIENT) {
-        content(hDlg, reinterpret_cast<HDC>(wParam));
+        PaintInTextColour(hDlg, reinterpret_cast<HDC>(wParam), content);
         return true;
     }
     if (uMsg != WM_PAINT) return false;
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(hDlg, &paint);
-    content(hDlg, dc);
+    PaintInTextColour(hDlg, dc, content);
     EndPaint(hDlg, &paint);
     return true;
 }
