@@ -5,6 +5,7 @@
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
 #include "system/PublicFunction.h"
+#include "system/WindowDpi.h"
 
 #include <algorithm>
 #include <optional>
@@ -24,16 +25,22 @@ BYTE ClockOpacity() {
 
 }  // namespace
 
-void PlaceClockWindow(HWND hwnd, const Skin& skin) {
-    RECT desktop{};
+// The position is read and written as a copy unaware of display scales sees it, so older copies and this one
+// place the clock alike.
+StoredUnits::StoredUnits() : scope_(DPI_AWARENESS_CONTEXT_UNAWARE) {}
+
+void PlaceClockWindow(HWND hwnd) {
+    const StoredUnits units;
+    RECT desktop{}, window{};
     GetWindowRect(GetDesktopWindow(), &desktop);
-    const int width = skin.width();
-    const int height = skin.height();
+    GetWindowRect(hwnd, &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
     const std::optional<std::int32_t> left = ParseNumber(ReadSettingText(settings::ClockLeft));
     const std::optional<std::int32_t> top = ParseNumber(ReadSettingText(settings::ClockTop));
     POINT origin{CentredOrigin(desktop.right, width), CentredOrigin(desktop.bottom, height)};
     if (left && top && IsOnSomeMonitor(*left, *top, width, height)) origin = {*left, *top};
-    MoveWindow(hwnd, origin.x, origin.y, width, height, TRUE);
+    SetWindowPos(hwnd, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ApplyAppearance(HWND hwnd, const Skin& skin) {

@@ -1,13 +1,23 @@
 #pragma once
 // Where the clock stands, how large and how transparent it is, and how it first appears.
 #include "face/Skin.h"
+#include "system/WindowDpi.h"
 
 #include <windows.h>
 
 #include <string_view>
 
-// Position (stored, or centred) and the skin's size at creation.
-void PlaceClockWindow(HWND hwnd, const Skin& skin);
+// While it lives, window positions are in the units the stored position has: those of a copy unaware of display
+// scales.
+class StoredUnits {
+public:
+    StoredUnits();
+
+private:
+    DpiAwarenessScope scope_;
+};
+// Moves the clock, already at its size, to the stored position (or centres it) at creation.
+void PlaceClockWindow(HWND hwnd);
 // The skin's size and outline, and the stored opacity; at creation and whenever the options change the skin.
 void ApplyAppearance(HWND hwnd, const Skin& skin);
 // Acts on an option of "Software\Tollwick\Option" that is a number above 0: "Windowpos" (on the clock window),

@@ -12,6 +12,7 @@
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
+#include "face/ClockSize.h"
 #include "face/TimeText.h"
 #include "face/clsDrawTime.h"
 #include "face/frmRegion.h"
@@ -20,6 +21,7 @@
 #include "system/DeviceContexts.h"
 #include "system/PublicFunction.h"
 #include "system/Seams.h"
+#include "system/WindowDpi.h"
 
 #include <htmlhelp.h>
 
@@ -122,6 +124,7 @@ void FollowNextRing() {
 
 void StorePosition(HWND hwnd) {
     if (IsIconic(hwnd)) return;
+    const StoredUnits units;
     RECT rect{};
     GetWindowRect(hwnd, &rect);
     SaveSetting(settings::ClockLeft, std::to_string(rect.left));
@@ -160,11 +163,17 @@ void PaintTimeArea(HWND hwnd, const std::string& time) {
     shownTime = now;
 }
 
-// The skin just loaded becomes the clock's: its size, outline and time place.
+// The skin shown at a multiple: its size, outline and time place.
+void ShowSkinAt(HWND hwnd, int multiple) {
+    CurrentSkin.SetMultiple(multiple);
+    ApplyAppearance(hwnd, CurrentSkin);
+    ClockDrawer.PaintTimePos(CurrentSkin.timeCorner(), multiple);
+}
+
+// The skin just loaded becomes the clock's, at the chosen size.
 void TakeSkin(HWND hwnd) {
     CurrentSkin = LoadSkinBitmaps(hwnd);
-    ApplyAppearance(hwnd, CurrentSkin);
-    ClockDrawer.PaintTimePos(CurrentSkin.timeCorner());
+    ShowSkinAt(hwnd, ClockMultiple(ReadSettingNumber(settings::ClockSize), WindowDpi(hwnd)));
 }
 
 void OnCreate(HWND hwnd) {
@@ -173,7 +182,7 @@ void OnCreate(HWND hwnd) {
     ApplyOption(hwnd, "RndBackBmp");
     ApplyOption(hwnd, "RndTimeBmp");
     TakeSkin(hwnd);
-    PlaceClockWindow(hwnd, CurrentSkin);
+    PlaceClockWindow(hwnd);
     BuildClockMenu();
     ReadChimeSettings();
     LoadRingData();
@@ -324,6 +333,23 @@ void OnOptionsApplied(HWND hwnd) {
     ReadChimeSettings();
 }
 
+// Moved to a monitor of another scale, an automatic size follows it; the point the clock is held by (the cursor,
+// while it is dragged) stays on the same pixel of the skin.
+void OnDpiChanged(HWND hwnd, WPARAM dpi) {
+    const int from = CurrentSkin.multiple();
+    const int to = ClockMultiple(ReadSettingNumber(settings::ClockSize), LOWORD(dpi));
+    if (to == from) return;
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (!PtInRect(&window, cursor)) cursor = {(window.left + window.right) / 2, (window.top + window.bottom) / 2};
+    const ScreenPoint origin = KeepAnchor({window.left, window.top}, {cursor.x, cursor.y}, from, to);
+    SetWindowPos(hwnd, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowSkinAt(hwnd, to);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
 void OnTaskbarCreated(HWND hwnd) {
     if (!IsIconic(hwnd)) return;
     RemoveTrayIcon();
@@ -395,6 +421,10 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         case WM_OPTIONSAPPLIED:
             OnOptionsApplied(hwnd);
             break;
+        // The system's suggested rectangle scales by the monitors' ratio, the skin only by whole multiples.
+        case WM_DPICHANGED:
+            OnDpiChanged(hwnd, wParam);
+            return 0;
         default:
             if (message == WM_TASKBARCREATED) OnTaskbarCreated(hwnd);
     }
