@@ -25,12 +25,8 @@ BYTE ClockOpacity() {
 
 }  // namespace
 
-// The position is read and written as a copy unaware of display scales sees it, so older copies and this one
-// place the clock alike.
-StoredUnits::StoredUnits() : scope_(DPI_AWARENESS_CONTEXT_UNAWARE) {}
-
 void PlaceClockWindow(HWND hwnd) {
-    const StoredUnits units;
+    const DpiAwarenessScope storedUnits(DPI_AWARENESS_CONTEXT_UNAWARE);
     RECT desktop{}, window{};
     GetWindowRect(GetDesktopWindow(), &desktop);
     GetWindowRect(hwnd, &window);

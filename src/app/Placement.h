@@ -1,22 +1,13 @@
 #pragma once
 // Where the clock stands, how large and how transparent it is, and how it first appears.
 #include "face/Skin.h"
-#include "system/WindowDpi.h"
 
 #include <windows.h>
 
 #include <string_view>
 
-// While it lives, window positions are in the units the stored position has: those of a copy unaware of display
-// scales.
-class StoredUnits {
-public:
-    StoredUnits();
-
-private:
-    DpiAwarenessScope scope_;
-};
-// Moves the clock, already at its size, to the stored position (or centres it) at creation.
+// Moves the clock, already at its size, to the stored position (or centres it) at creation. The position is read
+// and written as a copy unaware of display scales sees it, so older copies and this one place the clock alike.
 void PlaceClockWindow(HWND hwnd);
 // The skin's size and outline, and the stored opacity; at creation and whenever the options change the skin.
 void ApplyAppearance(HWND hwnd, const Skin& skin);

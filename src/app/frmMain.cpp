@@ -122,9 +122,10 @@ void FollowNextRing() {
     RefreshClockTooltip();
 }
 
+// In the units PlaceClockWindow reads.
 void StorePosition(HWND hwnd) {
     if (IsIconic(hwnd)) return;
-    const StoredUnits units;
+    const DpiAwarenessScope storedUnits(DPI_AWARENESS_CONTEXT_UNAWARE);
     RECT rect{};
     GetWindowRect(hwnd, &rect);
     SaveSetting(settings::ClockLeft, std::to_string(rect.left));
@@ -242,10 +243,14 @@ void OnTimer(HWND hwnd) {
     PaintTimeArea(hwnd, TimeTextOf(now));
     RefreshClockTooltip();
     CheckHourlyChime();
+    const DpiAwarenessScope unscaledAlarms(DPI_AWARENESS_CONTEXT_UNAWARE);
     CheckRingTime(hwnd);
 }
 
+// The clock follows each monitor's scale itself; the windows it opens (dialogs, forms, alarms) do not yet, so they
+// are made while the thread is unaware of scales and the system enlarges them as it always has.
 void OnCommand(HWND hwnd, WPARAM command) {
+    const DpiAwarenessScope unscaledWindows(DPI_AWARENESS_CONTEXT_UNAWARE);
     switch (command) {
         case kResume:
             ClockMenu.SetMenuText(0, kMinimizeCaption, kMinimize);

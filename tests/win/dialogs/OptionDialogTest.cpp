@@ -144,6 +144,27 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
                   "BmpTime=digits.bmp\nAlpha=230#\nHourRing=1\nWavFile=\n");
 }
 
+// How a window takes display scales, looked up as the program looks up its calls.
+DPI_AWARENESS Awareness(HWND window) {
+    const HMODULE user32 = GetModuleHandleA("user32.dll");
+    const auto context = reinterpret_cast<DPI_AWARENESS_CONTEXT(WINAPI*)(HWND)>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+    const auto awareness = reinterpret_cast<DPI_AWARENESS(WINAPI*)(DPI_AWARENESS_CONTEXT)>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+    return awareness(context(window));
+}
+
+// The clock follows each monitor's scale itself; the options it opens are still enlarged by the system.
+TEST_F(Options, OpenedFromTheClockTheyAreLeftToTheSystemToScale) {
+    ClockWindow clock;
+    EXPECT_EQ(Awareness(clock.hwnd()), DPI_AWARENESS_PER_MONITOR_AWARE);
+    EXPECT_TRUE(DriveModal([&] { clock.Send(WM_COMMAND, 3); },
+                           [](HWND dialog) {
+                               EXPECT_EQ(Awareness(dialog), DPI_AWARENESS_UNAWARE);
+                               Click(dialog, 2);
+                           }));
+}
+
 HWND optionsDialog = nullptr;
 bool reminderSeen = false;  // painted, and still above the clock once the options closed
 
