@@ -7,8 +7,6 @@
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDialog.h"
 
-std::string RemindText;
-
 namespace {
 
 constexpr int kWidth = 268;
@@ -18,11 +16,14 @@ constexpr int kOk = 1;
 // What one open reminder owns. Each window keeps its own, so reminders that come due while one is open
 // stack up without sharing handles or text.
 struct ReminderWindow {
-    std::string text = RemindText;
+    std::string text;
     DialogFont font;
     ProgramIcon icon{kDialogIconSize};
     clsButton button;
 };
+
+// The text of the reminder being opened, until its window holds its own copy.
+const std::string* openingText = nullptr;
 
 ReminderWindow* WindowOf(HWND hDlg) { return reinterpret_cast<ReminderWindow*>(GetWindowLongPtrA(hDlg, DWLP_USER)); }
 
@@ -30,6 +31,7 @@ void OnInitDialog(HWND hDlg) {
     CentreOnDesktop(hDlg, kWidth, kHeight);
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Text Hint"));
     auto window = std::make_unique<ReminderWindow>();
+    window->text = openingText ? *openingText : std::string();
     window->button.CreateButton(hDlg, "OK(&O)", kOk, 99, 77, 70, 19, window->font.get(), BS_DEFPUSHBUTTON);
     SetWindowLongPtrA(hDlg, DWLP_USER, reinterpret_cast<LONG_PTR>(window.release()));
 }
@@ -62,7 +64,10 @@ void OnClose(HWND hDlg) {
 
 }  // namespace
 
-void ShowRemindText(HWND owner) { RunBuiltInDialog(owner, RemindTextProc); }
+void ShowRemindText(HWND owner, const std::string& text) {
+    openingText = &text;
+    RunBuiltInDialog(owner, RemindTextProc);
+}
 
 INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;

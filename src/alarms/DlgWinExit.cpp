@@ -11,9 +11,6 @@
 #include "system/PublicFunction.h"
 #include "system/Seams.h"
 
-short ExitRestart = 0;
-std::string ExitText;
-
 namespace {
 
 constexpr int kWidth = 275;
@@ -28,7 +25,7 @@ int ExitCounterX = 0;
 std::string ExitAction;
 bool ExitConfirmed = false;
 
-// What the open countdown was started with; later items change ExitRestart and ExitText, not this.
+// What the open countdown was started with.
 struct OpenCountdown {
     CountdownLines lines;
     bool restart;
@@ -133,10 +130,9 @@ void OnClose(HWND hDlg) {
 
 }  // namespace
 
-void ShowWinExit(HWND owner) {
+void ShowWinExit(HWND owner, bool restart, const std::string& text) {
     if (countdown) return;
-    const bool restart = ExitRestart != 0;
-    countdown = OpenCountdown{CountdownLinesFor(restart, ExitText), restart};
+    countdown = OpenCountdown{CountdownLinesFor(restart, text), restart};
     RunBuiltInDialog(owner, WinExitProc);
     window.reset();
     if (ExitConfirmed) {

@@ -2,7 +2,6 @@
 // When an alarm item is due.
 #include "alarms/CivilTime.h"
 #include "alarms/RingItem.h"
-#include "alarms/clsSaveRingData.h"
 
 #include <chrono>
 #include <optional>
