@@ -7,4 +7,3 @@
 extern std::string RemindText;
 // Shows the reminder modally; returns when it has closed.
 void ShowRemindText(HWND owner);
-INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);

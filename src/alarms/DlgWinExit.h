@@ -10,7 +10,6 @@ extern std::string ExitText;
 // Runs the modal 30-second countdown, then restarts or shuts down unless cancelled. While one countdown is
 // open another call returns at once and leaves it as it is.
 void ShowWinExit(HWND owner);
-INT_PTR CALLBACK WinExitProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 // Line 4: the item's text, or how to cancel.
 void DrawWinExitHint(HDC hdc);
 // On Windows 2000 and later a process must hold the privilege before it may shut the machine down.
