@@ -19,11 +19,10 @@ int main() {
     constexpr int kItems = 10000;
     clsSaveRingData list;
     for (int i = 0; i < kItems; ++i) {
-        list.lngSaveItemState(1);
-        list.lngSaveRingMode(i % 5, 1 + i % 5, 0);
-        list.lngSaveRingTime(i % 7, std::int16_t(i / 60 % 24), std::int16_t(i % 60));
-        list.lngSaveRingDate(20, std::int16_t(26 + i % 3), std::int16_t(1 + i % 12), std::int16_t(1 + i % 31));
-        list.strSaveRingData(i % 2 ? "Get up" : "", "", i % 3 ? "C:\\Sounds\\alarm.wav" : "", "");
+        list.push_back({1, RingAction(i % 5), RingRepeat(1 + i % 5), i % 7, std::int16_t(i / 60 % 24),
+                        std::int16_t(i % 60), 20, std::int16_t(26 + i % 3), std::int16_t(1 + i % 12),
+                        std::int16_t(1 + i % 31), 0, i % 2 ? "Get up" : "", "", i % 3 ? "C:\\Sounds\\alarm.wav" : "",
+                        ""});
     }
     // Late on the night the clocks go back, in the repeated hour: the hardest instant to convert.
     const std::int64_t now = kAutumn + 1800;
@@ -33,7 +32,7 @@ int main() {
     const double eachItem = bench::MedianMicros(7, [&] {
         std::optional<std::int64_t> earliest;
         for (int i = 1; i <= kItems; ++i) {
-            const auto due = NextRingUtc(list.GetItem(i), now, zone);
+            const auto due = NextRingUtc(list[i - 1], now, zone);
             if (due && (!earliest || *due < *earliest)) earliest = due;
         }
         sink += earliest.value_or(0);

@@ -8,11 +8,9 @@ int main() {
     constexpr int kItems = 10000;
     clsSaveRingData list;
     for (int i = 0; i < kItems; ++i) {
-        list.lngSaveItemState(1);
-        list.lngSaveRingMode(0, 2 + i % 4, 0);
-        list.lngSaveRingTime(i % 7, std::int16_t(i / 60 % 24), std::int16_t(i % 60));
-        list.lngSaveRingDate(20, 26, std::int16_t(1 + i % 12), std::int16_t(1 + i % 28));
-        list.strSaveRingData("", "", i % 3 ? "C:\\Sounds\\alarm.wav" : "", "");
+        list.push_back({1, RingAction::Sound, RingRepeat(2 + i % 4), i % 7, std::int16_t(i / 60 % 24),
+                        std::int16_t(i % 60), 20, 26, std::int16_t(1 + i % 12), std::int16_t(1 + i % 28), 0, "", "",
+                        i % 3 ? "C:\\Sounds\\alarm.wav" : "", ""});
     }
     const std::int64_t start = CivilSeconds(CivilTime{2026, 12, 7, 7, 0, 0});
     std::size_t sink = 0;
@@ -23,7 +21,7 @@ int main() {
                             [&] {
                                 for (std::int64_t second = start; second < start + kTicks; ++second) {
                                     const CivilTime now = ToCivil(second);
-                                    for (int i = 1; i <= kItems; ++i) sink += IsRingDue(list.GetItem(i), now);
+                                    for (int i = 1; i <= kItems; ++i) sink += IsRingDue(list[i - 1], now);
                                 }
                             }) /
         kTicks;

@@ -4,8 +4,8 @@
 #include "../Bench.h"
 #include "alarms/RingList.h"
 #include "alarms/RingScheduler.h"
-#include "system/Seams.h"
 #include "app/TickSchedule.h"
+#include "system/Seams.h"
 
 #include <windows.h>
 
@@ -56,15 +56,12 @@ int main(int argc, char** argv) {
     const int minutes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     seams.PlaySoundA = RecordStart;
     // One daily sound item for every minute of the day, so each minute of the run fires one.
-    RingList = clsSaveRingData();
+    RingList.clear();
     for (int minute = 0; minute < 24 * 60; ++minute) {
-        RingList.lngSaveItemState(1);
-        RingList.lngSaveRingMode(0, 2, 0);
-        RingList.lngSaveRingTime(0, std::int16_t(minute / 60), std::int16_t(minute % 60));
-        RingList.lngSaveRingDate(20, 26, 1, 1);
-        RingList.strSaveRingData("", "", "C:\\bench.wav", "");
+        RingList.push_back({1, RingAction::Sound, RingRepeat::Daily, 0, std::int16_t(minute / 60),
+                            std::int16_t(minute % 60), 20, 26, 1, 1, 0, "", "", "C:\\bench.wav", ""});
     }
-    RingCount = RingList.RingItemCound();
+    RingCount = int(RingList.size());
 
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = ClockProc;

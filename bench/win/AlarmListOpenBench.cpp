@@ -1,9 +1,11 @@
-// Time to open the alarm list with 1,000 stored items: from the request until the window is shown and
-// painted, against reading the same items from the registry alone. Fills and then deletes the stored list,
-// so it runs only where none is stored.
+// Time to open the alarm list with 1,000 stored items, loaded by the clock as at start: from the request until
+// the window is shown and painted, against reading the same items from the registry alone and against opening
+// it after reading them again, as the list did before it filled from the loaded items. Fills and then deletes the
+// stored list, so it runs only where none is stored.
 #include "../Bench.h"
+#include "alarms/RingList.h"
 #include "alarms/RingStore.h"
-#include "forms/frmOptions.h"
+#include "forms/AlarmListWindow.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
 
@@ -19,8 +21,8 @@ constexpr int kRuns = 7;
 void StoreItems() {
     for (int number = 1; number <= kItems; ++number) {
         RingItem item{1,
-                      number % 5,
-                      number % 5 + 1,
+                      RingAction(number % 5),
+                      RingRepeat(number % 5 + 1),
                       number % 7,
                       std::int16_t(number % 24),
                       std::int16_t(number % 60),
@@ -54,12 +56,15 @@ int main() {
         return 1;
     }
     StoreItems();
+    LoadRingData();
     const double read = bench::MedianMicros(kRuns, [] { ReadStoredRings(); });
     const double open = bench::MedianMicros(kRuns, OpenAndClose);
+    // What the list cost when it read every item from the registry again on opening.
+    const double reread = bench::MedianMicros(kRuns, [] { LoadRingData(), OpenAndClose(); });
     DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Data");
     std::printf("%d stored items, median of %d runs\n", kItems, kRuns);
-    std::printf("read the items from the registry   %7.0f ms\n", read / 1000);
-    std::printf("open the alarm list with them      %7.0f ms  (reading is %.0f %% of it)\n", open / 1000,
-                100 * read / open);
+    std::printf("read the items from the registry           %7.0f ms\n", read / 1000);
+    std::printf("open the alarm list from the loaded items  %7.0f ms  (target under 150 ms)\n", open / 1000);
+    std::printf("open it reading the registry again, as before %4.0f ms\n", reread / 1000);
     return 0;
 }

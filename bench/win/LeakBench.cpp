@@ -5,14 +5,14 @@
 #include "ObjectCount.h"
 #include "alarms/DlgRemindText.h"
 #include "alarms/DlgWinExit.h"
-#include "app/Form4.h"
+#include "app/AboutWindow.h"
 #include "app/Main.h"
 #include "app/frmMain.h"
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
 #include "forms/AlarmEditor.h"
-#include "forms/frmOptions.h"
+#include "forms/AlarmListWindow.h"
 #include "settings/SettingsKeys.h"
 #include "system/Seams.h"
 
@@ -132,8 +132,8 @@ const Cycle kCycles[] = {
     {"skin apply and back", ApplySkinAndBack, false},
     {"menu opening", OpenMenu, false},
     {"tray minimise and resume", MinimiseAndResume, false},
-    {"reminder", [](HWND clock) { RemindText = "Leak check", ShowRemindText(clock); }, true},
-    {"countdown", [](HWND clock) { ShowWinExit(clock); }, true},
+    {"reminder", [](HWND clock) { ShowRemindText(clock, "Leak check"); }, true},
+    {"countdown", [](HWND clock) { ShowWinExit(clock, false, ""); }, true},
     {"About", [](HWND) { ShowForm4(); }, true},
     {"options", ShowOptionDialog, true},
     {"system time", ShowSysTimeDialog, true},

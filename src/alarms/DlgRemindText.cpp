@@ -7,8 +7,6 @@
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDialog.h"
 
-std::string RemindText;
-
 namespace {
 
 constexpr int kWidth = 268;
@@ -54,4 +52,6 @@ void ReminderDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
 
 }  // namespace
 
-void ShowRemindText(HWND owner) { BuiltInDialog::Run(owner, std::make_unique<ReminderDialog>(RemindText)); }
+void ShowRemindText(HWND owner, const std::string& text) {
+    BuiltInDialog::Run(owner, std::make_unique<ReminderDialog>(text));
+}

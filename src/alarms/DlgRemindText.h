@@ -3,7 +3,5 @@
 
 #include <string>
 
-// The text the reminder shows; set before ShowRemindText.
-extern std::string RemindText;
-// Shows the reminder modally; returns when it has closed.
-void ShowRemindText(HWND owner);
+// Shows the reminder of `text` modally; returns when it has closed.
+void ShowRemindText(HWND owner, const std::string& text);

@@ -11,9 +11,6 @@
 #include "system/PublicFunction.h"
 #include "system/Seams.h"
 
-short ExitRestart = 0;
-std::string ExitText;
-
 namespace {
 
 constexpr int kWidth = 275;
@@ -33,8 +30,7 @@ int TextWidth(HDC dc, std::string_view text) {
     return extent.cx;
 }
 
-// The open countdown: what it was started with (later items change ExitRestart and ExitText, not this), its
-// handles and where its texts go.
+// The open countdown: what it was started with, its handles and where its texts go.
 class CountdownDialog : public SingleDialog<CountdownDialog> {
 public:
     CountdownDialog(CountdownLines lines, bool restart) : lines(std::move(lines)), restart(restart) {}
@@ -141,10 +137,9 @@ void CountdownDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
 
 }  // namespace
 
-void ShowWinExit(HWND owner) {
+void ShowWinExit(HWND owner, bool restart, const std::string& text) {
     if (CountdownDialog::Open()) return;
-    const bool restart = ExitRestart != 0;
-    auto dialog = std::make_unique<CountdownDialog>(CountdownLinesFor(restart, ExitText), restart);
+    auto dialog = std::make_unique<CountdownDialog>(CountdownLinesFor(restart, text), restart);
     if (!BuiltInDialog::Run(owner, std::move(dialog))) return;
     EnableShutdownPrivilege();
     seams.ExitWindowsEx(restart ? EWX_REBOOT : EWX_SHUTDOWN, 0);

@@ -40,9 +40,9 @@ std::optional<std::int64_t> FirstAfter(std::int64_t afterWall, std::int64_t time
 // that `wanted` accepts and that falls due again after `afterWall`.
 template <typename Visit>
 void ForEachNext(const clsSaveRingData& list, int count, RingFilter wanted, std::int64_t afterWall, Visit visit) {
-    count = std::min(count, list.RingItemCound());
+    count = std::min(count, static_cast<int>(list.size()));
     for (int i = 1; i <= count; ++i) {
-        const RingItem item = list.GetItem(i);
+        const RingItem& item = list[i - 1];
         if (!wanted(item)) continue;
         if (const auto wall = NextRingWall(item, afterWall)) visit(i, *wall);
     }
@@ -61,27 +61,26 @@ std::optional<std::int64_t> NextRingWall(const RingItem& item, std::int64_t afte
         return due > afterWall ? due : due + duration_cast<seconds>(step).count();
     };
     switch (item.lngTimeMode) {
-        case 1: {
+        case RingRepeat::Once: {
             const auto once = OnceDate(item);
             if (once && SecondsOf(*once) + timeOfDay > afterWall) return SecondsOf(*once) + timeOfDay;
             return std::nullopt;
         }
-        case 2:
+        case RingRepeat::Daily:
             return firstFrom(today, days{1});
-        case 3:
+        case RingRepeat::Weekly:
             if (item.lngWeek < 0 || item.lngWeek > 6) return std::nullopt;
             return firstFrom(today + (weekday{unsigned(item.lngWeek)} - weekday{today}), weeks{1});
-        case 4:
+        case RingRepeat::Monthly:
             if (item.lngwDay < 1 || item.lngwDay > 31) return std::nullopt;
             return FirstAfter(afterWall, timeOfDay, date.year() / date.month() / unsigned(item.lngwDay), months{1},
                               kMonthsToAnyDay);
-        case 5:
+        case RingRepeat::Yearly:
             if (item.lngMonth < 1 || item.lngMonth > 12 || item.lngwDay < 1 || item.lngwDay > 31) return std::nullopt;
             return FirstAfter(afterWall, timeOfDay, date.year() / unsigned(item.lngMonth) / unsigned(item.lngwDay),
                               years{1}, kYearsToLeapDay);
-        default:
-            return std::nullopt;
     }
+    return std::nullopt;
 }
 
 std::int64_t ReachedWall(std::int64_t utc, const ClockScan::ToWall& toWall) {
@@ -149,7 +148,6 @@ std::string NextRingText(const RingItem& item, std::int64_t dueWall, std::int64_
     const hh_mm_ss time{seconds{dueWall} - floor<days>(seconds{dueWall})};
     char clock[8];
     std::snprintf(clock, sizeof clock, "%d:%02d", int(time.hours().count()), int(time.minutes().count()));
-    const std::string what =
-        item.strNotifyText.empty() ? clsSaveRingData::InterpretNotifyMode(item.lngNotifyMode) : item.strNotifyText;
+    const std::string what = item.strNotifyText.empty() ? InterpretNotifyMode(item.lngNotifyMode) : item.strNotifyText;
     return "Next: " + when + " " + clock + "  " + what;
 }

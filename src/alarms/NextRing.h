@@ -4,7 +4,6 @@
 // gap; in an hour they repeat, the first pass.
 #include "alarms/ClockScan.h"
 #include "alarms/RingItem.h"
-#include "alarms/clsSaveRingData.h"
 
 #include <cstdint>
 #include <optional>

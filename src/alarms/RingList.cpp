@@ -6,17 +6,20 @@ clsSaveRingData RingList;
 std::int32_t RingCount = 0;
 void (*NextRingMoved)() = nullptr;
 
+namespace {
+
+std::vector<std::optional<RingItem>> stored;
+
+}  // namespace
+
 void LoadRingData() {
-    RingList = clsSaveRingData();
+    stored = ReadStoredRings();
+    RingList.clear();
     // A damaged record costs only its own item.
-    for (const std::optional<RingItem>& item : ReadStoredRings()) {
-        if (!item) continue;
-        RingList.lngSaveItemState(item->lngItemState);
-        RingList.lngSaveRingMode(item->lngNotifyMode, item->lngTimeMode, item->lngOpenRun);
-        RingList.lngSaveRingTime(item->lngWeek, item->lngHour, item->lngMinute);
-        RingList.lngSaveRingDate(item->lngYear, item->lngYear1, item->lngMonth, item->lngwDay);
-        RingList.strSaveRingData(item->strNotifyText, item->strRunExe, item->strWavFile, item->strParameters);
-    }
-    RingCount = RingList.RingItemCound();
+    for (const std::optional<RingItem>& item : stored)
+        if (item) RingList.push_back(*item);
+    RingCount = static_cast<std::int32_t>(RingList.size());
     if (NextRingMoved) NextRingMoved();
 }
+
+const std::vector<std::optional<RingItem>>& StoredRingList() { return stored; }

@@ -18,38 +18,35 @@ bool IsRingDue(const RingItem& item, const CivilTime& now) {
     const int alarmSecond = item.lngHour * 3600 + item.lngMinute * 60;
     if (alarmSecond != now.hour * 3600 + now.minute * 60 + now.second) return false;
     switch (item.lngTimeMode) {
-        case 1: {
+        case RingRepeat::Once: {
             const auto date = OnceDate(item);
             return date && *date == DayNumber(now);
         }
-        case 2:
+        case RingRepeat::Daily:
             return true;
-        case 3:
+        case RingRepeat::Weekly:
             return now.weekday == item.lngWeek;
-        case 4:
+        case RingRepeat::Monthly:
             return now.day == item.lngwDay;
-        case 5:
+        case RingRepeat::Yearly:
             return now.month == item.lngMonth && now.day == item.lngwDay;
-        default:
-            return false;
     }
+    return false;
 }
 
-bool WakesComputer(const RingItem& item) { return item.lngNotifyMode == 0 || item.lngNotifyMode == 1; }
+bool WakesComputer(const RingItem& item) {
+    return item.lngNotifyMode == RingAction::Sound || item.lngNotifyMode == RingAction::TextHint;
+}
 
-bool RunsLate(const RingItem& item) { return WakesComputer(item) || item.lngNotifyMode == 2; }
+bool RunsLate(const RingItem& item) { return WakesComputer(item) || item.lngNotifyMode == RingAction::Program; }
 
-bool HasAction(const RingItem& item) { return item.lngNotifyMode >= 0 && item.lngNotifyMode <= 4; }
+bool HasAction(const RingItem& item) { return IsKnown(item.lngNotifyMode); }
 
 std::vector<int> DueRingItems(const clsSaveRingData& list, int count, const CivilTime& now) {
     std::vector<int> due;
     if (now.second != 0) return due;
-    count = std::min(count, list.RingItemCound());
-    const int second = now.hour * 3600 + now.minute * 60;
-    for (int i = 1; i <= count; ++i) {
-        // The cheap fields first: most items are not due in most minutes.
-        if (list.GetItemState(i) <= 0 || list.GetwHour(i) * 3600 + list.GetwMinute(i) * 60 != second) continue;
-        if (IsRingDue(list.GetItem(i), now)) due.push_back(i);
-    }
+    count = std::min(count, static_cast<int>(list.size()));
+    for (int i = 1; i <= count; ++i)
+        if (IsRingDue(list[i - 1], now)) due.push_back(i);
     return due;
 }

@@ -1,7 +1,6 @@
 #pragma once
 // When an alarm item is due.
 #include "alarms/RingItem.h"
-#include "alarms/clsSaveRingData.h"
 #include "system/CivilTime.h"
 
 #include <chrono>

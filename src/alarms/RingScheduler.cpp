@@ -18,7 +18,8 @@ RingWatch& Watch() {
 }
 
 bool OpensWindow(const RingItem& item) {
-    return item.lngNotifyMode == 1 || item.lngNotifyMode == 3 || item.lngNotifyMode == 4;
+    return item.lngNotifyMode == RingAction::TextHint || item.lngNotifyMode == RingAction::Restart ||
+           item.lngNotifyMode == RingAction::ShutDown;
 }
 
 // Asks for the screen (and so the computer) to stay on while an alarm's window waits for someone the
@@ -67,7 +68,7 @@ void CheckRingTime(HWND owner) {
     // Decide every due item before running any: a modal action lets later ticks in, and may see the
     // list rebuilt, but what was due in a scanned second still runs, in list order.
     std::vector<RingItem> due;
-    for (const int position : Watch().Due(RingList, RingCount, now)) due.push_back(RingList.GetItem(position));
+    for (const int position : Watch().Due(RingList, RingCount, now)) due.push_back(RingList[position - 1]);
     if (due.empty()) return;
     // The next alarm is a later one now; follow it before a modal action holds this scan up.
     if (NextRingMoved) NextRingMoved();
@@ -84,23 +85,14 @@ void RingResumed() { Watch().Resumed(UtcNowSeconds()); }
 
 void RunRingItem(const RingItem& item, HWND owner) {
     switch (item.lngNotifyMode) {
-        case 0:
-            PlayRingSound(item.strWavFile);
-            break;
-        case 1:
-            RemindText = item.strNotifyText;
-            ShowRemindText(owner);
-            break;
-        case 2:
-            RunRingProgram(item.strRunExe, item.strParameters);
-            break;
-        case 3:
-        case 4:
-            ExitRestart = item.lngNotifyMode == 3 ? -1 : 0;
-            ExitText = item.strNotifyText;
-            ShowWinExit(owner);
-            break;
-        default:
-            break;
+        case RingAction::Sound:
+            return PlayRingSound(item.strWavFile);
+        case RingAction::TextHint:
+            return ShowRemindText(owner, item.strNotifyText);
+        case RingAction::Program:
+            return RunRingProgram(item.strRunExe, item.strParameters);
+        case RingAction::Restart:
+        case RingAction::ShutDown:
+            return ShowWinExit(owner, item.lngNotifyMode == RingAction::Restart, item.strNotifyText);
     }
 }

@@ -4,7 +4,7 @@
 // when a power message told of it: a suspend within a minute of the gap's start, or a resume since the
 // last tick. Any other gap is a jump of the clock, and nothing is caught up.
 #include "alarms/ClockScan.h"
-#include "alarms/clsSaveRingData.h"
+#include "alarms/RingItem.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 // The waitable timer that wakes the computer from sleep for the next sound or text alarm.
-#include "alarms/clsSaveRingData.h"
+#include "alarms/RingItem.h"
 
 #include <windows.h>
 

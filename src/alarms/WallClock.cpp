@@ -5,9 +5,11 @@
 
 namespace {
 
-std::int64_t ToSeconds(const SYSTEMTIME& time) {
-    return CivilSeconds(CivilTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond});
+CivilTime CivilOf(const SYSTEMTIME& time) {
+    return {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond, time.wDayOfWeek};
 }
+
+std::int64_t ToSeconds(const SYSTEMTIME& time) { return CivilSeconds(CivilOf(time)); }
 
 SYSTEMTIME ToSystemTime(std::int64_t seconds) {
     const CivilTime civil = ToCivil(seconds);
@@ -21,6 +23,12 @@ std::int64_t UtcNowSeconds() {
     SYSTEMTIME utc;
     seams.GetSystemTime(&utc);
     return ToSeconds(utc);
+}
+
+CivilTime CivilNow() {
+    SYSTEMTIME now{};
+    seams.GetLocalTime(&now);
+    return CivilOf(now);
 }
 
 std::int64_t WallSecondsAt(std::int64_t utcSeconds) {

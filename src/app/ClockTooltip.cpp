@@ -27,7 +27,7 @@ std::string ShortDateText() {
 std::string NextAlarmLine() {
     const std::int64_t now = UtcNowSeconds();
     const auto next = EarliestRing(RingList, RingCount, now, WallSecondsAt, HasAction);
-    return next ? NextRingText(RingList.GetItem(next->position), next->wall, WallSecondsAt(now)) : "";
+    return next ? NextRingText(RingList[next->position - 1], next->wall, WallSecondsAt(now)) : "";
 }
 
 }  // namespace

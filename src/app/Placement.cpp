@@ -1,7 +1,7 @@
 #include "app/Placement.h"
 
 #include "dialogkit/DialogCentre.h"
-#include "face/frmRegion.h"
+#include "face/SkinLoader.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
 #include "system/PublicFunction.h"

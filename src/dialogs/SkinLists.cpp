@@ -3,7 +3,7 @@
 #include "dialogkit/clsComboBox.h"
 #include "dialogs/OptionControls.h"
 #include "dialogs/SkinChoice.h"
-#include "face/frmRegion.h"
+#include "face/SkinLoader.h"
 
 #include <vector>
 

@@ -2,13 +2,13 @@
 
 #include "alarms/RingList.h"
 #include "alarms/RingStore.h"
+#include "alarms/WallClock.h"
+#include "dialogkit/BoxHint.h"
 #include "dialogkit/clsCommonDialog.h"
 #include "forms/AlarmEditorRules.h"
 #include "forms/AlarmListRules.h"
-#include "dialogkit/BoxHint.h"
+#include "forms/AlarmListWindow.h"
 #include "forms/FormWindow.h"
-#include "forms/frmOptions.h"
-#include "system/Seams.h"
 
 #include <algorithm>
 #include <iterator>
@@ -85,7 +85,14 @@ const FormControl kLayout[] = {
 
 constexpr char kFullList[] = "The alarm list is full: delete an alarm first.";
 
+// The action list's entries by RingAction value, from 0.
 const char* const kActions[] = {"Play a sound", "Text Hint", "Run a program", "Re-start Computer", "Shut down"};
+
+const std::pair<int, RingRepeat> kRepeatOptions[] = {{kOnce, RingRepeat::Once},
+                                                     {kDaily, RingRepeat::Daily},
+                                                     {kWeekly, RingRepeat::Weekly},
+                                                     {kMonthly, RingRepeat::Monthly},
+                                                     {kYearly, RingRepeat::Yearly}};
 
 struct Spinner {
     int bar;
@@ -104,12 +111,6 @@ const std::pair<int, std::string EditorEntry::*> kTextBoxes[] = {
     {kMonth, &EditorEntry::month},       {kDay, &EditorEntry::day},
     {kYear, &EditorEntry::year},         {kHour, &EditorEntry::hour},
     {kMinute, &EditorEntry::minute},     {kWeek, &EditorEntry::week}};
-
-CivilTime CivilNow() {
-    SYSTEMTIME now{};
-    seams.GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wDayOfWeek};
-}
 
 class AlarmEditor;
 AlarmEditor* frmAdditem = nullptr;
@@ -157,7 +158,7 @@ private:
     // The action's rules empty the boxes of other actions; the spinners start from the time shown.
     void ShowEntry(const EditorEntry& entry) const {
         for (const auto& [box, text] : kTextBoxes) SetItemText(box, entry.*text);
-        SendDlgItemMessageA(hwnd(), kAction, CB_SETCURSEL, entry.action, 0);
+        SendDlgItemMessageA(hwnd(), kAction, CB_SETCURSEL, entry.action ? static_cast<WPARAM>(*entry.action) : -1, 0);
         ApplyActionRules();
         SelectRepeat(entry.repeat);
         SetSpinner(kSpinners[0], ToRecordByte(entry.hour));
@@ -166,14 +167,17 @@ private:
 
     EditorEntry ReadEntry() const {
         EditorEntry entry;
-        for (int option = kOnce; option <= kYearly; ++option)
-            if (IsChecked(option)) entry.repeat = option - kOnce;
+        for (const auto& [option, repeat] : kRepeatOptions)
+            if (IsChecked(option)) entry.repeat = repeat;
         entry.action = SelectedAction();
         for (const auto& [box, text] : kTextBoxes) entry.*text = ItemText(box);
         return entry;
     }
 
-    int SelectedAction() const { return static_cast<int>(SendDlgItemMessageA(hwnd(), kAction, CB_GETCURSEL, 0, 0)); }
+    std::optional<RingAction> SelectedAction() const {
+        const LRESULT index = SendDlgItemMessageA(hwnd(), kAction, CB_GETCURSEL, 0, 0);
+        return index >= 0 ? std::optional(RingAction(index)) : std::nullopt;
+    }
 
     // A box that is not the action's is emptied as it is disabled; one that becomes enabled keeps its text.
     void ApplyActionRules() const {
@@ -188,13 +192,14 @@ private:
         EnableItem(kProgramBrowse, uses.program);
     }
 
-    void SelectRepeat(int index) const {
-        CheckRadioButton(hwnd(), kOnce, kYearly, kOnce + index);
-        ApplyRepeatRules(index);
+    void SelectRepeat(RingRepeat repeat) const {
+        for (const auto& [option, its] : kRepeatOptions)
+            if (its == repeat) CheckRadioButton(hwnd(), kOnce, kYearly, option);
+        ApplyRepeatRules(repeat);
     }
 
-    void ApplyRepeatRules(int index) const {
-        const RepeatBoxes uses = BoxesOfRepeat(index);
+    void ApplyRepeatRules(RingRepeat repeat) const {
+        const RepeatBoxes uses = BoxesOfRepeat(repeat);
         EnableItem(kMonth, uses.month);
         EnableItem(kDay, uses.day);
         EnableItem(kYear, uses.year);
@@ -272,7 +277,8 @@ private:
         hint_.Hide();
         if (id == kAction && code == CBN_SELCHANGE) return ApplyActionRules();
         if (code != BN_CLICKED) return;
-        if (id >= kOnce && id <= kYearly) return ApplyRepeatRules(id - kOnce);
+        for (const auto& [option, repeat] : kRepeatOptions)
+            if (id == option) return ApplyRepeatRules(repeat);
         switch (id) {
             case kSoundBrowse:
                 return Browse(kSound, "*.wav");

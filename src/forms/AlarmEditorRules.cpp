@@ -52,11 +52,11 @@ int WeekdayOfName(std::string_view name, int todayWeekday) {
 }
 
 std::optional<EditorBox> FirstInvalidBox(const EditorEntry& entry, const CivilTime& now) {
-    if (entry.action < 0 || entry.action > 4) return EditorBox::Action;
-    if (entry.action == 1 && entry.textHint.empty()) return EditorBox::TextHint;
-    if (entry.action == 2 && entry.program.empty()) return EditorBox::Program;
-    const bool once = entry.repeat == 0;
-    const bool monthly = entry.repeat == 3;
+    if (!entry.action || !IsKnown(*entry.action)) return EditorBox::Action;
+    if (entry.action == RingAction::TextHint && entry.textHint.empty()) return EditorBox::TextHint;
+    if (entry.action == RingAction::Program && entry.program.empty()) return EditorBox::Program;
+    const bool once = entry.repeat == RingRepeat::Once;
+    const bool monthly = entry.repeat == RingRepeat::Monthly;
     const RepeatBoxes uses = BoxesOfRepeat(entry.repeat);
     const auto month = InRange(entry.month, 1, 12);
     const auto year = PlainYear(entry.year);
@@ -106,11 +106,14 @@ const char* MendingHint(EditorBox box) {
     return "";
 }
 
-ActionBoxes BoxesOfAction(int action) { return {action == 1, action == 0, action == 2, action == 2}; }
+ActionBoxes BoxesOfAction(std::optional<RingAction> action) {
+    const bool program = action == RingAction::Program;
+    return {action == RingAction::TextHint, action == RingAction::Sound, program, program};
+}
 
-RepeatBoxes BoxesOfRepeat(int repeat) {
-    const bool datedByYear = repeat == 0 || repeat == 4;
-    return {datedByYear, datedByYear || repeat == 3, datedByYear, repeat == 2};
+RepeatBoxes BoxesOfRepeat(RingRepeat repeat) {
+    const bool datedByYear = repeat == RingRepeat::Once || repeat == RingRepeat::Yearly;
+    return {datedByYear, datedByYear || repeat == RingRepeat::Monthly, datedByYear, repeat == RingRepeat::Weekly};
 }
 
 std::uint8_t ToRecordByte(std::string_view text) {
@@ -137,13 +140,14 @@ EditorEntry EntryForNow(const CivilTime& now) {
 
 EditorEntry EntryOfItem(const RingItem& item) {
     EditorEntry entry;
-    entry.action = item.lngNotifyMode >= 0 && item.lngNotifyMode <= 4 ? item.lngNotifyMode : -1;
-    entry.repeat = item.lngTimeMode >= 1 && item.lngTimeMode <= 5 ? item.lngTimeMode - 1 : 0;
-    const ActionBoxes shown = BoxesOfAction(entry.action);
-    if (shown.textHint || entry.action < 0) entry.textHint = item.strNotifyText;
-    if (shown.sound || entry.action < 0) entry.sound = item.strWavFile;
-    if (shown.program || entry.action < 0) entry.program = item.strRunExe;
-    if (shown.parameter || entry.action < 0) entry.parameter = item.strParameters;
+    entry.action = IsKnown(item.lngNotifyMode) ? std::optional(item.lngNotifyMode) : std::nullopt;
+    entry.repeat = IsKnown(item.lngTimeMode) ? item.lngTimeMode : RingRepeat::Once;
+    // An item without a known action shows every text it has.
+    const ActionBoxes shown = entry.action ? BoxesOfAction(entry.action) : ActionBoxes{true, true, true, true};
+    if (shown.textHint) entry.textHint = item.strNotifyText;
+    if (shown.sound) entry.sound = item.strWavFile;
+    if (shown.program) entry.program = item.strRunExe;
+    if (shown.parameter) entry.parameter = item.strParameters;
     entry.month = std::to_string(item.lngMonth);
     entry.day = std::to_string(item.lngwDay);
     entry.year = FourDigitYear(item.lngYear, item.lngYear1);
@@ -157,8 +161,8 @@ std::variant<RingItem, EditorBox> ComposeRingItem(const EditorEntry& entry, cons
     if (const auto invalid = FirstInvalidBox(entry, now)) return *invalid;
     RingItem item;
     item.lngItemState = 1;
-    item.lngNotifyMode = entry.action;
-    item.lngTimeMode = entry.repeat + 1;
+    item.lngNotifyMode = *entry.action;
+    item.lngTimeMode = entry.repeat;
     item.lngWeek = WeekdayOfName(entry.week, now.weekday);
     item.lngHour = ToRecordByte(entry.hour);
     item.lngMinute = ToRecordByte(entry.minute);

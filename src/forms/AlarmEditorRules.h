@@ -5,6 +5,7 @@
 #include "system/CivilTime.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -16,8 +17,8 @@ enum class EditorBox { Action, TextHint, Program, Month, Day, Year, Hour, Minute
 
 // The editor's boxes as texts, and its two choices.
 struct EditorEntry {
-    int repeat = 0;  // the repeat option, 0 only once, 1 daily, 2 weekly, 3 monthly, 4 yearly
-    int action = 1;  // the action, 0 play a sound ... 4 shut down; -1 none
+    RingRepeat repeat = RingRepeat::Once;
+    std::optional<RingAction> action = RingAction::TextHint;  // nothing when none is chosen
     std::string textHint, sound, program, parameter;
     std::string month, day, year, hour, minute, week;
 };
@@ -32,12 +33,12 @@ inline constexpr char kNoWeekday[] = "Week ";
 struct ActionBoxes {
     bool textHint, sound, program, parameter;
 };
-ActionBoxes BoxesOfAction(int action);
+ActionBoxes BoxesOfAction(std::optional<RingAction> action);
 // The date boxes a repeat mode uses; the others are disabled, their texts kept.
 struct RepeatBoxes {
     bool month, day, year, week;
 };
-RepeatBoxes BoxesOfRepeat(int repeat);
+RepeatBoxes BoxesOfRepeat(RingRepeat repeat);
 
 // A box's text as a record byte: rounded to a whole number, 0 when it is not a number or lies outside 0-255.
 std::uint8_t ToRecordByte(std::string_view text);

@@ -1,16 +1,14 @@
 #include "forms/AlarmListRules.h"
 
-#include "alarms/clsSaveRingData.h"
-
 namespace {
 
 std::string ActionDetail(const RingItem& item) {
     switch (item.lngNotifyMode) {
-        case 0:
+        case RingAction::Sound:
             return item.strWavFile;
-        case 1:
+        case RingAction::TextHint:
             return item.strNotifyText;
-        case 2:
+        case RingAction::Program:
             return item.strRunExe;
         default:
             return "";
@@ -21,10 +19,10 @@ std::string ActionDetail(const RingItem& item) {
 
 std::string AlarmLineText(const RingItem& item) {
     std::string year1 = std::to_string(item.lngYear1);
-    const std::string repeat = clsSaveRingData::InterpretTimeMode(item.lngTimeMode, item.lngWeek, item.lngYear, year1,
-                                                                  item.lngMonth, item.lngwDay);
+    const std::string repeat =
+        InterpretTimeMode(item.lngTimeMode, item.lngWeek, item.lngYear, year1, item.lngMonth, item.lngwDay);
     return std::to_string(item.lngHour) + ":" + std::to_string(item.lngMinute) + " (" + repeat + ")|" +
-           clsSaveRingData::InterpretNotifyMode(item.lngNotifyMode) + ActionDetail(item);
+           InterpretNotifyMode(item.lngNotifyMode) + ActionDetail(item);
 }
 
 std::optional<int> NumberAfterRemoval(int number, int removed, int count) {

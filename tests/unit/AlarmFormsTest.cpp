@@ -15,7 +15,7 @@ namespace {
 
 RingItem Item(int action, int mode, std::int16_t hour, std::int16_t minute, std::int16_t month = 1,
               std::int16_t day = 1) {
-    return {1, action, mode, 0, hour, minute, 20, 5, month, day};
+    return {1, RingAction(action), RingRepeat(mode), 0, hour, minute, 20, 5, month, day};
 }
 
 // The line shows the detail of the item's own action (its text, sound file or program), never another's.
@@ -31,8 +31,14 @@ TEST(AlarmList, LineShowsTimeRepeatAndTheActionsOwnDetail) {
     }
 }
 
-EditorEntry Entry(int repeat, int action, std::string month, std::string day, std::string year, std::string hour,
-                  std::string minute, std::string text = "wake", std::string week = kNoWeekday) {
+constexpr auto kOnce = RingRepeat::Once, kDaily = RingRepeat::Daily, kWeekly = RingRepeat::Weekly,
+               kMonthly = RingRepeat::Monthly, kYearly = RingRepeat::Yearly;
+constexpr std::optional<RingAction> kNone, kSound = RingAction::Sound, kText = RingAction::TextHint,
+                                           kProgram = RingAction::Program;
+
+EditorEntry Entry(RingRepeat repeat, std::optional<RingAction> action, std::string month, std::string day,
+                  std::string year, std::string hour, std::string minute, std::string text = "wake",
+                  std::string week = kNoWeekday) {
     return {repeat, action, text, "", "", "", month, day, year, hour, minute, week};
 }
 
@@ -41,40 +47,43 @@ EditorEntry Entry(int repeat, int action, std::string month, std::string day, st
 // Wednesday 4 March 2026, 9:15:42.
 TEST(AlarmEditor, ComposesTheRecordOrNamesTheBoxThatKeepsItFromFiring) {
     const CivilTime now{2026, 3, 4, 9, 15, 42, 3};
-    const RingItem yearly{0, 1, 5, 2, 7, 30, 20, 5, 2, 28, 0, "wake"};
+    const RingItem yearly{0, RingAction::TextHint, RingRepeat::Yearly, 2, 7, 30, 20, 5, 2, 28, 0, "wake"};
     const std::tuple<const char*, EditorEntry, std::string> cases[] = {
-        {"text hint", Entry(0, 1, "3", "1", "2027", "9", "0"), "1 1 1 3 9 0 20 27 3 1 0 "},
-        {"year 2031 typed", Entry(0, 1, "12", "31", " 2031 ", "23", "59"), "1 1 1 3 23 59 20 31 12 31 0 "},
-        {"sound without a file", Entry(1, 0, "", "", "", "7", "0", ""), "1 0 2 3 7 0 20 0 0 0 0 "},
-        {"weekly Monday", Entry(2, 0, "", "", "", "6", "0", "", "Monday"), "1 0 3 1 6 0 20 0 0 0 0 "},
-        {"weekly, no day: today", Entry(2, 1, "", "", "", "6", "0"), "1 1 3 3 6 0 20 0 0 0 0 "},
-        {"no action", Entry(1, -1, "", "", "", "7", "0"), "Action"},
-        {"text hint without text", Entry(1, 1, "", "", "", "7", "0", ""), "TextHint"},
-        {"program without a program", Entry(1, 2, "", "", "", "7", "0", ""), "Program"},
-        {"halves to the even hour and minute", Entry(1, 1, "", "", "", " 6.5", "+7.5 "), "1 1 2 3 6 8 20 0 0 0 0 "},
-        {"hour 24", Entry(1, 1, "", "", "", "24", "0"), "Hour"},
-        {"hour 1e2", Entry(1, 1, "", "", "", "1e2", "0"), "Hour"},
-        {"hour not a number", Entry(1, 1, "", "", "", "ab", "0"), "Hour"},
-        {"minute 60", Entry(1, 1, "", "", "", "7", "60"), "Minute"},
-        {"once, month 13", Entry(0, 1, "13", "1", "2026", "7", "0"), "Month"},
-        {"once, 29 February of a common year", Entry(0, 1, "2", "29", "2027", "7", "0"), "Day"},
-        {"once, 29 February of a leap year", Entry(0, 1, "2", "29", "2028", "7", "0"), "1 1 1 3 7 0 20 28 2 29 0 "},
-        {"once, year 1999", Entry(0, 1, "1", "1", "1999", "7", "0"), "Year"},
-        {"once, year 2100", Entry(0, 1, "1", "1", "2100", "7", "0"), "Year"},
-        {"once, year 2030.6", Entry(0, 1, "1", "1", "2030.6", "7", "0"), "Year"},
-        {"once, year 2005.0", Entry(0, 1, "1", "1", "2005.0", "7", "0"), "Year"},
-        {"once, year +2030", Entry(0, 1, "1", "1", "+2030", "7", "0"), "Year"},
-        {"once, yesterday", Entry(0, 1, "3", "3", "2026", "23", "59"), "PassedDate"},
-        {"once, today at this minute", Entry(0, 1, "3", "4", "2026", "9", "15"), "PassedTime"},
-        {"once, today at the next minute", Entry(0, 1, "3", "4", "2026", "9", "16"), "1 1 1 3 9 16 20 26 3 4 0 "},
-        {"daily at a passed minute", Entry(1, 1, "3", "4", "2026", "9", "0"), "1 1 2 3 9 0 20 26 3 4 0 "},
-        {"yearly, year not plain", Entry(4, 1, "2", "29", "soon", "7", "0"), "Year"},
-        {"yearly on 29 February", Entry(4, 1, "2", "29", "2027", "7", "0"), "1 1 5 3 7 0 20 27 2 29 0 "},
-        {"yearly on 30 February", Entry(4, 1, "2", "30", "2028", "7", "0"), "Day"},
+        {"text hint", Entry(kOnce, kText, "3", "1", "2027", "9", "0"), "1 1 1 3 9 0 20 27 3 1 0 "},
+        {"year 2031 typed", Entry(kOnce, kText, "12", "31", " 2031 ", "23", "59"), "1 1 1 3 23 59 20 31 12 31 0 "},
+        {"sound without a file", Entry(kDaily, kSound, "", "", "", "7", "0", ""), "1 0 2 3 7 0 20 0 0 0 0 "},
+        {"weekly Monday", Entry(kWeekly, kSound, "", "", "", "6", "0", "", "Monday"), "1 0 3 1 6 0 20 0 0 0 0 "},
+        {"weekly, no day: today", Entry(kWeekly, kText, "", "", "", "6", "0"), "1 1 3 3 6 0 20 0 0 0 0 "},
+        {"no action", Entry(kDaily, kNone, "", "", "", "7", "0"), "Action"},
+        {"text hint without text", Entry(kDaily, kText, "", "", "", "7", "0", ""), "TextHint"},
+        {"program without a program", Entry(kDaily, kProgram, "", "", "", "7", "0", ""), "Program"},
+        {"halves to the even hour and minute", Entry(kDaily, kText, "", "", "", " 6.5", "+7.5 "),
+         "1 1 2 3 6 8 20 0 0 0 0 "},
+        {"hour 24", Entry(kDaily, kText, "", "", "", "24", "0"), "Hour"},
+        {"hour 1e2", Entry(kDaily, kText, "", "", "", "1e2", "0"), "Hour"},
+        {"hour not a number", Entry(kDaily, kText, "", "", "", "ab", "0"), "Hour"},
+        {"minute 60", Entry(kDaily, kText, "", "", "", "7", "60"), "Minute"},
+        {"once, month 13", Entry(kOnce, kText, "13", "1", "2026", "7", "0"), "Month"},
+        {"once, 29 February of a common year", Entry(kOnce, kText, "2", "29", "2027", "7", "0"), "Day"},
+        {"once, 29 February of a leap year", Entry(kOnce, kText, "2", "29", "2028", "7", "0"),
+         "1 1 1 3 7 0 20 28 2 29 0 "},
+        {"once, year 1999", Entry(kOnce, kText, "1", "1", "1999", "7", "0"), "Year"},
+        {"once, year 2100", Entry(kOnce, kText, "1", "1", "2100", "7", "0"), "Year"},
+        {"once, year 2030.6", Entry(kOnce, kText, "1", "1", "2030.6", "7", "0"), "Year"},
+        {"once, year 2005.0", Entry(kOnce, kText, "1", "1", "2005.0", "7", "0"), "Year"},
+        {"once, year +2030", Entry(kOnce, kText, "1", "1", "+2030", "7", "0"), "Year"},
+        {"once, yesterday", Entry(kOnce, kText, "3", "3", "2026", "23", "59"), "PassedDate"},
+        {"once, today at this minute", Entry(kOnce, kText, "3", "4", "2026", "9", "15"), "PassedTime"},
+        {"once, today at the next minute", Entry(kOnce, kText, "3", "4", "2026", "9", "16"),
+         "1 1 1 3 9 16 20 26 3 4 0 "},
+        {"daily at a passed minute", Entry(kDaily, kText, "3", "4", "2026", "9", "0"), "1 1 2 3 9 0 20 26 3 4 0 "},
+        {"yearly, year not plain", Entry(kYearly, kText, "2", "29", "soon", "7", "0"), "Year"},
+        {"yearly on 29 February", Entry(kYearly, kText, "2", "29", "2027", "7", "0"), "1 1 5 3 7 0 20 27 2 29 0 "},
+        {"yearly on 30 February", Entry(kYearly, kText, "2", "30", "2028", "7", "0"), "Day"},
         {"modify keeps a one-digit year as 2005", EntryOfItem(yearly), "1 1 5 2 7 30 20 5 2 28 0 "},
-        {"monthly on the 31st, month and year unused", Entry(3, 1, "ab", "31", "x", "7", "0"),
+        {"monthly on the 31st, month and year unused", Entry(kMonthly, kText, "ab", "31", "x", "7", "0"),
          "1 1 4 3 7 0 20 0 0 31 0 "},
-        {"monthly on the 32nd", Entry(3, 1, "1", "32", "", "7", "0"), "Day"},
+        {"monthly on the 32nd", Entry(kMonthly, kText, "1", "32", "", "7", "0"), "Day"},
     };
     const char* boxes[] = {"Action", "TextHint", "Program", "Month",      "Day",
                            "Year",   "Hour",     "Minute",  "PassedDate", "PassedTime"};

@@ -27,7 +27,7 @@ std::int64_t Berlin(std::int64_t utc) { return utc + (utc >= kSpring && utc < kA
 // A sound in 2026 (`month` and `day` count where the mode reads them), on Sundays unless `week` says otherwise.
 RingItem Item(std::int32_t mode, std::int16_t hour, std::int16_t minute, std::int16_t month = 1, std::int16_t day = 1,
               std::int32_t week = 0, std::int32_t state = 1) {
-    return {state, 0, mode, week, hour, minute, 20, 26, month, day};
+    return {state, RingAction::Sound, RingRepeat(mode), week, hour, minute, 20, 26, month, day};
 }
 
 TEST(RingRules, DueOnlyInItsSecondAndOnMatchingDays) {
@@ -115,7 +115,7 @@ TEST(NextRing, DueInstantsThroughABerlinYearAndInIndiaAndTheirTooltipLine) {
     for (const auto& [name, item, from, due] : cases) EXPECT_EQ(NextRingUtc(item, from, Berlin), due) << name;
     const auto india = [](std::int64_t utc) { return utc + 19800; };  // UTC+5:30, all year
     EXPECT_EQ(NextRingUtc(Item(3, 5, 0, 1, 1, 1), Utc(2026, 12, 6, 12, 0), india), Utc(2026, 12, 6, 23, 30));
-    const RingItem getUp{1, 0, 2, 0, 9, 5, 20, 26, 1, 1, 0, "Get up"};
+    const RingItem getUp{1, RingAction::Sound, RingRepeat::Daily, 0, 9, 5, 20, 26, 1, 1, 0, "Get up"};
     const std::int64_t monday = Utc(2026, 12, 7, 7, 0);
     EXPECT_EQ(NextRingText(getUp, monday + 6 * 86400 + 7500, monday), "Next: Sun 9:05  Get up");
     EXPECT_EQ(NextRingText(getUp, monday + 7 * 86400 + 7500, monday), "Next: 12/14/2026 9:05  Get up");
@@ -126,11 +126,7 @@ TEST(NextRing, DueInstantsThroughABerlinYearAndInIndiaAndTheirTooltipLine) {
 TEST(RingWatch, CatchesUpOnlyASleepItWasToldOfAndNeverShutsDownLate) {
     clsSaveRingData list;
     for (const auto& [action, mode] : {std::pair(4, 2), std::pair(0, 2), std::pair(0, 1)}) {
-        list.lngSaveItemState(1);
-        list.lngSaveRingMode(action, mode, 0);
-        list.lngSaveRingTime(0, 7, 0);
-        list.lngSaveRingDate(20, 26, 12, 7);
-        list.strSaveRingData("", "", "", "");
+        list.push_back({1, RingAction(action), RingRepeat(mode), 0, 7, 0, 20, 26, 12, 7});
     }
     const std::int64_t seven = Utc(2026, 12, 7, 7, 0), days3 = 3 * 86400;
     using At = std::optional<std::int64_t>;
@@ -172,11 +168,8 @@ TEST(SimulatedDay, EveryDueOccurrenceFiresExactlyOnce) {
         const int itemMonth = today || mode == 1 ? 12 : month(random);
         const int itemWeekday = today ? 1 + coin(random) : weekday(random);
         const auto [itemHour, itemMinute] = around ? kAroundSettings[i - 1] : std::pair(hour(random), minute(random));
-        list.lngSaveItemState(i % 17 != 0);
-        list.lngSaveRingMode((i / 5) % 5, mode, 0);
-        list.lngSaveRingTime(itemWeekday, std::int16_t(itemHour), std::int16_t(itemMinute));
-        list.lngSaveRingDate(20, 26, std::int16_t(itemMonth), std::int16_t(itemDay));
-        list.strSaveRingData("", "", "", "");
+        list.push_back({i % 17 != 0, RingAction((i / 5) % 5), RingRepeat(mode), itemWeekday, std::int16_t(itemHour),
+                        std::int16_t(itemMinute), 20, 26, std::int16_t(itemMonth), std::int16_t(itemDay)});
     }
 
     std::uniform_int_distribution<int> roll(0, 99), lateBy(2, 45);
@@ -188,10 +181,10 @@ TEST(SimulatedDay, EveryDueOccurrenceFiresExactlyOnce) {
         const std::int64_t wall = wallAt(t);
         const bool set = previous < 0 || ClockShift(previous) != ClockShift(t);
         for (std::int64_t second = set ? wall : wallAt(previous) + 1; second <= wall; ++second)
-            for (int i = 1; second % 60 == 0 && i <= list.RingItemCound(); ++i)
-                if (IsRingDue(list.GetItem(i), ToCivil(second))) ++due[{i, second}];
+            for (int i = 1; second % 60 == 0 && i <= int(list.size()); ++i)
+                if (IsRingDue(list[i - 1], ToCivil(second))) ++due[{i, second}];
         // Ticks are less than a minute apart, so what a tick reaches is the minute it stands in.
-        for (const int position : watch.Due(list, list.RingItemCound(), wall - kZoneOffset))
+        for (const int position : watch.Due(list, int(list.size()), wall - kZoneOffset))
             ++fired[{position, wall - wall % 60}];
         // Mostly one tick a second; some late by up to 45 s, some doubled, some one second skipped.
         const int kind = roll(random);

@@ -17,14 +17,42 @@ TEST(RingStore, EveryRecordByteHasItsField) {
     for (int i = 0; i < 11; ++i) bytes.push_back(std::uint8_t(1 + 23 * i));  // 1, 24, ... 231
     const RingItem item = DecodeRingRecord(bytes).value();
     const std::pair<const char*, int> fields[] = {
-        {"state", item.lngItemState}, {"action", item.lngNotifyMode}, {"repeat", item.lngTimeMode},
-        {"weekday", item.lngWeek},    {"hour", item.lngHour},         {"minute", item.lngMinute},
-        {"century", item.lngYear},    {"year", item.lngYear1},        {"month", item.lngMonth},
-        {"day", item.lngwDay},        {"reserved", item.lngOpenRun},
+        {"state", item.lngItemState},
+        {"action", int(item.lngNotifyMode)},
+        {"repeat", int(item.lngTimeMode)},
+        {"weekday", item.lngWeek},
+        {"hour", item.lngHour},
+        {"minute", item.lngMinute},
+        {"century", item.lngYear},
+        {"year", item.lngYear1},
+        {"month", item.lngMonth},
+        {"day", item.lngwDay},
+        {"reserved", item.lngOpenRun},
     };
     for (int i = 0; i < 11; ++i) EXPECT_EQ(fields[i].second, bytes[i]) << "byte " << i << " is the " << fields[i].first;
     const RingRecord encoded = EncodeRingRecord(item);
     EXPECT_EQ(std::vector<std::uint8_t>(encoded.begin(), encoded.end()), bytes);
+}
+
+// The action and repeat values as bytes 1 and 2 hold them; records written by every earlier version read so.
+TEST(RingStore, ActionsAndRepeatModesKeepTheirStoredBytes) {
+    const std::pair<RingAction, int> actions[] = {{RingAction::Sound, 0},
+                                                  {RingAction::TextHint, 1},
+                                                  {RingAction::Program, 2},
+                                                  {RingAction::Restart, 3},
+                                                  {RingAction::ShutDown, 4}};
+    const std::pair<RingRepeat, int> repeats[] = {{RingRepeat::Once, 1},
+                                                  {RingRepeat::Daily, 2},
+                                                  {RingRepeat::Weekly, 3},
+                                                  {RingRepeat::Monthly, 4},
+                                                  {RingRepeat::Yearly, 5}};
+    for (int i = 0; i < 5; ++i) {
+        RingItem item;
+        item.lngNotifyMode = actions[i].first, item.lngTimeMode = repeats[i].first;
+        const RingRecord record = EncodeRingRecord(item);
+        EXPECT_EQ(record[1], actions[i].second) << InterpretNotifyMode(actions[i].first);
+        EXPECT_EQ(record[2], repeats[i].second) << i;
+    }
 }
 
 // Whatever "DataCount" says, the list holds every record from 1 on (a missing one within the count keeps its
@@ -44,7 +72,8 @@ TEST(RingStore, ADamagedCountHidesNoItemAndAddingOverwritesNone) {
     const auto store = [](std::optional<std::int32_t> count, const std::vector<int>& numbers) {
         RegMemoryReset();
         for (const int number : numbers)
-            WriteStoredRing(number, {1, 1, 2, 0, 7, static_cast<std::int16_t>(number), 20, 26, 1, 1, 0, "wake"});
+            WriteStoredRing(number, {1, RingAction::TextHint, RingRepeat::Daily, 0, 7,
+                                     static_cast<std::int16_t>(number), 20, 26, 1, 1, 0, "wake"});
         if (count) SaveRegValue(RegRoot::CurrentUser, keys::Data, "DataCount", RegType::Number, *count);
     };
     const auto shown = [] {
@@ -54,7 +83,7 @@ TEST(RingStore, ADamagedCountHidesNoItemAndAddingOverwritesNone) {
     };
     for (const auto& [name, count, numbers, after] : cases) {
         store(count, numbers);
-        AppendStoredRing({1, 1, 2, 0, 7, 99, 20, 26, 1, 1, 0, "new"});
+        AppendStoredRing({1, RingAction::TextHint, RingRepeat::Daily, 0, 7, 99, 20, 26, 1, 1, 0, "new"});
         EXPECT_EQ(shown(), after) << name;
     }
     store(5000, {1, 2, 3});

@@ -61,14 +61,13 @@ TEST(StoredDataFuzz, ReadingAnythingStoredIsSafeAndChangesNothing) {
         for (int i = 1; i <= count; ++i) {
             const auto record = DecodeRingRecord(Stored(RingValueName("Data", i)).Bytes());
             if (!record) continue;
-            const RingItem item = RingList.GetItem(++loaded);
+            const RingItem item = RingList.at(loaded++);
             EXPECT_EQ(EncodeRingRecord(item), EncodeRingRecord(*record)) << "record " << i;
             EXPECT_EQ(item.strNotifyText, Stored(RingValueName("Text", i)).AsText()) << "record " << i;
             // Whatever the fields hold, the display texts and the due rule only look at them.
             std::string year1 = std::to_string(item.lngYear1);
-            clsSaveRingData::InterpretTimeMode(item.lngTimeMode, item.lngWeek, item.lngYear, year1, item.lngMonth,
-                                               item.lngwDay);
-            clsSaveRingData::InterpretNotifyMode(item.lngNotifyMode);
+            InterpretTimeMode(item.lngTimeMode, item.lngWeek, item.lngYear, year1, item.lngMonth, item.lngwDay);
+            InterpretNotifyMode(item.lngNotifyMode);
             IsRingDue(item, ToCivil(CivilSeconds(CivilTime{2026, 2, 28, item.lngHour, item.lngMinute, 0})));
         }
         ASSERT_EQ(RingCount, loaded);

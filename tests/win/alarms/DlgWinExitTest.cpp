@@ -59,8 +59,7 @@ TEST(WinExit, ShowsItsOwnItemsTextReadablyAndActsOnlyOnRunEnterOrAfterThirtySeco
         return std::string("none");
     };
     const auto waits = [&](HWND dialog) {
-        ExitText = "Second";
-        ShowWinExit(nullptr);
+        ShowWinExit(nullptr, false, "Second");
         for (int i = 0; i < 40; ++i) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         for (const int jump : {0, 3600, -7200, 30}) {
             clock.Jump(jump);  // a time server, the user, a zone change

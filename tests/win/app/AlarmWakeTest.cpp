@@ -1,6 +1,7 @@
 #include "ClockHarness.h"
 #include "alarms/DlgRemindText.h"
 #include "support/DialogDriver.h"
+#include "support/PaintedTexts.h"
 #include "support/StoredRings.h"
 
 #include <functional>
@@ -21,7 +22,9 @@ std::string CallsOf(RecordingSeams& recorder, const std::function<void()>& act) 
         char caption[64] = {};
         GetWindowTextA(dialog, caption, sizeof caption);
         calls = recorder.calls();
-        calls.push_back(std::string("[") + caption + ": " + RemindText + "]");
+        std::string shown;
+        for (const auto& [x, y, text] : PaintedTexts(dialog)) shown += text;
+        calls.push_back(std::string("[") + caption + ": " + shown + "]");
         recorder.clear();
         SendMessageA(dialog, WM_CLOSE, 0, 0);
     });

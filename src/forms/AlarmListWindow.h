@@ -1,6 +1,6 @@
 #pragma once
-// The alarm list form: every stored item with its check box; adds, modifies, deletes and switches items.
-// Modeless, without owner, at most one at a time.
+// The alarm list form (frmOptions): every stored item with its check box; adds, modifies, deletes and switches
+// items. Modeless, without owner, at most one at a time.
 #include <windows.h>
 
 // The controls, by id.

@@ -1,4 +1,4 @@
-#include "app/Form4.h"
+#include "app/AboutWindow.h"
 
 #include "resources/resource.h"
 #include "system/HandleGuards.h"

@@ -1,4 +1,4 @@
-#include "face/frmRegion.h"
+#include "face/SkinLoader.h"
 
 #include "face/SkinFolder.h"
 #include "face/SkinRules.h"

@@ -1,4 +1,4 @@
-#include "forms/frmOptions.h"
+#include "forms/AlarmListWindow.h"
 
 #include "alarms/RingList.h"
 #include "alarms/RingStore.h"
@@ -69,7 +69,8 @@ private:
         column.mask = LVCF_WIDTH;
         ListView_InsertColumn(list, 0, &column);
         SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-        const auto items = ReadStoredRings();
+        // The clock holds every stored item already; whatever changes them loads them anew.
+        const auto& items = StoredRingList();
         ListView_SetItemCount(list, items.size());
         for (std::size_t i = 0; i < items.size(); ++i)
             InsertEntry(static_cast<int>(i), EntryText(items[i]), items[i] && items[i]->lngItemState > 0);
@@ -142,7 +143,7 @@ private:
         if (selected + 1 < count && last >= selected) {
             const bool checked = ListView_GetCheckState(list, last);
             ListView_DeleteItem(list, last);
-            InsertEntry(selected, EntryText(ReadStoredRing(selected + 1)), checked);
+            InsertEntry(selected, EntryText(StoredRingList()[selected]), checked);
         }
         NoteAlarmRemoved(selected + 1, count);
         Select(std::min(selected, last));

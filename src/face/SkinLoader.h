@@ -1,6 +1,6 @@
 #pragma once
-// The skin module: loads the stored skin for the clock, cuts the window to it, lists the skin folder and picks a
-// random skin from it.
+// The skin module (frmRegion): loads the stored skin for the clock, cuts the window to it, lists the skin folder
+// and picks a random skin from it.
 #include "face/Skin.h"
 
 #include <windows.h>

@@ -1,5 +1,5 @@
 #pragma once
-// The About window: the program's picture in a small captioned window; a click on it closes it.
+// The About window (Form4): the program's picture in a small captioned window; a click on it closes it.
 #include <windows.h>
 
 // Shows the window, or brings it forward when it is already open.
