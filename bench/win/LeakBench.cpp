@@ -2,6 +2,7 @@
 // prints what the program's GDI and USER objects and its private bytes were before and after. argv[1]: a folder
 // of skins to apply; argv[2]: the number of cycles; argv[3], if given: only the cycles whose names hold it. Nothing
 // here acts on the machine: the tray, the shell, sound and shut-down are stubbed.
+#include "HeldMemory.h"
 #include "ObjectCount.h"
 #include "alarms/DlgRemindText.h"
 #include "alarms/DlgWinExit.h"
@@ -16,29 +17,12 @@
 #include "settings/SettingsKeys.h"
 #include "system/Seams.h"
 
-#include <psapi.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <optional>
 #include <string>
-
-// The program's own C++ allocations, to tell its leaks from growth inside the platform's libraries.
-namespace {
-long heldAllocations = 0;
-}
-void* operator new(std::size_t size) {
-    ++heldAllocations;
-    if (void* block = std::malloc(size ? size : 1)) return block;
-    throw std::bad_alloc();
-}
-void operator delete(void* block) noexcept {
-    if (block) --heldAllocations;
-    std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
 
 namespace {
 
@@ -48,14 +32,6 @@ void PumpMessages() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-}
-
-// The commit charge, which Windows also reports as PrivateUsage; Wine fills in only this field of the two.
-SIZE_T PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS memory{};
-    memory.cb = sizeof memory;
-    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-    return memory.PagefileUsage;
 }
 
 // While it lives, every top-level window made is asked to close as soon as it exists: a modal dialog ends as
@@ -160,7 +136,7 @@ struct Snapshot {
     long allocations;
 };
 
-Snapshot Take(const ObjectCount& count) { return {count.Now(), PrivateBytes(), heldAllocations}; }
+Snapshot Take(const ObjectCount& count) { return {count.Now(), held_memory::PrivateBytes(), held_memory::allocations}; }
 
 void Print(const Cycle& cycle, int cycles, const Snapshot& start, const Snapshot& end) {
     const object_count::Figures& before = start.objects;

@@ -1,8 +1,8 @@
 #include "alarms/RingActions.h"
 
+#include "alarms/RingSound.h"
 #include "system/PathParts.h"
 #include "system/Seams.h"
-#include "resources/resource.h"
 
 #include <mmsystem.h>
 
@@ -16,13 +16,9 @@ constexpr DWORD kMemoryFlags = SND_MEMORY | SND_ASYNC;
 SharedText ChimeWavFile;
 
 void PlayBuiltInSound() {
-    const HMODULE module = GetModuleHandleA(nullptr);
-    const HRSRC resource = FindResourceExA(module, "RING_SOUND", MAKEINTRESOURCEA(IDR_RING_SOUND),
-                                           MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-    const HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     // Resource memory lives as long as the module, so the player may keep reading it.
-    if (const void* bytes = loaded ? LockResource(loaded) : nullptr)
-        seams.PlaySoundA(static_cast<LPCSTR>(bytes), nullptr, kMemoryFlags);
+    if (const std::span<const std::uint8_t> bytes = BuiltInRingSound(); !bytes.empty())
+        seams.PlaySoundA(reinterpret_cast<LPCSTR>(bytes.data()), nullptr, kMemoryFlags);
 }
 
 void PlayRingSound(const std::string& wavFile) {

@@ -88,7 +88,8 @@ void RunRingItem(const RingItem& item, HWND owner) {
         case RingAction::Sound:
             return PlayRingSound(item.strWavFile);
         case RingAction::TextHint:
-            return ShowRemindText(owner, item.strNotifyText);
+            ShowRemindText(owner, item.strNotifyText);
+            return;
         case RingAction::Program:
             return RunRingProgram(item.strRunExe, item.strParameters);
         case RingAction::Restart:

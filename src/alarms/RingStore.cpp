@@ -1,6 +1,7 @@
 #include "alarms/RingStore.h"
 
 #include "alarms/RingRecord.h"
+#include "alarms/SnoozeStore.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
 
@@ -98,6 +99,7 @@ std::optional<int> AppendStoredRing(const RingItem& item) {
 }
 
 void SaveStoredRingState(int number, bool enabled) {
+    if (!enabled) ForgetSnooze(number);
     std::vector<std::uint8_t> bytes = Read(kRecord, number).Bytes();
     if (bytes.size() < kRingRecordSize || bytes[0] == std::uint8_t{enabled}) return;
     bytes[0] = enabled;
@@ -108,6 +110,7 @@ void RemoveStoredRing(int number) {
     const int count = StoredRingCount();
     if (number < 1 || number > count) return;
     DeleteStoredValues(number);
-    if (number < count) MoveStoredRing(count, number);
+    ForgetSnooze(number);
+    if (number < count) MoveStoredRing(count, number), MoveSnooze(count, number);
     SaveStoredRingCount(count - 1);
 }

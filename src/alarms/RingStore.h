@@ -21,7 +21,8 @@ std::vector<std::optional<RingItem>> ReadStoredRings();
 void WriteStoredRing(int number, const RingItem& item);
 // Stores a new item after the last one and counts it; its number, or nothing when the list is full.
 std::optional<int> AppendStoredRing(const RingItem& item);
-// Sets byte 0 of a stored record; a missing or short record stays as it is.
+// Sets byte 0 of a stored record; a missing or short record stays as it is. Unticking drops the item's snooze.
 void SaveStoredRingState(int number, bool enabled);
-// Takes item `number` out and keeps the numbers dense by moving the last item into the freed number.
+// Takes item `number` out, with its snooze, and keeps the numbers dense by moving the last item (and its snooze)
+// into the freed number.
 void RemoveStoredRing(int number);

@@ -42,6 +42,8 @@ inline constexpr Setting AutoRun{RegRoot::CurrentUser, keys::Option, "AutoRun", 
 inline constexpr Setting IconRun{RegRoot::CurrentUser, keys::Option, "IconRun", RegType::Number, 0};
 // Unlike the other switches, on unless it reads as 0.
 inline constexpr Setting WakeFromSleep{RegRoot::CurrentUser, keys::Option, "WakeFromSleep", RegType::Number, 1};
+// The snooze length last chosen in an alarm or reminder window, in minutes.
+inline constexpr Setting SnoozeMinutes{RegRoot::CurrentUser, keys::Option, "SnoozeMinutes", RegType::Number, 5};
 inline constexpr Setting BmpBack{RegRoot::CurrentUser, keys::Load, "BmpBack", RegType::Text, std::nullopt};
 inline constexpr Setting BmpTime{RegRoot::CurrentUser, keys::Load, "BmpTime", RegType::Text, std::nullopt};
 inline constexpr Setting Alpha{RegRoot::CurrentUser, keys::Load, "Alpha", RegType::Number, kDefaultAlpha};
@@ -53,10 +55,10 @@ inline constexpr Setting AlarmClock{RegRoot::LocalMachine, keys::Run, "AlarmCloc
 // Where the start-up entry goes when the machine's Run key refuses the user.
 inline constexpr Setting UserAlarmClock{RegRoot::CurrentUser, keys::Run, "AlarmClock", RegType::Text, std::nullopt};
 
-inline constexpr const Setting* All[] = {&SkinPath,   &SelBackBmp,     &SelTimeBmp,   &RndBackBmp, &RndTimeBmp,
-                                         &Windowpos,  &AutoRun,        &IconRun,      &BmpBack,    &BmpTime,
-                                         &Alpha,      &ClockLeft,      &ClockTop,     &HourRing,   &ChimeWavFile,
-                                         &AlarmClock, &UserAlarmClock, &WakeFromSleep};
+inline constexpr const Setting* All[] = {&SkinPath,   &SelBackBmp,     &SelTimeBmp,    &RndBackBmp,   &RndTimeBmp,
+                                         &Windowpos,  &AutoRun,        &IconRun,       &BmpBack,      &BmpTime,
+                                         &Alpha,      &ClockLeft,      &ClockTop,      &HourRing,     &ChimeWavFile,
+                                         &AlarmClock, &UserAlarmClock, &WakeFromSleep, &SnoozeMinutes};
 }  // namespace settings
 
 // A switch is on when its text is a number greater than 0; anything else is off.

@@ -79,6 +79,14 @@ Seams RealSeams() {
            BOOL resume) { return ::SetWaitableTimer(timer, due, period, completion, argument, resume); },
         [](HANDLE timer) { return ::CancelWaitableTimer(timer); },
         [](EXECUTION_STATE state) { return ::SetThreadExecutionState(state); },
+        [](LPHWAVEOUT device, UINT id, LPCWAVEFORMATEX format, DWORD_PTR callback, DWORD_PTR instance, DWORD flags) {
+            return ::waveOutOpen(device, id, format, callback, instance, flags);
+        },
+        [](HWAVEOUT device, LPWAVEHDR header, UINT size) { return ::waveOutPrepareHeader(device, header, size); },
+        [](HWAVEOUT device, LPWAVEHDR header, UINT size) { return ::waveOutWrite(device, header, size); },
+        [](HWAVEOUT device, LPWAVEHDR header, UINT size) { return ::waveOutUnprepareHeader(device, header, size); },
+        [](HWAVEOUT device) { return ::waveOutReset(device); },
+        [](HWAVEOUT device) { return ::waveOutClose(device); },
     };
 }
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <commdlg.h>
+#include <mmsystem.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -43,10 +44,18 @@ struct Seams {
     BOOL (*GetLastInputInfo)(PLASTINPUTINFO input);
     // The timer that wakes the computer for an alarm, and the request to keep the screen on.
     HANDLE (*CreateWaitableTimerA)(LPSECURITY_ATTRIBUTES attributes, BOOL manualReset, LPCSTR name);
-    BOOL (*SetWaitableTimer)
+    BOOL(*SetWaitableTimer)
     (HANDLE timer, const LARGE_INTEGER* due, LONG period, PTIMERAPCROUTINE completion, LPVOID argument, BOOL resume);
     BOOL (*CancelWaitableTimer)(HANDLE timer);
     EXECUTION_STATE (*SetThreadExecutionState)(EXECUTION_STATE state);
+    // The wave device the ringing plays through, buffer by buffer, so tests hear it without one.
+    MMRESULT (*waveOutOpen)
+    (LPHWAVEOUT device, UINT id, LPCWAVEFORMATEX format, DWORD_PTR callback, DWORD_PTR instance, DWORD flags);
+    MMRESULT (*waveOutPrepareHeader)(HWAVEOUT device, LPWAVEHDR header, UINT size);
+    MMRESULT (*waveOutWrite)(HWAVEOUT device, LPWAVEHDR header, UINT size);
+    MMRESULT (*waveOutUnprepareHeader)(HWAVEOUT device, LPWAVEHDR header, UINT size);
+    MMRESULT (*waveOutReset)(HWAVEOUT device);
+    MMRESULT (*waveOutClose)(HWAVEOUT device);
 };
 
 extern Seams seams;

@@ -32,6 +32,9 @@ inline std::vector<std::string> ButtonFrameFaults(HWND dialog) {
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), light = GetSysColor(COLOR_BTNHIGHLIGHT);
     std::vector<std::string> faults;
     for (HWND button = GetWindow(dialog, GW_CHILD); button; button = GetWindow(button, GW_HWNDNEXT)) {
+        char kind[16] = "";
+        GetClassNameA(button, kind, sizeof kind);
+        if (lstrcmpiA(kind, "Button") != 0) continue;
         RECT r;
         GetWindowRect(button, &r);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);

@@ -1,6 +1,8 @@
 #include "support/Recorders.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 
 namespace {
@@ -17,6 +19,26 @@ bool recording = false;
 void Record(const std::string& line) {
     const std::lock_guard<std::mutex> lock(logMutex);
     if (recording) callLog.push_back(line);
+}
+
+// The recorder's wave device: what it was opened with and the buffers it holds.
+WAVEFORMATEX waveFormat{};
+std::vector<LPWAVEHDR> waveQueue;
+
+void FinishWaveQueue() {
+    for (const LPWAVEHDR header : waveQueue) header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
+    waveQueue.clear();
+}
+
+int PeakOf(const WAVEHDR& header) {
+    int peak = 0;
+    const auto* bytes = reinterpret_cast<const BYTE*>(header.lpData);
+    if (waveFormat.wBitsPerSample == 8)
+        for (DWORD i = 0; i < header.dwBufferLength; ++i) peak = std::max(peak, std::abs(bytes[i] - 128));
+    else
+        for (DWORD i = 0; i + 1 < header.dwBufferLength; i += 2)
+            peak = std::max(peak, std::abs(int(std::int16_t(bytes[i] | bytes[i + 1] << 8))));
+    return peak;
 }
 
 std::string Text(LPCSTR text) { return text ? text : "(null)"; }
@@ -91,6 +113,37 @@ RecordingSeams::RecordingSeams() {
     seams.SetThreadExecutionState = [](EXECUTION_STATE state) -> EXECUTION_STATE {
         return Record("SetThreadExecutionState " + Format("0x%lX", state)), ES_CONTINUOUS;
     };
+    waveQueue.clear();
+    seams.waveOutOpen = [](LPHWAVEOUT device, UINT, LPCWAVEFORMATEX format, DWORD_PTR, DWORD_PTR, DWORD) -> MMRESULT {
+        waveFormat = *format, waveQueue.clear();
+        *device = reinterpret_cast<HWAVEOUT>(0x5A5A);
+        Record("waveOutOpen " + std::to_string(format->nSamplesPerSec) + " Hz " +
+               std::to_string(format->wBitsPerSample) + " bit " + std::to_string(format->nChannels) + " ch");
+        return MMSYSERR_NOERROR;
+    };
+    seams.waveOutPrepareHeader = [](HWAVEOUT, LPWAVEHDR header, UINT) -> MMRESULT {
+        header->dwFlags |= WHDR_PREPARED;
+        return MMSYSERR_NOERROR;
+    };
+    seams.waveOutWrite = [](HWAVEOUT, LPWAVEHDR header, UINT) -> MMRESULT {
+        if (!(header->dwFlags & WHDR_PREPARED)) return WAVERR_UNPREPARED;
+        header->dwFlags = (header->dwFlags & ~WHDR_DONE) | WHDR_INQUEUE;
+        waveQueue.push_back(header);
+        Record("waveOutWrite " +
+               std::to_string((header->dwBufferLength * 1000 + waveFormat.nAvgBytesPerSec / 2) /
+                              waveFormat.nAvgBytesPerSec) +
+               " ms peak " + std::to_string(PeakOf(*header)));
+        return MMSYSERR_NOERROR;
+    };
+    seams.waveOutUnprepareHeader = [](HWAVEOUT, LPWAVEHDR header, UINT) -> MMRESULT {
+        if (header->dwFlags & WHDR_INQUEUE) return Record("waveOutUnprepareHeader while queued"), WAVERR_STILLPLAYING;
+        header->dwFlags &= ~WHDR_PREPARED;
+        return MMSYSERR_NOERROR;
+    };
+    seams.waveOutReset = [](HWAVEOUT) -> MMRESULT { return FinishWaveQueue(), Record("waveOutReset"), 0; };
+    seams.waveOutClose = [](HWAVEOUT) -> MMRESULT {
+        return Record(waveQueue.empty() ? "waveOutClose" : "waveOutClose while queued"), 0;
+    };
     seams.waveOutGetNumDevs = [] { return waveDevices; };
     seams.midiOutGetNumDevs = [] { return midiDevices; };
 }
@@ -115,6 +168,8 @@ bool RecordingSeams::WaitForCalls(std::size_t count, DWORD timeoutMs) const {
 }
 
 void RecordingSeams::SetDeviceCounts(UINT wave, UINT midi) { waveDevices = wave, midiDevices = midi; }
+
+void RecordingSeams::FinishQueuedSound() { FinishWaveQueue(); }
 
 FakeTray::FakeTray() {
     shown_.clear(), lastAdded_ = {};

@@ -31,6 +31,10 @@ public:
     bool WaitForCalls(std::size_t count, DWORD timeoutMs) const;
     // What the sound-device queries report.
     static void SetDeviceCounts(UINT wave, UINT midi);
+    // The wave device of the recorder: opens as "waveOutOpen 22050 Hz 16 bit 1 ch", each buffer written as
+    // "waveOutWrite 250 ms peak 716" (the largest sample's distance from silence). It plays a buffer only when
+    // told to: then every queued buffer is done.
+    static void FinishQueuedSound();
 };
 
 // A notification area of the test's own: icons come and go through the Shell_NotifyIconA seam, as the

@@ -1,0 +1,256 @@
+#include "alarms/DlgAlarm.h"
+#include "alarms/RingFade.h"
+#include "alarms/RingSound.h"
+#include "alarms/RingStore.h"
+#include "alarms/SnoozeStore.h"
+#include "alarms/WaveFile.h"
+#include "settings/SettingsKeys.h"
+#include "support/CleanSettings.h"
+#include "support/DialogDriver.h"
+#include "support/GdiCount.h"
+#include "support/PaintedClient.h"
+#include "support/PaintedTexts.h"
+#include "support/Recorders.h"
+#include "support/StoredRings.h"
+#include "system/CivilTime.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+
+namespace {
+
+const std::string kBuiltIn = "waveOutOpen 22050 Hz 16 bit 1 ch";
+const std::vector<std::string> kSilenced{"waveOutReset", "waveOutClose"};
+
+std::string TempPath(const char* name) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + "tollwick-ringing-" + name;
+}
+
+// A wave of format `tag` holding four frames (blocks of 256 bytes below 8 bits, as ADPCM has them).
+std::string WaveBytes(int tag, int channels, int rate, int bits) {
+    const int block = bits >= 8 ? channels * bits / 8 : 256, data = 4 * block;
+    std::string bytes = "RIFF....WAVEfmt ";
+    const auto put = [&](unsigned value, int size) {
+        for (int i = 0; i < size; ++i) bytes += char(value >> 8 * i);
+    };
+    put(16, 4), put(tag, 2), put(channels, 2), put(rate, 4), put(rate * block, 4), put(block, 2), put(bits, 2);
+    bytes += "data", put(data, 4), bytes += std::string(data, char(0x40));
+    return bytes;
+}
+
+class SoundFile {
+public:
+    SoundFile(const char* name, const std::string& bytes) : path(TempPath(name)) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    ~SoundFile() { DeleteFileA(path.c_str()); }
+    const std::string path;
+};
+
+// A file that is missing, empty, not a wave or in a format that cannot be scaled rings the built-in ring in its
+// place; 8- and 16-bit PCM rings itself. The list's and the chime's test agrees on what can be played at all.
+TEST(RingSound, LoopsPcmWavesAndRingsTheBuiltInRingForAnythingElse) {
+    const SoundFile pcm8("pcm8.wav", WaveBytes(1, 2, 8000, 8)), adpcm("adpcm.wav", WaveBytes(2, 1, 22050, 4)),
+        empty("empty.wav", ""), text("notes.wav", "not a sound"), midi("tune.mid", "MThd\0\0\0\6");
+    // Its samples stand 64 from silence: a thirtieth of that at first.
+    const std::string quietQuarter = "waveOutWrite 250 ms peak 2";
+    const struct {
+        std::string path;
+        std::string opened;
+        bool playable;
+    } cases[] = {
+        {pcm8.path, "waveOutOpen 8000 Hz 8 bit 2 ch", true},
+        {adpcm.path, kBuiltIn, true},
+        {empty.path, kBuiltIn, false},
+        {text.path, kBuiltIn, false},
+        {midi.path, kBuiltIn, true},
+        {TempPath("missing.wav"), kBuiltIn, false},
+        {"", kBuiltIn, false},
+    };
+    for (const auto& c : cases) {
+        RecordingSeams recorder;
+        {
+            LoopingSound sound;
+            EXPECT_TRUE(sound.Start(c.path)) << c.path;
+            EXPECT_EQ(recorder.calls().front(), c.opened) << c.path;
+            EXPECT_EQ(recorder.calls().size(), 1u + LoopingSound::kRingBuffers) << c.path;
+            if (c.path == pcm8.path) {
+                EXPECT_EQ(recorder.calls()[1], quietQuarter);
+            }
+        }
+        EXPECT_EQ(std::vector(recorder.calls().end() - 2, recorder.calls().end()), kSilenced) << c.path;
+        EXPECT_EQ(CanPlaySoundFile(c.path), c.playable) << c.path;
+    }
+}
+
+struct Queued {
+    int ms;
+    int peak;
+};
+
+std::vector<Queued> Writes(const std::vector<std::string>& calls) {
+    std::vector<Queued> writes;
+    for (const std::string& call : calls) {
+        Queued queued{};
+        if (std::sscanf(call.c_str(), "waveOutWrite %d ms peak %d", &queued.ms, &queued.peak) == 2)
+            writes.push_back(queued);
+    }
+    return writes;
+}
+
+// The device always has a second of sound ahead; the loudest sample of every five seconds follows the fade (the
+// built-in ring repeats every 2.3 seconds) and reaches the ring's own loudest at 30 seconds. Stop, in the middle
+// of the rise, leaves no buffer with the device.
+TEST(RingSound, RisesToFullVolumeOverThirtySecondsAndStopsAtAnyMoment) {
+    const std::optional<WaveChunks> ring = ParseWave(BuiltInRingSound());
+    ASSERT_TRUE(ring);
+    int ringPeak = 0;
+    for (std::size_t at = ring->dataOffset; at + 1 < ring->dataOffset + ring->dataSize; at += 2)
+        ringPeak =
+            std::max(ringPeak, std::abs(int(std::int16_t(BuiltInRingSound()[at] | BuiltInRingSound()[at + 1] << 8))));
+    RecordingSeams recorder;
+    LoopingSound sound;
+    sound.Start("");
+    sound.Refill();
+    EXPECT_EQ(Writes(recorder.calls()).size(), 4u) << "nothing finished, nothing added";
+    for (int i = 0; i < 34; ++i) RecordingSeams::FinishQueuedSound(), sound.Refill();
+    const std::vector<Queued> writes = Writes(recorder.calls());
+    ASSERT_EQ(writes.size(), 140u);
+    for (int window = 0; window < 7; ++window) {
+        int loudest = 0;
+        for (int i = window * 20; i < window * 20 + 20; ++i) loudest = std::max(loudest, writes[i].peak);
+        const double gain = FadeGain((window + 1) * 5.0);
+        EXPECT_LE(loudest, ringPeak * gain + 1) << "seconds " << window * 5 << " to " << window * 5 + 5;
+        EXPECT_GE(loudest, ringPeak * FadeGain(window * 5.0) - 1)
+            << "seconds " << window * 5 << " to " << window * 5 + 5;
+    }
+    EXPECT_EQ(writes.front().ms, 250);
+    recorder.clear();
+    LoopingSound early;
+    early.Start("");
+    early.Stop();
+    early.Stop();
+    EXPECT_EQ(std::vector(recorder.calls().end() - 2, recorder.calls().end()), kSilenced);
+    EXPECT_EQ(recorder.calls().size(), 5u + 2u) << "a second Stop does nothing";
+}
+
+std::vector<std::string> Lines(HWND dialog) {
+    std::vector<std::string> lines;
+    for (const auto& [x, y, text] : PaintedTexts(dialog)) lines.push_back(text);
+    return lines;
+}
+
+std::string TextOf(HWND window) {
+    char text[64] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+AlarmAnswer Ring(const AlarmCall& call, const std::function<void(HWND)>& act) {
+    AlarmAnswer answer{AlarmAnswer::Kind::Stop, -1};
+    const bool closed = DriveModal([&] { answer = ShowAlarm(nullptr, call); }, act);
+    EXPECT_TRUE(closed);
+    return answer;
+}
+
+void Key(HWND dialog, WPARAM key) { PostMessageA(dialog, WM_KEYDOWN, key, 1); }
+
+// Enter stops, Escape snoozes for the length shown: 5 minutes at first, then the one last chosen. Items due together
+// are listed in one window with one sound; late, the due time comes under the texts.
+TEST(AlarmWindow, ListsTheItemsDueTogetherAndAnswersStopOrSnooze) {
+    const CleanSettings clean;
+    SettableClock clock;
+    clock.SetLocal(2026, 12, 7, 7, 30, 4);
+    RecordingSeams recorder;
+    GdiObjectCounter fonts;
+    const AlarmCall two{{"Wake up", "", "Feed the cat"}, 7, 30, false, ""};
+    AlarmAnswer answer = Ring(two, [&](HWND dialog) {
+        EXPECT_EQ(TextOf(dialog), "Alarm");
+        EXPECT_EQ(PaintedTexts(dialog),
+                  (std::vector<PaintedText>{{55, 14, "07:30"}, {55, 30, "Wake up"}, {55, 46, "Feed the cat"}}));
+        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDOK)), "Stop");
+        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDCANCEL)), "Snooze");
+        EXPECT_EQ(TextOf(GetDlgItem(dialog, 3)), "5 minutes");
+        EXPECT_EQ(ButtonFrameFaults(dialog), std::vector<std::string>{});
+        EXPECT_EQ(fonts.Live(), 1u);
+        Key(dialog, VK_RETURN);
+    });
+    EXPECT_EQ(answer.kind, AlarmAnswer::Kind::Stop);
+    EXPECT_EQ(std::count(recorder.calls().begin(), recorder.calls().end(), kBuiltIn), 1);
+    EXPECT_EQ(std::vector(recorder.calls().end() - 2, recorder.calls().end()), kSilenced);
+
+    answer = Ring({{"Wake up"}, 7, 30, true, ""}, [](HWND dialog) {
+        EXPECT_EQ(Lines(dialog), (std::vector<std::string>{"Wake up", "Due at 07:30"}));
+        Key(dialog, VK_ESCAPE);
+    });
+    EXPECT_EQ(answer.kind, AlarmAnswer::Kind::Snooze);
+    EXPECT_EQ(answer.snoozeMinutes, 5);
+
+    answer = Ring(two, [](HWND dialog) {
+        SendDlgItemMessageA(dialog, 3, CB_SETCURSEL, 2, 0);
+        SendDlgItemMessageA(dialog, IDCANCEL, BM_CLICK, 0, 0);
+    });
+    EXPECT_EQ(answer.snoozeMinutes, 15);
+    EXPECT_EQ(ReadSettingNumber(settings::SnoozeMinutes), 15);
+    answer = Ring(two, [](HWND dialog) {
+        EXPECT_EQ(TextOf(GetDlgItem(dialog, 3)), "15 minutes");
+        Key(dialog, VK_ESCAPE);
+    });
+    EXPECT_EQ(answer.snoozeMinutes, 15);
+    EXPECT_EQ(fonts.Live(), 0u);
+}
+
+// Ten minutes after it began on the time since start (the wall clock set back an hour meanwhile changes nothing),
+// the ringing stops, the window says when it rang and stays; a late Snooze still snoozes.
+TEST(AlarmWindow, FallsSilentAfterTenMinutesAndSaysItRangUnanswered) {
+    const CleanSettings clean;
+    SettableClock clock;
+    for (const bool snoozeAfter : {false, true}) {
+        clock.SetLocal(2026, 12, 7, 7, 30, 0);
+        RecordingSeams recorder;
+        const AlarmAnswer answer = Ring({{"Wake up"}, 7, 30, false, ""}, [&](HWND dialog) {
+            clock.Jump(-3600);
+            clock.Advance(599);
+            SendMessageA(dialog, WM_TIMER, 1, 0);
+            EXPECT_EQ(std::count(recorder.calls().begin(), recorder.calls().end(), "waveOutReset"), 0);
+            clock.Advance(1);
+            SendMessageA(dialog, WM_TIMER, 1, 0);
+            EXPECT_EQ(std::vector(recorder.calls().end() - 2, recorder.calls().end()), kSilenced);
+            EXPECT_EQ(Lines(dialog), (std::vector<std::string>{"07:30", "Wake up", "Rang unanswered at 07:30"}));
+            EXPECT_EQ(TextOf(GetDlgItem(dialog, IDOK)), "Close");
+            EXPECT_EQ(ButtonFrameFaults(dialog), std::vector<std::string>{});
+            clock.Advance(3600);
+            SendMessageA(dialog, WM_TIMER, 1, 0);
+            EXPECT_TRUE(IsWindowVisible(dialog)) << "stays until closed";
+            Key(dialog, snoozeAfter ? VK_ESCAPE : VK_RETURN);
+        });
+        EXPECT_EQ(answer.kind, snoozeAfter ? AlarmAnswer::Kind::Snooze : AlarmAnswer::Kind::Unanswered);
+    }
+}
+
+// In the real registry as in the memory store: a snooze is a text value "Snooze" + the item's number beside its
+// record, holding the due time in UTC, and it goes with its item.
+TEST(SnoozeStore, KeepsTheDueTimeAsUtcTextBesideTheItemInTheRegistry) {
+    const CleanSettings clean;
+    ReloadSnoozes();
+    StoreRings({{{1, 0, 2, 0, 7, 30, 20, 26, 1, 1, 0}, {}}});
+    SnoozeRing(1, 10, CivilSeconds({2026, 12, 7, 12, 0, 0}), 0);
+    const auto stored = [] {
+        char text[64] = "";
+        DWORD type = 0, size = sizeof text;
+        const LSTATUS status =
+            RegGetValueA(HKEY_CURRENT_USER, "Software\\Tollwick\\Data", "Snooze1", RRF_RT_ANY, &type, text, &size);
+        return status == ERROR_SUCCESS ? std::to_string(type) + " " + text : std::string("none");
+    };
+    EXPECT_EQ(stored(), "1 2026-12-07T12:10:00Z");
+    RemoveStoredRing(1);
+    EXPECT_EQ(stored(), "none");
+    ReloadSnoozes();
+}
+
+}  // namespace
