@@ -1,11 +1,12 @@
-// Applying skins. First, 200 x 200 backgrounds: outline and time place from one pixel read and one region call,
-// against one GetPixel per pixel and one CombineRgn per run. Then a skin file through the loader, with the reads of
-// its background's pixels counted. Then checkerboards, the worst outlines there are: where the time goes when one
-// is shown exactly, and what the loader does with them now.
+// Applying skins. First, the skin shown at 1x, 2x and 3x side by side. Then 200 x 200 backgrounds: outline and time
+// place from one pixel read and one region call, against one GetPixel per pixel and one CombineRgn per run. Then a skin
+// file through the loader, with the reads of its background's pixels counted. Then checkerboards, the worst outlines
+// there are: where the time goes when one is shown exactly, and what the loader does with them now.
 #include "../Bench.h"
 #include "BitmapFiles.h"
 #include "PerPixelShape.h"
 #include "SyntheticBackground.h"
+#include "face/ClockSize.h"
 #include "face/DCPixels.h"
 #include "face/PixelScan.h"
 #include "face/SkinLoader.h"
@@ -261,6 +262,48 @@ void PerPixelAgainstOneRead(HWND window) {
     }
 }
 
+// The rounded plate shown at 1x, 2x and 3x, in interleaved runs: the whole apply (read, enlarge, size, outline,
+// time place), the outline alone, and the two ways to an enlarged outline: scaling the 1x rectangles, or enlarging
+// the pixels and scanning them. Each figure beside the pixel count's growth.
+void ApplyAtMultiples(HWND window) {
+    constexpr int Runs = 21;
+    constexpr int Multiples[] = {1, 2, 3};
+    const auto strip = [](int x, int) { return x % 15 < 2 ? RGB(0, 0, 0) : RGB(80, 200, 255); };
+    Skin skins[3];
+    const PixelGrid pixels = ReadPixels(Skin(SyntheticBackground(200, 200, RoundedPlate), GdiBitmap()).hBackDC());
+    const BackgroundShape shape = ScanBackground(pixels);
+    clsDrawTime drawer;
+    std::vector<double> apply[3], outline[3], scaled[3], rescanned[3];
+    for (int run = 0; run < Runs; ++run)
+        for (int i = 0; i < 3; ++i) {
+            const int multiple = Multiples[i];
+            Skin& skin = skins[i];
+            skin.SetMultiple(multiple);
+            GdiBitmap background = SyntheticBackground(200, 200, RoundedPlate);
+            GdiBitmap digits = SyntheticBackground(180, 25, strip);
+            apply[i].push_back(bench::MedianMicros(1, [&] {
+                skin.SetBackground(std::move(background));
+                skin.SetTimeStrip(std::move(digits));
+                SetWindowPos(window, nullptr, 0, 0, skin.width(), skin.height(), SWP_NOMOVE | SWP_NOZORDER);
+                ShapeWindowFromBitmap(window, skin);
+                drawer.PaintTimePos(skin.timeCorner(), multiple);
+            }));
+            outline[i].push_back(bench::MedianMicros(1, [&] { ShapeWindowFromBitmap(window, skin); }));
+            scaled[i].push_back(bench::MedianMicros(1, [&] { ScaleShape(shape, multiple); }));
+            rescanned[i].push_back(bench::MedianMicros(1, [&] { ScanBackground(ScaleGrid(pixels, multiple)); }));
+        }
+    const auto median = [](const std::vector<double>& sample) { return bench::Percentile(sample, 0.5); };
+    std::printf("200 x 200 rounded plate at whole multiples, medians of %d interleaved runs (%zu outline rectangles)\n",
+                Runs, shape.outline.size());
+    std::printf("  %-10s %8s %14s %10s %14s %10s %16s %18s\n", "multiple", "pixels", "apply us", "x 1x", "outline us",
+                "x 1x", "scale rects us", "enlarge+scan us");
+    for (int i = 0; i < 3; ++i)
+        std::printf("  %-10d %7dx %14.1f %9.2fx %14.1f %9.2fx %16.1f %18.1f\n", Multiples[i],
+                    Multiples[i] * Multiples[i], median(apply[i]), median(apply[i]) / median(apply[0]),
+                    median(outline[i]), median(outline[i]) / median(outline[0]), median(scaled[i]),
+                    median(rescanned[i]));
+}
+
 }  // namespace
 
 // With "typical", only the typical skin file's applies run: runs of two builds can then alternate.
@@ -274,6 +317,7 @@ int main(int argc, char** argv) {
     RegisterClassA(&windowClass);
     const HWND window = CreateWindowExA(0, "SkinApplyBench", "bench", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
                                         windowClass.hInstance, nullptr);
+    if (!typicalOnly) ApplyAtMultiples(window);
     if (!typicalOnly) PerPixelAgainstOneRead(window);
     DestroyWindow(window);
 

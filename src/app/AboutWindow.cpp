@@ -1,5 +1,6 @@
 #include "app/AboutWindow.h"
 
+#include "dialogkit/ProgramIcon.h"
 #include "resources/resource.h"
 #include "system/HandleGuards.h"
 
@@ -54,7 +55,8 @@ bool RegisterForm4Class(HINSTANCE instance) {
     windowClass.lpfnWndProc = Form4Proc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_CLOCK));
+    windowClass.hIcon = ClassIcon(SM_CXICON);
+    windowClass.hIconSm = ClassIcon(SM_CXSMICON);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
     return RegisterClassExA(&windowClass) != 0;

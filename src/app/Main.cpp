@@ -5,6 +5,9 @@
 #include "forms/FormWindow.h"
 #include "system/HandleGuards.h"
 #include "system/PublicFunction.h"
+#include "system/WindowDpi.h"
+
+#include <objbase.h>
 
 namespace {
 
@@ -29,6 +32,20 @@ private:
     bool first_;
 };
 
+// The window hands its accessible object to screen readers through COM.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialised_) CoUninitialize();
+    }
+
+private:
+    bool initialised_;
+};
+
 void ShowRunningCopy() {
     for (DWORD waited = 0; waited < kWindowWaitMs; waited += kWindowPollMs) {
         if (const HWND running = FindWindowA(kClassName, kClockTitle)) {
@@ -44,6 +61,7 @@ void ShowRunningCopy() {
 void Main() {
     const InstanceMutex instance;
     if (!instance.first()) return ShowRunningCopy();
+    const ComApartment com;
     RunMainWindow(kClassName, IsWin2000OrLater() ? WS_EX_LAYERED : 0, nullptr);
 }
 
@@ -59,7 +77,10 @@ bool RegisterMainClass(const char* className) {
     return RegisterClassExA(&windowClass) != 0;
 }
 
+// The clock alone follows each monitor's scale, in whole multiples of its skin; the dialogs are still enlarged by
+// the system.
 HWND CreateMainWindow(const char* className, DWORD exStyle, const char* title) {
+    const DpiAwarenessScope perMonitor(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     hMainWnd = CreateWindowExA(WS_EX_TOOLWINDOW | exStyle, className, title, WS_POPUP | WS_SYSMENU, 100, 100, 100, 100,
                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     return hMainWnd;

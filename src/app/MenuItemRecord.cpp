@@ -9,7 +9,7 @@ MenuItemSize MeasureMenuItem(const MenuItemRecord& record, int textWidth, int me
     return {textWidth + kMarkWidth, record.ItemType == kItemSeparator ? kSeparatorHeight : menuHeight};
 }
 
-MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, bool greyed, ItemBox item) {
+MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, bool greyed, ItemBox item, bool highContrast) {
     ItemBox markBox = item;
     markBox.right = kMarkWidth;
     ItemBox frameBox = item;
@@ -23,7 +23,9 @@ MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, bool gr
     MenuItemLook look{std::nullopt, textBox, greyed ? ItemText::Greyed : ItemText::Normal, {}};
     if (drawnSelected) {
         look.text = ItemText::Selected;
-        if (record.ItemType & kItemWholeFrame) {
+        if (highContrast) {
+            look.highlight = item;
+        } else if (record.ItemType & kItemWholeFrame) {
             look.highlight = item;
             look.strokes.push_back({item, ItemEdge::SunkenOuter});
         } else {
@@ -33,6 +35,7 @@ MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, bool gr
         }
     }
     if (record.ItemType & kItemSeparator)
-        look.strokes.push_back({{3, item.top + 2, item.right - 3, 0}, ItemEdge::EtchedTop});
+        look.strokes.push_back(
+            {{3, item.top + 2, item.right - 3, 0}, highContrast ? ItemEdge::FlatTop : ItemEdge::EtchedTop});
     return look;
 }

@@ -28,7 +28,8 @@ struct ItemBox {
     bool operator==(const ItemBox&) const = default;
 };
 
-enum class ItemEdge { RaisedInner, SunkenOuter, EtchedTop };
+// FlatTop: a one-pixel line along the box's top in the menu text colour.
+enum class ItemEdge { RaisedInner, SunkenOuter, EtchedTop, FlatTop };
 
 struct ItemStroke {
     ItemBox box;
@@ -45,5 +46,7 @@ struct MenuItemLook {
     std::vector<ItemStroke> strokes;   // drawn after the caption, in order
 };
 
-// A greyed item (its target is missing) is never drawn selected.
-MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, bool greyed, ItemBox item);
+// A greyed item (its target is missing) is never drawn selected. In high contrast the 3-D frames, whose shades
+// the menu colours do not include, give way to flat fills and lines.
+MenuItemLook LookOfMenuItem(const MenuItemRecord& record, bool selected, bool greyed, ItemBox item,
+                            bool highContrast = false);

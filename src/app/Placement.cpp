@@ -5,6 +5,7 @@
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
 #include "system/PublicFunction.h"
+#include "system/WindowDpi.h"
 
 #include <algorithm>
 #include <optional>
@@ -24,16 +25,18 @@ BYTE ClockOpacity() {
 
 }  // namespace
 
-void PlaceClockWindow(HWND hwnd, const Skin& skin) {
-    RECT desktop{};
+void PlaceClockWindow(HWND hwnd) {
+    const DpiAwarenessScope storedUnits(DPI_AWARENESS_CONTEXT_UNAWARE);
+    RECT desktop{}, window{};
     GetWindowRect(GetDesktopWindow(), &desktop);
-    const int width = skin.width();
-    const int height = skin.height();
+    GetWindowRect(hwnd, &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
     const std::optional<std::int32_t> left = ParseNumber(ReadSettingText(settings::ClockLeft));
     const std::optional<std::int32_t> top = ParseNumber(ReadSettingText(settings::ClockTop));
     POINT origin{CentredOrigin(desktop.right, width), CentredOrigin(desktop.bottom, height)};
     if (left && top && IsOnSomeMonitor(*left, *top, width, height)) origin = {*left, *top};
-    MoveWindow(hwnd, origin.x, origin.y, width, height, TRUE);
+    SetWindowPos(hwnd, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ApplyAppearance(HWND hwnd, const Skin& skin) {

@@ -6,8 +6,9 @@
 
 #include <string_view>
 
-// Position (stored, or centred) and the skin's size at creation.
-void PlaceClockWindow(HWND hwnd, const Skin& skin);
+// Moves the clock, already at its size, to the stored position (or centres it) at creation. The position is read
+// and written as a copy unaware of display scales sees it, so older copies and this one place the clock alike.
+void PlaceClockWindow(HWND hwnd);
 // The skin's size and outline, and the stored opacity; at creation and whenever the options change the skin.
 void ApplyAppearance(HWND hwnd, const Skin& skin);
 // Acts on an option of "Software\Tollwick\Option" that is a number above 0: "Windowpos" (on the clock window),

@@ -20,7 +20,7 @@ void AddTrayIcon(HWND hwnd) {
     TrayIconData.hWnd = hwnd;
     TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     std::strncpy(TrayIconData.szTip, "Tollwick V" TOLLWICK_VERSION, sizeof TrayIconData.szTip - 1);
-    TrayIcon = std::make_unique<ProgramIcon>();
+    TrayIcon = std::make_unique<ProgramIcon>(IconSizeFor(hwnd, SM_CXSMICON));
     TrayIconData.uID = 0;
     TrayIconData.uCallbackMessage = WM_TRAYCALLBACK;
     TrayIconData.hIcon = TrayIcon->get();

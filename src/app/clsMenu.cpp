@@ -1,6 +1,7 @@
 #include "app/clsMenu.h"
 
 #include "system/DeviceContexts.h"
+#include "system/Seams.h"
 
 #include <string>
 
@@ -32,6 +33,10 @@ void DrawStroke(HDC dc, const ItemStroke& stroke) {
             break;
         case ItemEdge::EtchedTop:
             DrawEdge(dc, &rect, EDGE_ETCHED, BF_TOP);
+            break;
+        case ItemEdge::FlatTop:
+            rect.bottom = rect.top + 1;
+            FillRect(dc, &rect, GetSysColorBrush(COLOR_MENUTEXT));
             break;
     }
 }
@@ -105,11 +110,10 @@ void clsMenu::MakeOwnerDraw(HMENU menu, UINT position) {
     record.Text = caption;
     record.TextLength = static_cast<std::int32_t>(info.cch);
 
-    info.fMask = MIIM_ID | MIIM_TYPE | MIIM_DATA;
+    // The caption stays with the item: screen readers name owner-drawn items by it.
+    info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_DATA;
     info.dwItemData = static_cast<ULONG_PTR>(ItemCount_++);
     info.fType = MFT_OWNERDRAW;
-    info.dwTypeData = nullptr;
-    info.cch = 0;
     SetMenuItemInfoA(menu, position, TRUE, &info);
 }
 
@@ -134,7 +138,7 @@ void clsMenu::OnDrawItem(LPARAM lParam) {
     const MenuItemRecord& record = Items_[draw->itemData];
     const RECT& item = draw->rcItem;
     const MenuItemLook look = LookOfMenuItem(record, draw->itemState & ODS_SELECTED, draw->itemState & ODS_GRAYED,
-                                             {item.left, item.top, item.right, item.bottom});
+                                             {item.left, item.top, item.right, item.bottom}, seams.HighContrastOn());
 
     const HDC dc = draw->hDC;
     SetBkMode(dc, TRANSPARENT);
@@ -167,10 +171,8 @@ void clsMenu::SetItemGreyed(UINT ID, bool greyed) {
 }
 
 void clsMenu::SetMenuText(UINT uItem, std::string_view mnuText, UINT uID) {
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_ID;
-    info.wID = uID;
+    std::string text(mnuText);
+    const MENUITEMINFOA info = ItemInfo(MIIM_ID | MIIM_STRING, uID, text, 0, 0, nullptr);
     SetMenuItemInfoA(menu_.get(), uItem, TRUE, &info);
     if (uItem >= kMenuRecordCapacity) return;
     Items_[uItem].Text = std::string(mnuText);

@@ -4,6 +4,7 @@
 #include "alarms/RingScheduler.h"
 #include "alarms/WakeTimer.h"
 #include "app/AboutWindow.h"
+#include "app/ClockAccessible.h"
 #include "app/ClockTooltip.h"
 #include "app/HourlyChime.h"
 #include "app/Placement.h"
@@ -12,6 +13,7 @@
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
+#include "face/ClockSize.h"
 #include "face/SkinLoader.h"
 #include "face/TimeText.h"
 #include "face/clsDrawTime.h"
@@ -20,6 +22,7 @@
 #include "system/DeviceContexts.h"
 #include "system/PublicFunction.h"
 #include "system/Seams.h"
+#include "system/WindowDpi.h"
 
 #include <htmlhelp.h>
 
@@ -120,8 +123,10 @@ void FollowNextRing() {
     RefreshClockTooltip();
 }
 
+// In the units PlaceClockWindow reads.
 void StorePosition(HWND hwnd) {
     if (IsIconic(hwnd)) return;
+    const DpiAwarenessScope storedUnits(DPI_AWARENESS_CONTEXT_UNAWARE);
     RECT rect{};
     GetWindowRect(hwnd, &rect);
     SaveSetting(settings::ClockLeft, std::to_string(rect.left));
@@ -160,11 +165,17 @@ void PaintTimeArea(HWND hwnd, const std::string& time) {
     shownTime = now;
 }
 
-// The skin just loaded becomes the clock's: its size, outline and time place.
+// The skin shown at a multiple: its size, outline and time place.
+void ShowSkinAt(HWND hwnd, int multiple) {
+    CurrentSkin.SetMultiple(multiple);
+    ApplyAppearance(hwnd, CurrentSkin);
+    ClockDrawer.PaintTimePos(CurrentSkin.timeCorner(), multiple);
+}
+
+// The skin just loaded becomes the clock's, at the chosen size.
 void TakeSkin(HWND hwnd) {
     CurrentSkin = LoadSkinBitmaps(hwnd);
-    ApplyAppearance(hwnd, CurrentSkin);
-    ClockDrawer.PaintTimePos(CurrentSkin.timeCorner());
+    ShowSkinAt(hwnd, ClockMultiple(ReadSettingNumber(settings::ClockSize), WindowDpi(hwnd)));
 }
 
 void OnCreate(HWND hwnd) {
@@ -173,7 +184,7 @@ void OnCreate(HWND hwnd) {
     ApplyOption(hwnd, "RndBackBmp");
     ApplyOption(hwnd, "RndTimeBmp");
     TakeSkin(hwnd);
-    PlaceClockWindow(hwnd, CurrentSkin);
+    PlaceClockWindow(hwnd);
     BuildClockMenu();
     ReadChimeSettings();
     LoadRingData();
@@ -199,6 +210,7 @@ void OnClose(HWND hwnd) {
 
 void OnDestroy(HWND hwnd) {
     if (hMainWnd == hwnd) hMainWnd = nullptr;
+    ReleaseClockAccessible();
     PostQuitMessage(0);
 }
 
@@ -231,12 +243,17 @@ void OnTimer(HWND hwnd) {
     const SYSTEMTIME now = LocalNow();
     if (const int period = NextTickDelay(now.wMilliseconds); period != ClockTimerPeriod) ArmClockTimer(hwnd, period);
     PaintTimeArea(hwnd, TimeTextOf(now));
+    FollowClockMinute(hwnd, now);
     RefreshClockTooltip();
     CheckHourlyChime();
+    const DpiAwarenessScope unscaledAlarms(DPI_AWARENESS_CONTEXT_UNAWARE);
     CheckRingTime(hwnd);
 }
 
+// The clock follows each monitor's scale itself; the windows it opens (dialogs, forms, alarms) do not yet, so they
+// are made while the thread is unaware of scales and the system enlarges them as it always has.
 void OnCommand(HWND hwnd, WPARAM command) {
+    const DpiAwarenessScope unscaledWindows(DPI_AWARENESS_CONTEXT_UNAWARE);
     switch (command) {
         case kResume:
             ClockMenu.SetMenuText(0, kMinimizeCaption, kMinimize);
@@ -324,6 +341,23 @@ void OnOptionsApplied(HWND hwnd) {
     ReadChimeSettings();
 }
 
+// Moved to a monitor of another scale, an automatic size follows it; the point the clock is held by (the cursor,
+// while it is dragged) stays on the same pixel of the skin.
+void OnDpiChanged(HWND hwnd, WPARAM dpi) {
+    const int from = CurrentSkin.multiple();
+    const int to = ClockMultiple(ReadSettingNumber(settings::ClockSize), LOWORD(dpi));
+    if (to == from) return;
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (!PtInRect(&window, cursor)) cursor = {(window.left + window.right) / 2, (window.top + window.bottom) / 2};
+    const ScreenPoint origin = KeepAnchor({window.left, window.top}, {cursor.x, cursor.y}, from, to);
+    SetWindowPos(hwnd, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowSkinAt(hwnd, to);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
 void OnTaskbarCreated(HWND hwnd) {
     if (!IsIconic(hwnd)) return;
     RemoveTrayIcon();
@@ -392,9 +426,16 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         case WM_POWERBROADCAST:
             OnPowerBroadcast(wParam);
             return TRUE;
+        case WM_GETOBJECT:
+            if (const LRESULT object = ClockAccessibleObject(hwnd, wParam, lParam)) return object;
+            break;
         case WM_OPTIONSAPPLIED:
             OnOptionsApplied(hwnd);
             break;
+        // The system's suggested rectangle scales by the monitors' ratio, the skin only by whole multiples.
+        case WM_DPICHANGED:
+            OnDpiChanged(hwnd, wParam);
+            return 0;
         default:
             if (message == WM_TASKBARCREATED) OnTaskbarCreated(hwnd);
     }

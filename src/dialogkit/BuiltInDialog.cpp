@@ -6,6 +6,19 @@ namespace {
 
 BuiltInDialog* DialogOf(HWND hDlg) { return reinterpret_cast<BuiltInDialog*>(GetWindowLongPtrA(hDlg, DWLP_USER)); }
 
+// Texts painted on the dialog's face take the colour its labels have, which high contrast sets too.
+class TextColour {
+public:
+    explicit TextColour(HDC dc) : dc_(dc), previous_(SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT))) {}
+    TextColour(const TextColour&) = delete;
+    TextColour& operator=(const TextColour&) = delete;
+    ~TextColour() { SetTextColor(dc_, previous_); }
+
+private:
+    HDC dc_;
+    COLORREF previous_;
+};
+
 }  // namespace
 
 // Until the dialog takes it, the object stays the launcher's: a dialog that could not be made frees it here.
@@ -33,13 +46,16 @@ INT_PTR CALLBACK BuiltInDialog::Proc(HWND hDlg, UINT message, WPARAM wParam, LPA
         case WM_PAINT: {
             PAINTSTRUCT paint;
             const HDC dc = BeginPaint(hDlg, &paint);
+            const TextColour colour(dc);
             dialog->PaintContent(dc);
             EndPaint(hDlg, &paint);
             break;
         }
-        case WM_PRINTCLIENT:
+        case WM_PRINTCLIENT: {
+            const TextColour colour(reinterpret_cast<HDC>(wParam));
             dialog->PaintContent(reinterpret_cast<HDC>(wParam));
             break;
+        }
         case WM_CLOSE: {
             const INT_PTR result = dialog->OnClose();
             Release(hDlg);

@@ -13,6 +13,7 @@
 #include "dialogs/OptionControls.h"
 #include "dialogs/SkinLists.h"
 #include "dialogs/SkinPreview.h"
+#include "face/ClockSize.h"
 #include "face/SkinFolder.h"
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
@@ -22,6 +23,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -29,7 +31,7 @@ namespace {
 
 // The client area: the buttons below every group, the frame and caption added as thick as the platform draws them.
 constexpr int kClientWidth = 444;
-constexpr int kClientHeight = 381;
+constexpr int kClientHeight = 431;
 // The longest path the platform's file functions take, without its closing NUL.
 constexpr std::size_t kPathLimit = MAX_PATH - 1;
 constexpr RECT kPreviewBox{224, 68, 426, 262};
@@ -38,9 +40,9 @@ constexpr COLORREF kPreviewGrey = 0xC0C0C0;
 struct Place {
     int x, y, width, height;
 };
-constexpr Place kOkPlace{195, 350, 72, 21};
-constexpr Place kCancelPlace{275, 350, 72, 21};
-constexpr Place kApplyPlace{355, 350, 72, 21};
+constexpr Place kOkPlace{195, 400, 72, 21};
+constexpr Place kCancelPlace{275, 400, 72, 21};
+constexpr Place kApplyPlace{355, 400, 72, 21};
 constexpr Place kBrowsePlace{217, 20, 66, 20};  // wide enough for its caption, pushed too
 constexpr Place kChoosePlace{326, 312, 26, 20};
 constexpr Place kClearPlace{358, 312, 66, 20};
@@ -48,7 +50,7 @@ constexpr Place kPushButtons[] = {kOkPlace, kCancelPlace, kApplyPlace, kBrowsePl
 
 // Group frames: left, top, right, bottom.
 constexpr RECT kGroupFrames[] = {{10, 10, 290, 50},  {10, 60, 207, 120},  {10, 131, 207, 190}, {10, 202, 207, 270},
-                                 {300, 10, 434, 50}, {216, 60, 434, 270}, {10, 280, 434, 340}};
+                                 {300, 10, 434, 50}, {216, 60, 434, 270}, {10, 280, 434, 340}, {10, 350, 434, 390}};
 
 // The groups' captions, on their frames' top edges, and what an empty sound means.
 struct Caption {
@@ -61,7 +63,11 @@ constexpr Caption kCaptions[] = {{"Picture directory", 20, 4},
                                  {"Option", 20, 197},
                                  {"Transparency", 310, 4},
                                  {"Hourly chime", 20, 274},
-                                 {"Sound (empty: the built-in one)", 216, 292}};
+                                 {"Sound (empty: the built-in one)", 216, 292},
+                                 {"Clock size", 20, 344}};
+constexpr Place kClockSizePlace{20, 361, 120, 120};
+// The clock size list's entries: Automatic (nothing stored), then the sizes in order.
+constexpr const char* kClockSizeNames[] = {"Automatic", "100 %", "200 %", "300 %"};
 
 struct CheckBox {
     const char* text;
@@ -111,6 +117,7 @@ class OptionDialog : public SingleDialog<OptionDialog> {
     void ShowTransparencyOnClock();
     void LoadAlphaSetting();
     void CreateControls();
+    void SaveClockSize();
     void LoadSettings();
     void OnInitDialog() override;
     void PaintContent(HDC dc) override;
@@ -210,6 +217,24 @@ void OptionDialog::CreateControls() {
     edits.CreateEdit(hDlg, kChimeSound, 20, 312, 300, 20, font, ES_READONLY);
     CreatePushButton("...", kChooseChimeSound, kChoosePlace);
     CreatePushButton("Clear(&L)", kClearChimeSound, kClearPlace);
+    lists.CreateCombox(hDlg, kClockSize, kClockSizePlace.x, kClockSizePlace.y, kClockSizePlace.width,
+                       kClockSizePlace.height, font, WS_GROUP);
+    for (const char* name : kClockSizeNames) lists.AddItem(hDlg, kClockSize, name);
+}
+
+// The entry of the stored size; Automatic for none or one the list does not offer.
+int ClockSizeEntry() {
+    const std::optional<std::int32_t> stored = ReadSettingNumber(settings::ClockSize);
+    const auto* size = stored ? std::ranges::find(kClockSizes, *stored) : std::end(kClockSizes);
+    return size == std::end(kClockSizes) ? 0 : 1 + static_cast<int>(size - std::begin(kClockSizes));
+}
+
+void OptionDialog::SaveClockSize() {
+    const int entry = lists.GetSelItem(hwnd(), kClockSize);
+    if (entry > 0)
+        SaveSetting(settings::ClockSize, kClockSizes[entry - 1]);
+    else
+        DeleteSetting(settings::ClockSize);
 }
 
 void OptionDialog::LoadSettings() {
@@ -226,6 +251,7 @@ void OptionDialog::LoadSettings() {
     // The clock chimes for any number but 0.
     buttons.SetButtonState(hDlg, kChime, ParseNumber(ReadSettingText(settings::HourRing)).value_or(0) != 0);
     edits.SetEditText(hDlg, kChimeSound, ReadSettingText(settings::ChimeWavFile));
+    lists.ListIndex(hDlg, kClockSize, ClockSizeEntry());
 }
 
 void OptionDialog::OnInitDialog() {
@@ -282,6 +308,7 @@ bool OptionDialog::OnApply() {
     SaveAutoRun(IsChecked(kAutoRun));
     SaveSetting(settings::HourRing, IsChecked(kChime));
     SaveSetting(settings::ChimeWavFile, edits.Text(hDlg, kChimeSound));
+    SaveClockSize();
     if (IsIconic(clock)) SendMessageA(clock, WM_COMMAND, 0, 0);
     SendMessageA(clock, WM_OPTIONSAPPLIED, 0, 0);
     const bool onTop = IsChecked(kOnTop);

@@ -1,11 +1,28 @@
 #include "face/Skin.h"
 
 #include "face/BitmapHeader.h"
+#include "face/ClockSize.h"
 #include "face/DCPixels.h"
 #include "face/SkinRules.h"
 
 #include <exception>
 #include <fstream>
+
+namespace {
+
+// The picture in `source` with each pixel a multiple x multiple block: nearest neighbour, so edges stay sharp.
+SkinDC Enlarged(HDC source, int multiple) {
+    BITMAP size{};
+    if (!source || !GetObjectA(GetCurrentObject(source, OBJ_BITMAP), sizeof size, &size)) return SkinDC();
+    const int width = size.bmWidth * multiple, height = size.bmHeight * multiple;
+    SkinDC big(nullptr, GdiBitmap(CreateCompatibleBitmap(WindowDC(nullptr), width, height)));
+    if (!big) return big;
+    SetStretchBltMode(big, COLORONCOLOR);
+    StretchBlt(big, 0, 0, width, height, source, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    return big;
+}
+
+}  // namespace
 
 // The system loads only what the header check let through: a header can promise far more pixels than its file has.
 GdiBitmap LoadSkinPicture(const SkinFile& file) {
@@ -43,8 +60,27 @@ void Skin::SetBackground(GdiBitmap picture) {
         pixelsRead_ = true;
     } catch (const std::exception&) {  // pixels too many to hold
     }
+    EnlargeBackground();
 }
 
-void Skin::SetTimeStrip(GdiBitmap picture) { time_ = picture ? SkinDC(nullptr, std::move(picture)) : SkinDC(); }
+void Skin::SetTimeStrip(GdiBitmap picture) {
+    time_ = picture ? SkinDC(nullptr, std::move(picture)) : SkinDC();
+    EnlargeTimeStrip();
+}
+
+void Skin::SetMultiple(int multiple) {
+    if (multiple < 1 || multiple == multiple_) return;
+    multiple_ = multiple;
+    EnlargeBackground();
+    EnlargeTimeStrip();
+}
+
+// The outline is scaled, not scanned again: the same rectangles, whatever the multiple.
+void Skin::EnlargeBackground() {
+    bigBack_ = multiple_ > 1 ? Enlarged(back_, multiple_) : SkinDC();
+    bigShape_ = multiple_ > 1 ? ScaleShape(shape_, multiple_) : BackgroundShape();
+}
+
+void Skin::EnlargeTimeStrip() { bigTime_ = multiple_ > 1 ? Enlarged(time_, multiple_) : SkinDC(); }
 
 bool Skin::OutlineFits() const { return pixelsRead_ && shape_.outline.size() <= kMaxOutlineRects; }

@@ -29,22 +29,35 @@ public:
     void SetBackground(GdiBitmap picture);
     void SetTimeStrip(GdiBitmap picture);
 
-    // The background and the time strip, ready for BitBlt; null when left out.
-    HDC hBackDC() const { return back_; }
-    HDC hTimeDC() const { return time_; }
+    // Shows every pixel of both pictures as a multiple x multiple block; size, outline and time place follow.
+    void SetMultiple(int multiple);
+    int multiple() const { return multiple_; }
+
+    // The background and the time strip as shown, ready for BitBlt; null when left out.
+    HDC hBackDC() const { return multiple_ > 1 ? bigBack_ : back_; }
+    HDC hTimeDC() const { return multiple_ > 1 ? bigTime_ : time_; }
     // The window's size.
-    int width() const { return skinBitmap_.bmWidth; }
-    int height() const { return skinBitmap_.bmHeight; }
+    int width() const { return skinBitmap_.bmWidth * multiple_; }
+    int height() const { return skinBitmap_.bmHeight * multiple_; }
     // The rectangles of the window region: the pixels that differ from the top-left one. Empty for none.
-    const std::vector<OutlineRect>& outline() const { return shape_.outline; }
+    const std::vector<OutlineRect>& outline() const { return shown().outline; }
     // Where the time goes; nothing for a background without black.
-    const std::optional<TimeCorner>& timeCorner() const { return shape_.timeCorner; }
+    const std::optional<TimeCorner>& timeCorner() const { return shown().timeCorner; }
     // Whether the window can take the outline without every repaint of the clock slowing down.
     bool OutlineFits() const;
 
 private:
+    const BackgroundShape& shown() const { return multiple_ > 1 ? bigShape_ : shape_; }
+    void EnlargeBackground();
+    void EnlargeTimeStrip();
+
+    // The pictures as loaded, and enlarged when the multiple is above 1.
     SkinDC back_;
     SkinDC time_;
+    SkinDC bigBack_;
+    SkinDC bigTime_;
+    int multiple_ = 1;
+    BackgroundShape bigShape_;
     BITMAP skinBitmap_{};  // SkinBitmap, the background's description
     BackgroundShape shape_;
     bool pixelsRead_ = false;

@@ -8,10 +8,12 @@ void clsDrawTime::DrawTime(HDC hDestDc, HDC hSreDc, std::string_view StrTime) co
 
 void clsDrawTime::DrawTimeChange(HDC hDestDc, HDC hSreDc, std::string_view shown, std::string_view StrTime) const {
     for (const GlyphCopy& copy : ChangedGlyphCopies(shown, StrTime))
-        BitBlt(hDestDc, Left + copy.destX, Top, copy.width, GlyphHeight, hSreDc, copy.sourceX, 0, SRCCOPY);
+        BitBlt(hDestDc, Left + copy.destX * Multiple, Top, copy.width * Multiple, GlyphHeight * Multiple, hSreDc,
+               copy.sourceX * Multiple, 0, SRCCOPY);
 }
 
-void clsDrawTime::PaintTimePos(const std::optional<TimeCorner>& corner) {
+void clsDrawTime::PaintTimePos(const std::optional<TimeCorner>& corner, int multiple) {
+    Multiple = multiple;
     if (!corner) return;
     Left = corner->left;
     Top = corner->top;

@@ -2,7 +2,7 @@
 
 #include "dialogkit/ControlHandles.h"
 #include "dialogkit/DialogCentre.h"
-#include "resources/resource.h"
+#include "dialogkit/ProgramIcon.h"
 
 #include <algorithm>
 #include <vector>
@@ -24,7 +24,8 @@ void RegisterFormClass(const char* className, WNDPROC procedure) {
     // Room for the dialog manager's own fields.
     windowClass.cbWndExtra = DLGWINDOWEXTRA;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_CLOCK));
+    windowClass.hIcon = ClassIcon(SM_CXICON);
+    windowClass.hIconSm = ClassIcon(SM_CXSMICON);
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className;

@@ -11,11 +11,16 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 SKINS = os.path.join(HERE, '..', '..', 'skins')
 
 
-def clock_icon_pixels(size):
-    """A round clock face: dark rim, light dial, two hands at ten past ten. Returns rows of RGBA."""
+def clock_icon_pixels(size, hinted=True):
+    """A round clock face: dark rim, light dial, two hands at ten past ten. Returns rows of RGBA.
+
+    Each size is drawn for itself. Up to 24 pixels the hands turn on a pixel centre and have hard edges, so they
+    stay sharp lines instead of grey smears; larger sizes are smoothed, with hands of whole even widths."""
     c = (size - 1) / 2.0
     r_out = size / 2.0 - 0.5
     rim = max(1.5, size / 10.0)
+    crisp = hinted and size <= 24
+    pivot = math.floor(c) if crisp else c
     rows = []
     for y in range(size):
         row = []
@@ -32,22 +37,29 @@ def clock_icon_pixels(size):
 
     def hand(angle_deg, length, width, rgb):
         a = math.radians(angle_deg - 90)
-        ex, ey = c + math.cos(a) * length, c + math.sin(a) * length
+        vx, vy = math.cos(a) * length, math.sin(a) * length
         for y in range(size):
             for x in range(size):
-                # distance from the segment centre->end
-                vx, vy = ex - c, ey - c
-                t = max(0.0, min(1.0, ((x - c) * vx + (y - c) * vy) / (vx * vx + vy * vy)))
-                dist = math.hypot(x - (c + t * vx), y - (c + t * vy))
+                # distance from the segment pivot->end
+                t = max(0.0, min(1.0, ((x - pivot) * vx + (y - pivot) * vy) / (vx * vx + vy * vy)))
+                dist = math.hypot(x - (pivot + t * vx), y - (pivot + t * vy))
                 cover = max(0.0, min(1.0, width / 2.0 - dist + 0.5))
+                if crisp:
+                    cover = 1.0 if cover >= 0.5 else 0.0
                 if cover > 0 and rows[y][x][3] > 0:
                     px = rows[y][x]
                     for i in range(3):
                         px[i] = int(px[i] * (1 - cover) + rgb[i] * cover)
 
-    hand(300, size * 0.26, max(1.2, size / 12.0), (30, 30, 30))   # hour hand at ten
-    hand(60, size * 0.36, max(1.0, size / 16.0), (30, 30, 30))    # minute hand at two
-    hand(180, size * 0.34, max(0.8, size / 24.0), (200, 30, 30))  # second hand
+    def width(w):
+        # Larger sizes take even widths: the upright second hand then covers whole pixels either side of the pivot.
+        if not hinted:
+            return w
+        return max(1, round(w)) if crisp else max(2, 2 * round(w / 2))
+
+    hand(300, size * 0.26, width(max(1.2, size / 12.0)), (30, 30, 30))   # hour hand at ten
+    hand(60, size * 0.36, width(max(1.0, size / 16.0)), (30, 30, 30))    # minute hand at two
+    hand(180, size * 0.34, width(max(0.8, size / 24.0)), (200, 30, 30))  # second hand
     return [[(p[0], p[1], p[2], int(round(p[3] * 255))) for p in row] for row in rows]
 
 
@@ -65,6 +77,10 @@ def ico_image(size):
                 bits[x // 8] |= 0x80 >> (x % 8)
         mask += bytes(bits)
     return header + xor + mask
+
+
+# The sizes the shell asks for at 100 to 200 % scaling: small icons 16 to 32, large ones 32 to 64.
+ICON_SIZES = [16, 20, 24, 32, 48, 64]
 
 
 def write_icon(path, sizes):
@@ -495,7 +511,7 @@ def about_picture():
         image.set(0, y, (74, 90, 120))
         image.set(279, y, (4, 6, 10))
 
-    icon = clock_icon_pixels(88)
+    icon = clock_icon_pixels(88, hinted=False)
     for y, row in enumerate(icon):
         for x, (r, g, b, a) in enumerate(row):
             if a:
@@ -534,5 +550,5 @@ def write_face_pictures():
 
 
 if __name__ == '__main__':
-    write_icon(os.path.join(HERE, 'clock.ico'), [16, 32])
+    write_icon(os.path.join(HERE, 'clock.ico'), ICON_SIZES)
     write_face_pictures()

@@ -44,6 +44,8 @@ inline constexpr Setting IconRun{RegRoot::CurrentUser, keys::Option, "IconRun", 
 inline constexpr Setting WakeFromSleep{RegRoot::CurrentUser, keys::Option, "WakeFromSleep", RegType::Number, 1};
 // The snooze length last chosen in an alarm or reminder window, in minutes.
 inline constexpr Setting SnoozeMinutes{RegRoot::CurrentUser, keys::Option, "SnoozeMinutes", RegType::Number, 5};
+// The clock's size in percent of its skin; absent for Automatic, the monitor's scale.
+inline constexpr Setting ClockSize{RegRoot::CurrentUser, keys::Option, "ClockSize", RegType::Number, std::nullopt};
 inline constexpr Setting BmpBack{RegRoot::CurrentUser, keys::Load, "BmpBack", RegType::Text, std::nullopt};
 inline constexpr Setting BmpTime{RegRoot::CurrentUser, keys::Load, "BmpTime", RegType::Text, std::nullopt};
 inline constexpr Setting Alpha{RegRoot::CurrentUser, keys::Load, "Alpha", RegType::Number, kDefaultAlpha};
@@ -55,10 +57,10 @@ inline constexpr Setting AlarmClock{RegRoot::LocalMachine, keys::Run, "AlarmCloc
 // Where the start-up entry goes when the machine's Run key refuses the user.
 inline constexpr Setting UserAlarmClock{RegRoot::CurrentUser, keys::Run, "AlarmClock", RegType::Text, std::nullopt};
 
-inline constexpr const Setting* All[] = {&SkinPath,   &SelBackBmp,     &SelTimeBmp,    &RndBackBmp,   &RndTimeBmp,
-                                         &Windowpos,  &AutoRun,        &IconRun,       &BmpBack,      &BmpTime,
-                                         &Alpha,      &ClockLeft,      &ClockTop,      &HourRing,     &ChimeWavFile,
-                                         &AlarmClock, &UserAlarmClock, &WakeFromSleep, &SnoozeMinutes};
+inline constexpr const Setting* All[] = {&SkinPath,   &SelBackBmp,     &SelTimeBmp,    &RndBackBmp,    &RndTimeBmp,
+                                         &Windowpos,  &AutoRun,        &IconRun,       &BmpBack,       &BmpTime,
+                                         &Alpha,      &ClockLeft,      &ClockTop,      &HourRing,      &ChimeWavFile,
+                                         &AlarmClock, &UserAlarmClock, &WakeFromSleep, &SnoozeMinutes, &ClockSize};
 }  // namespace settings
 
 // A switch is on when its text is a number greater than 0; anything else is off.

@@ -44,6 +44,13 @@ HWND HtmlHelp(HWND caller, LPCSTR file, UINT command, DWORD_PTR data) {
     return function ? function(caller, file, command, data) : nullptr;
 }
 
+bool HighContrastOn() {
+    HIGHCONTRASTA contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 }  // namespace
 
 Seams RealSeams() {
@@ -87,6 +94,7 @@ Seams RealSeams() {
         [](HWAVEOUT device, LPWAVEHDR header, UINT size) { return ::waveOutUnprepareHeader(device, header, size); },
         [](HWAVEOUT device) { return ::waveOutReset(device); },
         [](HWAVEOUT device) { return ::waveOutClose(device); },
+        HighContrastOn,
     };
 }
 

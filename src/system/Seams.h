@@ -56,6 +56,9 @@ struct Seams {
     MMRESULT (*waveOutUnprepareHeader)(HWAVEOUT device, LPWAVEHDR header, UINT size);
     MMRESULT (*waveOutReset)(HWAVEOUT device);
     MMRESULT (*waveOutClose)(HWAVEOUT device);
+    // Whether the user's high contrast setting is on: what the program paints itself then keeps to the system
+    // colours.
+    bool (*HighContrastOn)();
 };
 
 extern Seams seams;

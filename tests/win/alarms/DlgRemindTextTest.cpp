@@ -11,6 +11,7 @@
 namespace {
 
 // Enter and Escape both dismiss it without a snooze; the round icon reaches x 40 and y 40 only at its 32 x 32 size.
+// The text takes the labels' colour, which high contrast sets.
 TEST(RemindText, ShowsItsTextAndFullIconAndClosesLikeAnyOneButtonWindow) {
     const std::string text = "Water the plants";
     GdiObjectCounter fonts;
@@ -23,6 +24,7 @@ TEST(RemindText, ShowsItsTextAndFullIconAndClosesLikeAnyOneButtonWindow) {
                                            const PaintedClient painted(dialog);
                                            EXPECT_NE(painted.at(40, 26), PaintedClient::kUntouched);
                                            EXPECT_NE(painted.at(26, 40), PaintedClient::kUntouched);
+                                           EXPECT_TRUE(painted.any(GetSysColor(COLOR_WINDOWTEXT), {55, 18, 200, 34}));
                                            EXPECT_EQ(ButtonFrameFaults(dialog), std::vector<std::string>{});
                                            PostMessageA(dialog, WM_KEYDOWN, key, 1);
                                        });

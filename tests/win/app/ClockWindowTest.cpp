@@ -29,6 +29,27 @@ TEST_F(ClockTest, StartsPlacedAndFadedAsStoredButNeverLostOrInvisible) {
     }
 }
 
+// Moved to a monitor of another scale, an automatic clock takes that scale's whole multiple and keeps the pixel
+// under the cursor that drags it; a chosen size stays as it is.
+TEST_F(ClockTest, AnAutomaticSizeFollowsTheMonitorsScaleAroundTheDraggedPoint) {
+    SaveSetting(settings::ClockLeft, "200");
+    SaveSetting(settings::ClockTop, "100");
+    const std::tuple<const char*, int, RECT> cases[] = {
+        {nullptr, 192, {170, 90, 410, 166}}, {nullptr, 144, {200, 100, 320, 138}}, {"100", 192, {200, 100, 320, 138}}};
+    for (const auto& [size, dpi, expected] : cases) {
+        size ? void(SaveSetting(settings::ClockSize, size)) : DeleteSetting(settings::ClockSize);
+        ClockWindow clock;
+        SetCursorPos(230, 110);
+        RECT suggested{0, 0, 1, 1}, shown{};
+        clock.Send(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(clock.hwnd(), &shown);
+        EXPECT_TRUE(EqualRect(&shown, &expected)) << dpi << " " << shown.left << "," << shown.top << " " << shown.right;
+        clock.Send(WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(clock.hwnd(), &shown);
+        EXPECT_EQ(std::pair(shown.left, shown.right), std::pair(200L, 320L)) << "back at 96 dpi";
+    }
+}
+
 // Started in the tray; its icon outlives a restart of the shell and its callback brings the clock back. A second
 // copy shows the first and makes no window of its own. The end of a session stores the place, unless minimised.
 TEST_F(ClockTest, ASecondCopyBringsTheFirstBackFromTheTray) {

@@ -113,6 +113,7 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
         EXPECT_EQ(backgrounds + Entries(dialog, 9) + Listed(keys::TimeList), "Default:digits.bmp|digits.bmp|");
         Choose(dialog, 7, "big.bmp");
         Choose(dialog, 9, "digits.bmp");
+        Choose(dialog, 18, "200 %");
         SendDlgItemMessageA(dialog, 4, TBM_SETPOS, TRUE, 230);
         for (const int box : {8, 13, 14, 16}) Click(dialog, box);
         for (const int list : {7, 9}) chosen[list / 8] = SendDlgItemMessageA(dialog, list, CB_GETCURSEL, 0, 0);
@@ -124,11 +125,16 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
         BYTE alpha = 0;
         GetLayeredWindowAttributes(clock.hwnd(), nullptr, &alpha, nullptr);
         EXPECT_EQ(std::tuple(place.right - place.left, place.bottom - place.top, int(alpha), int(HourRingOn)),
-                  std::tuple(170L, 50L, 230, 1));
+                  std::tuple(340L, 100L, 230, 1));
         EXPECT_EQ(std::string(ChimeWavFile), "C:\\Sounds\\gong.wav");
         Click(dialog, 17);
         Click(dialog, 3);
         EXPECT_EQ(std::string(ChimeWavFile), "") << "Clear: the built-in sound";
+        EXPECT_EQ(ReadSettingText(settings::ClockSize), "200");
+        Choose(dialog, 18, "Automatic");
+        Click(dialog, 3);
+        GetWindowRect(clock.hwnd(), &place);
+        EXPECT_EQ(place.right - place.left, 170) << "Automatic at 96 dpi: the skin's own size";
         Click(dialog, 2);
     }));
     EXPECT_EQ(StoredSettings(false),
@@ -136,6 +142,27 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
                   "#\nSelTimeBmp=" + std::to_string(chosen[1]) +
                   "#\nRndBackBmp=1#\nRndTimeBmp=0#\nWindowpos=0#\nAutoRun=0#\nIconRun=1#\nBmpBack=big.bmp\n"
                   "BmpTime=digits.bmp\nAlpha=230#\nHourRing=1\nWavFile=\n");
+}
+
+// How a window takes display scales, looked up as the program looks up its calls.
+DPI_AWARENESS Awareness(HWND window) {
+    const HMODULE user32 = GetModuleHandleA("user32.dll");
+    const auto context = reinterpret_cast<DPI_AWARENESS_CONTEXT(WINAPI*)(HWND)>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+    const auto awareness = reinterpret_cast<DPI_AWARENESS(WINAPI*)(DPI_AWARENESS_CONTEXT)>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+    return awareness(context(window));
+}
+
+// The clock follows each monitor's scale itself; the options it opens are still enlarged by the system.
+TEST_F(Options, OpenedFromTheClockTheyAreLeftToTheSystemToScale) {
+    ClockWindow clock;
+    EXPECT_EQ(Awareness(clock.hwnd()), DPI_AWARENESS_PER_MONITOR_AWARE);
+    EXPECT_TRUE(DriveModal([&] { clock.Send(WM_COMMAND, 3); },
+                           [](HWND dialog) {
+                               EXPECT_EQ(Awareness(dialog), DPI_AWARENESS_UNAWARE);
+                               Click(dialog, 2);
+                           }));
 }
 
 HWND optionsDialog = nullptr;

@@ -1,6 +1,8 @@
 #include "../../../bench/win/BitmapFiles.h"
 #include "../../../bench/win/PerPixelShape.h"
 #include "../../../bench/win/SyntheticBackground.h"
+#include "face/ClockSize.h"
+#include "face/DCPixels.h"
 #include "face/SkinLoader.h"
 #include "face/SkinRules.h"
 #include "face/clsDrawTime.h"
@@ -87,6 +89,33 @@ TEST_F(Skin, RegionAndTimePlaceMatchThePerPixelMethod) {
         expected = PerPixelTimePos(background, c.width, c.height).value_or(expected);
         EXPECT_EQ(drawer.ReLeft(), expected.x) << c.name;
         EXPECT_EQ(drawer.ReTop(), expected.y) << c.name;
+    }
+}
+
+// The face painted whole: background, then the time at the place the skin's scan gave.
+PixelGrid PaintedFace(const ::Skin& shown) {
+    const SkinDC face(nullptr, GdiBitmap(CreateCompatibleBitmap(WindowDC(nullptr), shown.width(), shown.height())));
+    BitBlt(face, 0, 0, shown.width(), shown.height(), shown.hBackDC(), 0, 0, SRCCOPY);
+    clsDrawTime drawer;
+    drawer.PaintTimePos(shown.timeCorner(), shown.multiple());
+    drawer.DrawTime(face, shown.hTimeDC(), "12:34:56");
+    return ReadPixels(face);
+}
+
+// Enlarged, the face is the 1x face with every pixel a block (background and glyphs alike, each glyph in its
+// place), and the outline is what the per-pixel rule cuts from the enlarged background.
+TEST_F(Skin, EnlargedFacesAreTheirPixelsAsBlocks) {
+    LoadSkin();
+    const PixelGrid small = PaintedFace(skin);
+    for (const int multiple : {2, 3}) {
+        ::Skin big = LoadSkinBitmaps(window);
+        big.SetMultiple(multiple);
+        EXPECT_EQ(std::pair(big.width(), big.height()), std::pair(skin.width() * multiple, skin.height() * multiple));
+        const PixelGrid painted = PaintedFace(big);
+        EXPECT_TRUE(painted.pixels == ScaleGrid(small, multiple).pixels) << multiple;
+        ShapeWindowFromBitmap(window, big);
+        GdiRegion shaped(CreateRectRgn(0, 0, 0, 0)), perPixel(PerPixelRegion(big.hBackDC(), big.width(), big.height()));
+        EXPECT_TRUE(GetWindowRgn(window, shaped) != ERROR && EqualRgn(shaped, perPixel)) << multiple;
     }
 }
 

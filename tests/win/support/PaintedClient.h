@@ -1,6 +1,7 @@
 #pragma once
 // What a window's own paint routine draws (WM_PRINTCLIENT, without its child controls) on a field of a colour
-// no system colour has, so a test can tell drawn pixels from untouched ones.
+// no system colour has, so a test can tell drawn pixels from untouched ones. Text drawn without choosing a colour
+// comes out in that colour too.
 #include "system/DeviceContexts.h"
 
 #include <windows.h>
@@ -18,9 +19,16 @@ public:
         dc_ = SkinDC(nullptr, GdiBitmap(CreateCompatibleBitmap(WindowDC(nullptr), client.right, client.bottom)));
         const GdiObject<HBRUSH> field(CreateSolidBrush(kUntouched));
         FillRect(dc_, &client, field);
+        SetTextColor(dc_, kUntouched);
         SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()), PRF_CLIENT);
     }
     COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
+    bool any(COLORREF colour, const RECT& area) const {
+        for (int x = area.left; x < area.right; ++x)
+            for (int y = area.top; y < area.bottom; ++y)
+                if (at(x, y) == colour) return true;
+        return false;
+    }
 
 private:
     SkinDC dc_;

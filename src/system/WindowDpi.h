@@ -1,0 +1,20 @@
+#pragma once
+// The resolution a window is shown at, and the coordinates a thread's window calls use. Both calls are looked up
+// at run time: systems before them have one resolution and never scale a window.
+#include <windows.h>
+
+// The DPI of the monitor the window is on, as the window sees it: 96 for a window the system enlarges itself.
+int WindowDpi(HWND hwnd);
+
+// The windows a thread creates and the coordinates its calls pass, in the given awareness while it lives; the
+// thread's own awareness comes back after.
+class DpiAwarenessScope {
+public:
+    explicit DpiAwarenessScope(DPI_AWARENESS_CONTEXT context);
+    DpiAwarenessScope(const DpiAwarenessScope&) = delete;
+    DpiAwarenessScope& operator=(const DpiAwarenessScope&) = delete;
+    ~DpiAwarenessScope();
+
+private:
+    DPI_AWARENESS_CONTEXT previous_ = nullptr;
+};
