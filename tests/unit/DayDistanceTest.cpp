@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "dialogkit/DayOffset.h"
 #include "dialogs/DistanceText.h"
+#include "system/CivilTime.h"
 
 namespace {
 
@@ -32,6 +32,31 @@ TEST(DayDistance, CountsWholeDaysBothWaysAndReadsOnlyDigitsWithAMinus) {
         {"", {}},   {"-", {}},   {"12a", {}}, {"--7", {}},        {" 7", {}},        {"99999999999", {}},
         {"-7", -7}, {"030", 30}, {"0", 0},    {"999999", 999999}, {"-37390", -37390}};
     for (const auto& [text, days] : texts) EXPECT_EQ(DistanceFromText(text), days) << '"' << text << '"';
+}
+
+// An alarm's stored date carries like the calendar (day 31 of April is 1 May); the editor offers the days of the
+// month by the century leap rule.
+TEST(DayDistance, DatesCarryOverMonthAndYearEndsAndMonthsKeepTheirLeapDays) {
+    const struct {
+        int year, month, day;
+        std::optional<CivilDate> date;
+    } carries[] = {{2026, 4, 31, CivilDate{2026, 5, 1}},
+                   {2026, 13, 1, CivilDate{2027, 1, 1}},
+                   {2026, 3, 0, CivilDate{2026, 2, 28}},
+                   {2028, 2, 30, CivilDate{2028, 3, 1}},
+                   {0, 1, 1, std::nullopt},
+                   {10000, 1, 1, std::nullopt}};
+    for (const auto& c : carries) {
+        const auto date = NormalisedDate(c.year, c.month, c.day);
+        const std::string name = std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day);
+        ASSERT_EQ(date.has_value(), c.date.has_value()) << name;
+        if (date) {
+            EXPECT_EQ(*date, DayNumber(*c.date)) << name;
+        }
+    }
+    const std::pair<CivilDate, int> months[] = {
+        {{2100, 2}, 28}, {{2000, 2}, 29}, {{2028, 2}, 29}, {{2026, 4}, 30}, {{2026, 12}, 31}};
+    for (const auto& [month, days] : months) EXPECT_EQ(DaysInMonth(month.year, month.month), days) << Text(month);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
-#include "alarms/CivilTime.h"
 #include "alarms/RingStore.h"
 #include "alarms/SnoozeRules.h"
 #include "alarms/SnoozeStore.h"
 #include "settings/RegProcess.h"
 #include "settings/RegStoreMemory.h"
 #include "settings/SettingsKeys.h"
+#include "system/CivilTime.h"
 
 #include <gtest/gtest.h>
 
