@@ -1,23 +1,11 @@
 #include "dialogkit/BuiltInDialog.h"
 
 #include "dialogkit/clsDialog.h"
+#include "system/DeviceContexts.h"
 
 namespace {
 
 BuiltInDialog* DialogOf(HWND hDlg) { return reinterpret_cast<BuiltInDialog*>(GetWindowLongPtrA(hDlg, DWLP_USER)); }
-
-// Texts painted on the dialog's face take the colour its labels have, which high contrast sets too.
-class TextColour {
-public:
-    explicit TextColour(HDC dc) : dc_(dc), previous_(SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT))) {}
-    TextColour(const TextColour&) = delete;
-    TextColour& operator=(const TextColour&) = delete;
-    ~TextColour() { SetTextColor(dc_, previous_); }
-
-private:
-    HDC dc_;
-    COLORREF previous_;
-};
 
 }  // namespace
 
@@ -46,13 +34,14 @@ INT_PTR CALLBACK BuiltInDialog::Proc(HWND hDlg, UINT message, WPARAM wParam, LPA
         case WM_PAINT: {
             PAINTSTRUCT paint;
             const HDC dc = BeginPaint(hDlg, &paint);
-            const TextColour colour(dc);
+            // Painted texts take the labels' colour, which high contrast sets too.
+            const SelectedTextColour colour(dc, GetSysColor(COLOR_WINDOWTEXT));
             dialog->PaintContent(dc);
             EndPaint(hDlg, &paint);
             break;
         }
         case WM_PRINTCLIENT: {
-            const TextColour colour(reinterpret_cast<HDC>(wParam));
+            const SelectedTextColour colour(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
             dialog->PaintContent(reinterpret_cast<HDC>(wParam));
             break;
         }
