@@ -1,4 +1,3 @@
-#include "app/TickSchedule.h"
 #include "dialogkit/DialogCentre.h"
 
 #include <gtest/gtest.h>
@@ -15,17 +14,6 @@ TEST(ClockPlacement, CentresWithHalvesToTheEvenPixel) {
         EXPECT_EQ(std::pair(CentredOrigin(right, width), CentredOrigin(bottom, height)), std::pair(x, y))
             << width << " x " << height;
     }
-}
-
-TEST(ClockTick, EveryDelayLandsJustPastTheNextSecond) {
-    for (int ms = 0; ms < 1000; ++ms) {
-        const int landing = ms + NextTickDelay(ms);
-        EXPECT_GT(landing, 1000) << "from ms " << ms;
-        EXPECT_LE(landing, 1000 + kTickLateMs) << "from ms " << ms;
-    }
-    EXPECT_EQ(NextTickDelay(kTickMarginMs), 1000) << "on time, the timer keeps its period and is not re-armed";
-    EXPECT_EQ(NextTickDelay(-5), NextTickDelay(0));
-    EXPECT_EQ(NextTickDelay(1500), NextTickDelay(0));
 }
 
 }  // namespace
