@@ -22,6 +22,7 @@ constexpr int kLength = 4;
 // stack up without sharing handles or text.
 struct ReminderWindow {
     std::string text;
+    std::string notice;
     DialogFont font;
     ProgramIcon icon{kDialogIconSize};
     clsButton button;
@@ -31,6 +32,7 @@ struct ReminderWindow {
 
 // The text of the reminder being opened, until its window holds its own copy, and where the snooze length goes.
 const std::string* openingText = nullptr;
+const std::string* openingNotice = nullptr;
 std::optional<int>* openingChoice = nullptr;
 
 ReminderWindow* WindowOf(HWND hDlg) { return reinterpret_cast<ReminderWindow*>(GetWindowLongPtrA(hDlg, DWLP_USER)); }
@@ -40,6 +42,7 @@ void OnInitDialog(HWND hDlg) {
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Text Hint"));
     auto window = std::make_unique<ReminderWindow>();
     window->text = openingText ? *openingText : std::string();
+    window->notice = openingNotice ? *openingNotice : std::string();
     window->choice = openingChoice;
     window->button.CreateButton(hDlg, "OK(&O)", kOk, 99, 77, 70, 19, window->font.get(), BS_DEFPUSHBUTTON);
     window->button.CreateButton(hDlg, "Snooze", kSnooze, 179, 77, 70, 19, window->font.get(), 0);
@@ -54,6 +57,7 @@ void PaintContent(HWND hDlg, HDC dc) {
     SelectedObject font(dc, window->font.get());
     DrawEtchedFrame(dc, 8, kWidth - 14, 66, 66);
     TextOutA(dc, 55, 18, window->text.c_str(), static_cast<int>(window->text.size()));
+    if (!window->notice.empty()) TextOutA(dc, 55, 36, window->notice.c_str(), static_cast<int>(window->notice.size()));
     window->icon.Draw(dc, 10, 10);
     DrawSunkenFrame(dc, 98, 170, 76, 97);
     DrawSunkenFrame(dc, 178, 250, 76, 97);
@@ -82,9 +86,10 @@ void OnClose(HWND hDlg) {
 
 }  // namespace
 
-std::optional<int> ShowRemindText(HWND owner, const std::string& text) {
+std::optional<int> ShowRemindText(HWND owner, const std::string& text, const std::string& notice) {
     std::optional<int> choice;
     openingText = &text;
+    openingNotice = &notice;
     openingChoice = &choice;
     RunBuiltInDialog(owner, RemindTextProc);
     return choice;

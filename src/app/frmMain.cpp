@@ -322,6 +322,8 @@ void OnPowerBroadcast(WPARAM event) {
 void OnOptionsApplied(HWND hwnd) {
     TakeSkin(hwnd);
     ReadChimeSettings();
+    // The wake switch may have changed.
+    FollowNextRing();
 }
 
 void OnTaskbarCreated(HWND hwnd) {

@@ -19,4 +19,5 @@ enum OptionControl : int {
     kChimeSound = 15,
     kChooseChimeSound = 16,
     kClearChimeSound = 17,
+    kWakeForAlarms = 18,
 };

@@ -29,6 +29,18 @@ TEST(AlarmList, LineShowsTimeRepeatAndTheActionsOwnDetail) {
         item.strNotifyText = "Get up", item.strWavFile = "C:\\ring.wav", item.strRunExe = "C:\\app.exe";
         EXPECT_EQ(AlarmLineText(item), text);
     }
+    // Only a sound item with a file of its own is marked when the file cannot be played.
+    const std::tuple<int, const char*, bool, std::string> marks[] = {
+        {0, "C:\\gone.wav", true, "7:0 (Daily)|Play a soundC:\\gone.wav (file not found)"},
+        {0, "C:\\ring.wav", false, "7:0 (Daily)|Play a soundC:\\ring.wav"},
+        {0, "", true, "7:0 (Daily)|Play a sound"},
+        {1, "C:\\gone.wav", true, "7:0 (Daily)|Text Hint"},
+    };
+    for (const auto& [action, file, missing, text] : marks) {
+        RingItem item = Item(action, 2, 7, 0);
+        item.strWavFile = file;
+        EXPECT_EQ(AlarmLineText(item, missing), text);
+    }
 }
 
 constexpr auto kOnce = RingRepeat::Once, kDaily = RingRepeat::Daily, kWeekly = RingRepeat::Weekly,
@@ -40,6 +52,19 @@ EditorEntry Entry(RingRepeat repeat, std::optional<RingAction> action, std::stri
                   std::string year, std::string hour, std::string minute, std::string text = "wake",
                   std::string week = kNoWeekday) {
     return {repeat, action, text, "", "", "", month, day, year, hour, minute, week};
+}
+
+// "Ring until stopped" belongs to a sound: shown and stored with one, dropped with any other action.
+TEST(AlarmEditor, RingUntilStoppedIsStoredOnlyWithASound) {
+    const CivilTime now{2026, 3, 4, 9, 15, 42, 3};
+    for (const auto& [action, stored] : {std::pair{kSound, true}, std::pair{kText, false}}) {
+        EditorEntry entry = Entry(kDaily, action, "1", "1", "2026", "7", "0");
+        entry.sound = action == kSound ? "C:\\ring.wav" : "";
+        entry.ringUntilStopped = true;
+        const RingItem item = std::get<RingItem>(ComposeRingItem(entry, now));
+        EXPECT_EQ(item.ringUntilStopped, stored) << InterpretNotifyMode(*action);
+        EXPECT_EQ(EntryOfItem(item).ringUntilStopped, stored) << InterpretNotifyMode(*action);
+    }
 }
 
 // An item is stored only when it can fire and has what its action needs; otherwise the box to mend is named.
