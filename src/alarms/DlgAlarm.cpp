@@ -1,5 +1,6 @@
 #include "alarms/DlgAlarm.h"
 
+#include "alarms/DlgWinExit.h"
 #include "alarms/RingSound.h"
 #include "alarms/SnoozeLengthBox.h"
 #include "dialogkit/DialogFont.h"
@@ -20,6 +21,8 @@ constexpr int kStop = IDOK;
 constexpr int kSnooze = IDCANCEL;  // so Escape snoozes
 constexpr int kLength = 3;
 constexpr UINT_PTR kTickTimer = 1;
+// Posted when the window is shown: it is active by the time this arrives.
+constexpr UINT kMakeWayForCountdown = WM_APP + 1;
 // Often enough to keep LoopingSound's queue full.
 constexpr UINT kTickMs = 100;
 
@@ -119,6 +122,19 @@ void OnInitDialog(HWND hDlg) {
     SetTimer(hDlg, kTickTimer, kTickMs, nullptr);
 }
 
+// A running countdown keeps the keyboard, so that Escape meant for it does not snooze the alarm instead and let
+// the computer shut down; the alarm moves below it, so both stay in sight.
+void MakeWayForCountdown(HWND hDlg) {
+    const HWND countdown = OpenCountdownWindow();
+    if (!countdown) return;
+    RECT above{}, mine{}, overlap{};
+    GetWindowRect(countdown, &above);
+    GetWindowRect(hDlg, &mine);
+    if (IntersectRect(&overlap, &above, &mine))
+        SetWindowPos(hDlg, nullptr, mine.left, above.bottom + kGap, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetActiveWindow(countdown);
+}
+
 void PaintContent(HWND hDlg, HDC dc) {
     const AlarmWindow* window = WindowOf(hDlg);
     if (!window) return;
@@ -183,6 +199,12 @@ INT_PTR CALLBACK AlarmProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
             break;
         case WM_TIMER:
             OnTimer(hDlg);
+            break;
+        case WM_SHOWWINDOW:
+            if (wParam && OpenCountdownWindow()) PostMessageA(hDlg, kMakeWayForCountdown, 0, 0);
+            break;
+        case kMakeWayForCountdown:
+            MakeWayForCountdown(hDlg);
             break;
         case WM_COMMAND:
             OnCommand(hDlg, wParam);

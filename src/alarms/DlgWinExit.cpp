@@ -35,6 +35,7 @@ std::optional<OpenCountdown> countdown;
 
 // The handles of the open window, and where its texts go.
 struct CountdownWindow {
+    HWND dialog;
     DialogFont font;
     ProgramIcon icon{kDialogIconSize};
     clsButton buttons;
@@ -72,7 +73,7 @@ void OnInitDialog(HWND hDlg) {
     CentreOnDesktop(hDlg, kWidth, kHeight);
     ExitAction = CountdownAction(countdown->restart);
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ExitAction.c_str()));
-    window.emplace();
+    window.emplace().dialog = hDlg;
     LayOut(hDlg);
     ExitCounterX = window->layout.figureX;
     const int buttonTop = 85 + window->layout.shift;
@@ -143,6 +144,8 @@ void ShowWinExit(HWND owner, bool restart, const std::string& text) {
     ExitConfirmed = false;
     countdown.reset();
 }
+
+HWND OpenCountdownWindow() { return window ? window->dialog : nullptr; }
 
 INT_PTR CALLBACK WinExitProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;

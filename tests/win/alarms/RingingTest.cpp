@@ -1,5 +1,6 @@
 #include "alarms/CivilTime.h"
 #include "alarms/DlgAlarm.h"
+#include "alarms/DlgWinExit.h"
 #include "alarms/RingFade.h"
 #include "alarms/RingScheduler.h"
 #include "alarms/RingSound.h"
@@ -317,6 +318,37 @@ TEST(AlarmFlow, RingingItemsAndRemindersSnoozeAndRingAgainOnce) {
     RingResumed();
     EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); }, {look(VK_RETURN)}), 1);
     EXPECT_EQ(seen, (std::vector<std::string>{"Text Hint: Read me Due at 07:30"}));
+}
+
+HWND countdownOpen = nullptr;
+std::string countdownSeen;
+
+void CALLBACK LookAtAlarmOverCountdown(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    const HWND alarm = FindWindowA(nullptr, "Alarm");
+    RECT below{}, above{};
+    GetWindowRect(alarm, &below);
+    GetWindowRect(countdownOpen, &above);
+    countdownSeen = std::string(GetActiveWindow() == countdownOpen ? "countdown active" : "alarm active") +
+                    (below.top >= above.bottom ? ", alarm below" : ", overlapping");
+    PostMessageA(alarm, WM_COMMAND, IDOK, 0);
+}
+
+// An alarm that rings while a countdown runs leaves the keyboard to the countdown, whose Escape must not snooze the
+// alarm instead, and shows below it.
+TEST(AlarmWindow, ARunningCountdownKeepsTheKeyboard) {
+    const CleanSettings clean;
+    SettableClock clock;
+    RecordingSeams recorder;
+    const bool closed = DriveModal([] { ShowWinExit(nullptr, false, ""); },
+                                   [](HWND countdown) {
+                                       countdownOpen = countdown;
+                                       SetTimer(nullptr, 0, 300, LookAtAlarmOverCountdown);
+                                       ShowAlarm(nullptr, {{"Wake up"}, 7, 30, false, ""});
+                                       SendMessageA(countdown, WM_COMMAND, IDCANCEL, 0);
+                                   });
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(countdownSeen, "countdown active, alarm below");
 }
 
 }  // namespace
