@@ -31,7 +31,7 @@ TEST(AlarmList, LineShowsTimeRepeatAndTheActionsOwnDetail) {
     }
     // Only a sound item with a file of its own is marked when the file cannot be played.
     const std::tuple<int, const char*, bool, std::string> marks[] = {
-        {0, "C:\\gone.wav", true, "7:0 (Daily)|Play a soundC:\\gone.wav (file not found)"},
+        {0, "C:\\gone.wav", true, "7:0 (Daily)|Play a sound (file not found) C:\\gone.wav"},
         {0, "C:\\ring.wav", false, "7:0 (Daily)|Play a soundC:\\ring.wav"},
         {0, "", true, "7:0 (Daily)|Play a sound"},
         {1, "C:\\gone.wav", true, "7:0 (Daily)|Text Hint"},
