@@ -36,18 +36,26 @@ bool OpensWindow(const RingItem& item) {
            item.lngNotifyMode == RingAction::ShutDown || RingsUntilStopped(item);
 }
 
-void Snooze(int number, int minutes) { SnoozeRing(number, minutes, UtcNowSeconds(), seams.GetTickCount64()); }
+// The list may have been changed while the window was open: a number another item took over gets no snooze.
+void Snooze(const DueRing& ring, int minutes) {
+    const std::optional<RingItem> stored = ReadStoredRing(ring.number);
+    if (!stored || stored->lngNotifyMode != ring.item.lngNotifyMode || stored->lngHour != ring.item.lngHour ||
+        stored->lngMinute != ring.item.lngMinute || stored->strNotifyText != ring.item.strNotifyText ||
+        stored->strWavFile != ring.item.strWavFile)
+        return;
+    SnoozeRing(ring.number, minutes, UtcNowSeconds(), seams.GetTickCount64());
+}
 
 // The items that ring until stopped and share `first`'s lateness ring together: one window, one sound.
 void RingTogether(const std::vector<DueRing>& due, const DueRing& first, HWND owner) {
     AlarmCall call{{}, first.item.lngHour, first.item.lngMinute, first.late, first.item.strWavFile};
-    std::vector<int> numbers;
+    std::vector<const DueRing*> together;
     for (const DueRing& ring : due)
         if (RingsUntilStopped(ring.item) && ring.late == first.late)
-            call.texts.push_back(ring.item.strNotifyText), numbers.push_back(ring.number);
+            call.texts.push_back(ring.item.strNotifyText), together.push_back(&ring);
     const AlarmAnswer answer = ShowAlarm(owner, call);
     if (answer.kind == AlarmAnswer::Kind::Snooze)
-        for (const int number : numbers) Snooze(number, answer.snoozeMinutes);
+        for (const DueRing* ring : together) Snooze(*ring, answer.snoozeMinutes);
 }
 
 void RunDue(const std::vector<DueRing>& due, const DueRing& ring, bool& rangTogether, HWND owner) {
@@ -56,7 +64,7 @@ void RunDue(const std::vector<DueRing>& due, const DueRing& ring, bool& rangToge
     } else if (ring.item.lngNotifyMode == RingAction::TextHint) {
         const std::string notice = ring.late ? DueAtText(ring.item.lngHour, ring.item.lngMinute) : "";
         if (const std::optional<int> minutes = ShowRemindText(owner, ring.item.strNotifyText, notice))
-            Snooze(ring.number, *minutes);
+            Snooze(ring, *minutes);
     } else {
         RunRingItem(ring.item, owner);
     }

@@ -318,6 +318,15 @@ TEST(AlarmFlow, RingingItemsAndRemindersSnoozeAndRingAgainOnce) {
     RingResumed();
     EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); }, {look(VK_RETURN)}), 1);
     EXPECT_EQ(seen, (std::vector<std::string>{"Text Hint: Read me Due at 07:30"}));
+    // The first item deleted while its window was open: the last took over its number, and neither is snoozed.
+    StoreRings({daily(0, "first"), daily(0, "last")});
+    for (const char* ring : {"Ring1", "Ring2"}) SaveRegValue(RegRoot::CurrentUser, keys::Data, ring, RegType::Number, 1);
+    LoadRingData();
+    clock.SetLocal(2026, 12, 9, 7, 30, 0);
+    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); },
+                         {[](HWND dialog) { RemoveStoredRing(1), LoadRingData(), Key(dialog, VK_ESCAPE); }}),
+              1);
+    EXPECT_EQ(SnoozesStored(), "");
 }
 
 HWND countdownOpen = nullptr;
