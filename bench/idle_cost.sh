@@ -3,15 +3,18 @@
 # the pointer away and with it resting on the clock, beside a bare window that wakes once a second, all in one
 # run; IDLE_ROUNDS (1) repeats the whole and adds up, which evens out the Wine server's own ups and downs. Each program runs alone, so what the Wine server and the X server spend in its phase is on its account too:
 # on Windows that work is the program's own kernel time. A phase with a program asleep shows Wine's background.
+# The alarm window ringing the built-in ring (the benchmark program's "ringing" mode, on Wine's wave device) is
+# measured the same way, and its ratio to the bare window is the CPU ringing costs per minute against a window at rest.
 # Prints figures; never fails on them. Another build of the clock to measure instead may be given as $1.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 seconds="${IDLE_SECONDS:-120}"
 . "$root/bench/bench-env.sh"
-bench_start idle Tollwick bench_BareTimerWindow
+bench_start idle Tollwick bench_BareTimerWindow bench_RingingBench
 clock_exe="$(realpath "${1:-$clock_exe}")"
 bare_exe="$bench_bin/bench_BareTimerWindow.exe"
+ringing_exe="$bench_bin/bench_RingingBench.exe"
 
 # CPU nanoseconds of a process, all its threads.
 cpu_ns() {
@@ -53,22 +56,28 @@ for _ in $(seq 1 "$rounds"); do
   measure bare 1000 700 "$bare_exe" 0 0
   measure away 1000 700 "$clock_exe"
   measure resting 512 384 "$clock_exe"
+  measure ringing 1000 700 "$ringing_exe" ringing
 done | awk '
   !($1 in p) { order[++n] = $1 }
   { p[$1] += $2 / 1e9; s[$1] += $3 / 1e9; x[$1] += $4 / 1e9 }
   END {
     name["background"] = "Wine alone (a program asleep)"; name["bare"] = "bare window, 1 s timer"
     name["away"] = "clock, pointer away"; name["resting"] = "clock, pointer on the clock"
+    name["ringing"] = "alarm window ringing"
     printf "%-30s %8s %12s %9s %8s %7s %9s %7s\n", "", "process", "Wine server", "X server", "total", "ratio",
            "process", "ratio"
     for (i = 1; i <= n; ++i) {
       k = order[i]
       total = p[k] + s[k] + x[k]
       printf "%-30s %8.3f %12.3f %9.3f %8.3f", name[k], p[k], s[k], x[k], total
-      if (k == "away" || k == "resting")
+      if (k == "away" || k == "resting" || k == "ringing")
         printf " %7.2f %9.3f %7.2f", total / (p["bare"] + s["bare"] + x["bare"]), p[k], p[k] / p["bare"]
       printf "\n"
     }
     print "total: the program with the work it makes the Wine and X servers do (on Windows, its kernel time), and"
     print "the background of Wine itself (the first line); ratios against the bare window, in total and for the process alone"
+    minutes = '"$seconds"' * '"$rounds"' / 60
+    printf "ringing, per minute: %.3f CPU s (the bare window %.3f); ratio %.2f\n",
+           (p["ringing"] + s["ringing"] + x["ringing"]) / minutes, (p["bare"] + s["bare"] + x["bare"]) / minutes,
+           (p["ringing"] + s["ringing"] + x["ringing"]) / (p["bare"] + s["bare"] + x["bare"])
   }'

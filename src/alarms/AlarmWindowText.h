@@ -17,6 +17,9 @@ struct AlarmCall {
 // "07:05".
 std::string ClockText(int hour, int minute);
 
+// "Due at 07:05": what a window says of an alarm that was caught up late.
+std::string DueAtText(int hour, int minute);
+
 struct ClockMinute {
     int hour;
     int minute;

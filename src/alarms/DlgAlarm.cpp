@@ -1,5 +1,6 @@
 #include "alarms/DlgAlarm.h"
 
+#include "alarms/DlgWinExit.h"
 #include "alarms/RingSound.h"
 #include "alarms/SnoozeLengthBox.h"
 #include "dialogkit/BuiltInDialog.h"
@@ -20,6 +21,8 @@ constexpr int kStop = IDOK;
 constexpr int kSnooze = IDCANCEL;  // so Escape snoozes
 constexpr int kLength = 3;
 constexpr UINT_PTR kTickTimer = 1;
+// Posted when the window is shown: it is active by the time this arrives.
+constexpr UINT kMakeWayForCountdown = WM_APP + 1;
 // Often enough to keep LoopingSound's queue full.
 constexpr UINT kTickMs = 100;
 
@@ -64,6 +67,7 @@ private:
     void PaintContent(HDC dc) override;
     void OnTimer();
     void OnCommand(WPARAM wParam);
+    void MakeWayForCountdown();
     INT_PTR OnClose() override;
     void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
@@ -119,6 +123,19 @@ void AlarmDialog::OnInitDialog() {
     SetTimer(hDlg, kTickTimer, kTickMs, nullptr);
 }
 
+// A running countdown keeps the keyboard, so that Escape meant for it does not snooze the alarm instead and let
+// the computer shut down; the alarm moves below it, so both stay in sight.
+void AlarmDialog::MakeWayForCountdown() {
+    const HWND countdown = OpenCountdownWindow();
+    if (!countdown) return;
+    RECT above{}, mine{}, overlap{};
+    GetWindowRect(countdown, &above);
+    GetWindowRect(hwnd(), &mine);
+    if (IntersectRect(&overlap, &above, &mine))
+        SetWindowPos(hwnd(), nullptr, mine.left, above.bottom + kGap, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetActiveWindow(countdown);
+}
+
 void AlarmDialog::PaintContent(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SelectedObject selected(dc, font());
@@ -153,8 +170,20 @@ INT_PTR AlarmDialog::OnClose() {
 }
 
 void AlarmDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_TIMER) OnTimer();
-    if (message == WM_COMMAND) OnCommand(wParam);
+    switch (message) {
+        case WM_TIMER:
+            OnTimer();
+            break;
+        case WM_SHOWWINDOW:
+            if (wParam && OpenCountdownWindow()) PostMessageA(hwnd(), kMakeWayForCountdown, 0, 0);
+            break;
+        case kMakeWayForCountdown:
+            MakeWayForCountdown();
+            break;
+        case WM_COMMAND:
+            OnCommand(wParam);
+            break;
+    }
 }
 
 }  // namespace

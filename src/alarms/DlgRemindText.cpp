@@ -22,10 +22,12 @@ constexpr int kLength = 4;
 // stack up without sharing handles or text.
 class ReminderDialog : public BuiltInDialog {
 public:
-    ReminderDialog(std::string text, std::optional<int>& choice) : text(std::move(text)), choice(choice) {}
+    ReminderDialog(std::string text, std::string notice, std::optional<int>& choice)
+        : text(std::move(text)), notice(std::move(notice)), choice(choice) {}
 
 private:
     std::string text;
+    std::string notice;
     std::optional<int>& choice;  // the snooze length, when the reminder is snoozed
     ProgramIcon icon{kDialogIconSize};
     clsButton button;
@@ -50,6 +52,7 @@ void ReminderDialog::PaintContent(HDC dc) {
     SelectedObject selected(dc, font());
     DrawEtchedFrame(dc, 8, kWidth - 14, 66, 66);
     TextOutA(dc, 55, 18, text.c_str(), static_cast<int>(text.size()));
+    if (!notice.empty()) TextOutA(dc, 55, 36, notice.c_str(), static_cast<int>(notice.size()));
     icon.Draw(dc, 10, 10);
     DrawSunkenFrame(dc, 98, 170, 76, 97);
     DrawSunkenFrame(dc, 178, 250, 76, 97);
@@ -64,8 +67,8 @@ void ReminderDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
 
 }  // namespace
 
-std::optional<int> ShowRemindText(HWND owner, const std::string& text) {
+std::optional<int> ShowRemindText(HWND owner, const std::string& text, const std::string& notice) {
     std::optional<int> choice;
-    BuiltInDialog::Run(owner, std::make_unique<ReminderDialog>(text, choice));
+    BuiltInDialog::Run(owner, std::make_unique<ReminderDialog>(text, notice, choice));
     return choice;
 }

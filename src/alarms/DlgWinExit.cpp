@@ -145,6 +145,11 @@ void ShowWinExit(HWND owner, bool restart, const std::string& text) {
     seams.ExitWindowsEx(restart ? EWX_REBOOT : EWX_SHUTDOWN, 0);
 }
 
+HWND OpenCountdownWindow() {
+    const CountdownDialog* open = CountdownDialog::Open();
+    return open ? open->hwnd() : nullptr;
+}
+
 void DrawWinExitHint(HDC hdc) {
     if (const CountdownDialog* open = CountdownDialog::Open()) open->DrawRows(hdc, 3, 3);
 }

@@ -22,7 +22,8 @@ void PlayBuiltInSound() {
 }
 
 void PlayRingSound(const std::string& wavFile) {
-    if (wavFile.empty())
+    // Never the system's default beep, or nothing, for a file that has gone.
+    if (wavFile.empty() || !CanPlaySoundFile(wavFile))
         PlayBuiltInSound();
     else
         seams.PlaySoundA(wavFile.c_str(), nullptr, kFileFlags);
@@ -36,7 +37,7 @@ void RunRingProgram(const std::string& runExe, const std::string& parameters) {
 
 DWORD WINAPI PlayClockSound(LPVOID) {
     const std::string path = ChimeWavFile;
-    if (path.empty()) {
+    if (path.empty() || !CanPlaySoundFile(path)) {
         PlayBuiltInSound();
     } else if (path.size() >= 3 && path.compare(path.size() - 3, 3, "wav") == 0) {
         seams.PlaySoundA(path.c_str(), nullptr, kFileFlags);

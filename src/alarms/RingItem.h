@@ -26,6 +26,8 @@ struct RingItem {
     std::string strRunExe{};
     std::string strWavFile{};
     std::string strParameters{};
+    // Kept beside the record as "Ring"+i, so the 11 bytes stay as they were: a sound that loops until stopped.
+    bool ringUntilStopped = false;
 };
 
 // An alarm list in number order; the rules name an item by its position, counted from 1.

@@ -23,3 +23,9 @@ void LoadRingData() {
 }
 
 const std::vector<std::optional<RingItem>>& StoredRingList() { return stored; }
+
+int StoredNumberAt(int position) {
+    for (int number = 1, seen = 0; number <= int(stored.size()); ++number)
+        if (stored[number - 1] && ++seen == position) return number;
+    return 0;
+}

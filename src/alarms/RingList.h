@@ -17,6 +17,9 @@ void LoadRingData();
 // damaged.
 const std::vector<std::optional<RingItem>>& StoredRingList();
 
+// The stored number of the scheduler's item at `position` (from 1): damaged records take no position.
+int StoredNumberAt(int position);
+
 // Called after every LoadRingData and whenever items fall due, so that whatever shows or arms the next
 // alarm follows it; the main window sets it for its lifetime.
 extern void (*NextRingMoved)();

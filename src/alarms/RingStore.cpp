@@ -14,6 +14,7 @@ namespace {
 constexpr int kMaxMissingInARow = 1000;
 constexpr std::string_view kCount = "DataCount";
 constexpr std::string_view kRecord = "Data";
+constexpr std::string_view kRingUntilStopped = "Ring";
 const std::pair<std::string_view, std::string RingItem::*> kTexts[] = {{"Text", &RingItem::strNotifyText},
                                                                        {"RunExe", &RingItem::strRunExe},
                                                                        {"WavFile", &RingItem::strWavFile},
@@ -29,6 +30,7 @@ void Delete(std::string_view field, int number) {
 
 void DeleteStoredValues(int number) {
     Delete(kRecord, number);
+    Delete(kRingUntilStopped, number);
     for (const auto& [field, text] : kTexts) Delete(field, number);
 }
 
@@ -43,11 +45,22 @@ void WriteText(std::string_view field, int number, const std::string& text) {
         SaveRegValue(RegRoot::CurrentUser, keys::Data, RingValueName(field, number), RegType::Text, text);
 }
 
+// Only a set flag is stored, so a store written before the flag existed reads as it always did.
+void WriteRingUntilStopped(int number, bool on) {
+    if (on)
+        SaveRegValue(RegRoot::CurrentUser, keys::Data, RingValueName(kRingUntilStopped, number), RegType::Number, 1);
+    else
+        Delete(kRingUntilStopped, number);
+}
+
+bool ReadRingUntilStopped(int number) { return Read(kRingUntilStopped, number).AsNumber().value_or(0) != 0; }
+
 // Moves the values as they are stored, so even a damaged item keeps what it has.
 void MoveStoredRing(int from, int to) {
     const std::vector<std::uint8_t> record = Read(kRecord, from).Bytes();
     if (!record.empty()) WriteRecord(to, record);
     for (const auto& [field, text] : kTexts) WriteText(field, to, Read(field, from).AsText());
+    WriteRingUntilStopped(to, ReadRingUntilStopped(from));
     DeleteStoredValues(from);
 }
 
@@ -74,6 +87,7 @@ std::optional<RingItem> ReadStoredRing(int number) {
     auto item = DecodeRingRecord(Read(kRecord, number).Bytes());
     if (!item) return std::nullopt;
     for (const auto& [field, text] : kTexts) (*item).*text = Read(field, number).AsText();
+    item->ringUntilStopped = ReadRingUntilStopped(number);
     return item;
 }
 
@@ -88,6 +102,7 @@ void WriteStoredRing(int number, const RingItem& item) {
     const RingRecord record = EncodeRingRecord(item);
     WriteRecord(number, {record.begin(), record.end()});
     for (const auto& [field, text] : kTexts) WriteText(field, number, item.*text);
+    WriteRingUntilStopped(number, item.ringUntilStopped);
 }
 
 std::optional<int> AppendStoredRing(const RingItem& item) {

@@ -39,6 +39,7 @@ std::vector<int> RingWatch::Due(const clsSaveRingData& list, int count, std::int
     // The first tick after a resume has either caught up the sleep or found none to catch up.
     resumed_ = false;
     lastTick_ = nowUtc;
+    lateCount_ = due.size();
     for (const std::int64_t minute : scan_.Advance(nowUtc))
         for (const int position : DueRingItems(list, count, ToCivil(minute))) due.push_back(position);
     return due;

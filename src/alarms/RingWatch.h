@@ -32,6 +32,8 @@ public:
     // The positions to run at the tick `nowUtc`: those missed while asleep, then those due now, each
     // group in list order. Restart and shut-down items are never run late.
     std::vector<int> Due(const clsSaveRingData& list, int count, std::int64_t nowUtc);
+    // How many of the positions the last Due returned, from the first, were caught up late.
+    std::size_t LateCount() const { return lateCount_; }
 
 private:
     bool Slept(std::int64_t nowUtc) const;
@@ -42,4 +44,5 @@ private:
     std::optional<std::int64_t> suspendedAt_;
     bool resumed_ = false;
     std::optional<std::int64_t> wokeAt_;
+    std::size_t lateCount_ = 0;
 };

@@ -339,6 +339,8 @@ void OnPowerBroadcast(WPARAM event) {
 void OnOptionsApplied(HWND hwnd) {
     TakeSkin(hwnd);
     ReadChimeSettings();
+    // The wake switch may have changed.
+    FollowNextRing();
 }
 
 // Moved to a monitor of another scale, an automatic size follows it; the point the clock is held by (the cursor,

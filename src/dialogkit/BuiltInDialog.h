@@ -17,10 +17,10 @@ public:
 
     // Runs `dialog` modally over `owner`; returns, once it has ended, what its OnClose gave.
     static INT_PTR Run(HWND owner, std::unique_ptr<BuiltInDialog> dialog);
+    HWND hwnd() const { return hwnd_; }
 
 protected:
     BuiltInDialog() = default;
-    HWND hwnd() const { return hwnd_; }
     HFONT font() const { return font_.get(); }
 
     virtual void OnInitDialog() = 0;

@@ -31,7 +31,9 @@ namespace {
 
 // The client area: the buttons below every group, the frame and caption added as thick as the platform draws them.
 constexpr int kClientWidth = 444;
-constexpr int kClientHeight = 431;
+// The row "Wake the computer for alarms" adds to the Option group; what lies below it moves down by as much.
+constexpr int kWakeRow = 19;
+constexpr int kClientHeight = 431 + kWakeRow;
 // The longest path the platform's file functions take, without its closing NUL.
 constexpr std::size_t kPathLimit = MAX_PATH - 1;
 constexpr RECT kPreviewBox{224, 68, 426, 262};
@@ -40,17 +42,23 @@ constexpr COLORREF kPreviewGrey = 0xC0C0C0;
 struct Place {
     int x, y, width, height;
 };
-constexpr Place kOkPlace{195, 400, 72, 21};
-constexpr Place kCancelPlace{275, 400, 72, 21};
-constexpr Place kApplyPlace{355, 400, 72, 21};
+constexpr Place kOkPlace{195, 400 + kWakeRow, 72, 21};
+constexpr Place kCancelPlace{275, 400 + kWakeRow, 72, 21};
+constexpr Place kApplyPlace{355, 400 + kWakeRow, 72, 21};
 constexpr Place kBrowsePlace{217, 20, 66, 20};  // wide enough for its caption, pushed too
-constexpr Place kChoosePlace{326, 312, 26, 20};
-constexpr Place kClearPlace{358, 312, 66, 20};
+constexpr Place kChoosePlace{326, 312 + kWakeRow, 26, 20};
+constexpr Place kClearPlace{358, 312 + kWakeRow, 66, 20};
 constexpr Place kPushButtons[] = {kOkPlace, kCancelPlace, kApplyPlace, kBrowsePlace, kChoosePlace, kClearPlace};
 
 // Group frames: left, top, right, bottom.
-constexpr RECT kGroupFrames[] = {{10, 10, 290, 50},  {10, 60, 207, 120},  {10, 131, 207, 190}, {10, 202, 207, 270},
-                                 {300, 10, 434, 50}, {216, 60, 434, 270}, {10, 280, 434, 340}, {10, 350, 434, 390}};
+constexpr RECT kGroupFrames[] = {{10, 10, 290, 50},
+                                 {10, 60, 207, 120},
+                                 {10, 131, 207, 190},
+                                 {10, 202, 207, 270 + kWakeRow},
+                                 {300, 10, 434, 50},
+                                 {216, 60, 434, 270 + kWakeRow},
+                                 {10, 280 + kWakeRow, 434, 340 + kWakeRow},
+                                 {10, 350 + kWakeRow, 434, 390 + kWakeRow}};
 
 // The groups' captions, on their frames' top edges, and what an empty sound means.
 struct Caption {
@@ -62,10 +70,10 @@ constexpr Caption kCaptions[] = {{"Picture directory", 20, 4},
                                  {"Time picture", 20, 126},
                                  {"Option", 20, 197},
                                  {"Transparency", 310, 4},
-                                 {"Hourly chime", 20, 274},
-                                 {"Sound (empty: the built-in one)", 216, 292},
-                                 {"Clock size", 20, 344}};
-constexpr Place kClockSizePlace{20, 361, 120, 120};
+                                 {"Hourly chime", 20, 274 + kWakeRow},
+                                 {"Sound (empty: the built-in one)", 216, 292 + kWakeRow},
+                                 {"Clock size", 20, 344 + kWakeRow}};
+constexpr Place kClockSizePlace{20, 361 + kWakeRow, 120, 120};
 // The clock size list's entries: Automatic (nothing stored), then the sizes in order.
 constexpr const char* kClockSizeNames[] = {"Automatic", "100 %", "200 %", "300 %"};
 
@@ -82,8 +90,10 @@ constexpr CheckBox kLaterBoxes[] = {
     {"Always On top-screen(&T)", kOnTop, 20, 212, 180, 18, WS_GROUP | BS_AUTOCHECKBOX},
     {"Start with windows start(&U)", kAutoRun, 20, 231, 180, 18, BS_AUTOCHECKBOX},
     {"Minimized on start(&I)", kStartMinimized, 20, 249, 180, 18, BS_AUTOCHECKBOX},
+    {"Wake the computer for alarms", kWakeForAlarms, 20, 267, 186, 18, BS_AUTOCHECKBOX},
 };
-constexpr CheckBox kChimeBox{"Chime every full hour(&H)", kChime, 20, 290, 180, 18, WS_GROUP | BS_AUTOCHECKBOX};
+constexpr CheckBox kChimeBox{"Chime every full hour(&H)", kChime, 20, 290 + kWakeRow, 180, 18,
+                             WS_GROUP | BS_AUTOCHECKBOX};
 
 // The check boxes that show a stored switch. Start with Windows shows the Run keys instead, and Apply stores
 // "Windowpos" last, with the move in the Z order.
@@ -214,7 +224,7 @@ void OptionDialog::CreateControls() {
     for (const CheckBox& box : kLaterBoxes) CreateCheckBox(box);
     for (const Caption& caption : kCaptions) labels.CreateLabel(hDlg, caption.text, caption.x, caption.y, font);
     CreateCheckBox(kChimeBox);
-    edits.CreateEdit(hDlg, kChimeSound, 20, 312, 300, 20, font, ES_READONLY);
+    edits.CreateEdit(hDlg, kChimeSound, 20, 312 + kWakeRow, 300, 20, font, ES_READONLY);
     CreatePushButton("...", kChooseChimeSound, kChoosePlace);
     CreatePushButton("Clear(&L)", kClearChimeSound, kClearPlace);
     lists.CreateCombox(hDlg, kClockSize, kClockSizePlace.x, kClockSizePlace.y, kClockSizePlace.width,
@@ -252,6 +262,8 @@ void OptionDialog::LoadSettings() {
     buttons.SetButtonState(hDlg, kChime, ParseNumber(ReadSettingText(settings::HourRing)).value_or(0) != 0);
     edits.SetEditText(hDlg, kChimeSound, ReadSettingText(settings::ChimeWavFile));
     lists.ListIndex(hDlg, kClockSize, ClockSizeEntry());
+    // On unless switched off: absent, or any number but 0.
+    buttons.SetButtonState(hDlg, kWakeForAlarms, ReadSettingNumber(settings::WakeFromSleep) != 0);
 }
 
 void OptionDialog::OnInitDialog() {
@@ -308,6 +320,7 @@ bool OptionDialog::OnApply() {
     SaveAutoRun(IsChecked(kAutoRun));
     SaveSetting(settings::HourRing, IsChecked(kChime));
     SaveSetting(settings::ChimeWavFile, edits.Text(hDlg, kChimeSound));
+    SaveSetting(settings::WakeFromSleep, IsChecked(kWakeForAlarms));
     SaveClockSize();
     if (IsIconic(clock)) SendMessageA(clock, WM_COMMAND, 0, 0);
     SendMessageA(clock, WM_OPTIONSAPPLIED, 0, 0);

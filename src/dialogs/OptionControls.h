@@ -20,4 +20,5 @@ enum OptionControl : int {
     kChooseChimeSound = 16,
     kClearChimeSound = 17,
     kClockSize = 18,
+    kWakeForAlarms = 19,
 };

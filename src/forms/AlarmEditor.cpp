@@ -21,11 +21,13 @@ namespace {
 
 using namespace alarm_editor;
 
+// The row under the sound box that holds "Ring until stopped"; what lies below it moves down by as much.
+constexpr int kRingRow = 360;
 // The frames' origins: the controls drawn inside a frame are children of the form, placed from here.
 constexpr int kFrame1X = 120;
 constexpr int kFrame1Y = 0;
 constexpr int kFrame2X = 120;
-constexpr int kFrame2Y = 3120;
+constexpr int kFrame2Y = 3120 + kRingRow;
 // The form is wider than 4935 twips so that the date row shows "12", "2026", "59" and "Wednesday" whole;
 // the boxes of the upper frame grow by as much, and the buttons on the right move with them.
 constexpr int kWider = 870;
@@ -41,7 +43,7 @@ constexpr DWORD kSpin = WS_TABSTOP | SBS_VERT;
 constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
 
 const FormControl kLayout[] = {
-    {kFrame1, "BUTTON", "Alarm Way", BS_GROUPBOX, kFrame1X, kFrame1Y, 4695 + kWider, 3015},
+    {kFrame1, "BUTTON", "Alarm Way", BS_GROUPBOX, kFrame1X, kFrame1Y, 4695 + kWider, 3015 + kRingRow},
     {kOnce, "BUTTON", "Only once", kOption | WS_GROUP | WS_TABSTOP, kFrame1X + 240, kFrame1Y + 240, 1575, 255},
     {kDaily, "BUTTON", "Daily", kOption, kFrame1X + 240, kFrame1Y + 480, 1815, 255},
     {kWeekly, "BUTTON", "Weekly", kOption, kFrame1X + 240, kFrame1Y + 720, 1815, 255},
@@ -55,11 +57,13 @@ const FormControl kLayout[] = {
     {kSoundLabel, "STATIC", "Select a sound", kLabel, kFrame1X + 240, kFrame1Y + 1800, 1335, 270},
     {kSound, "EDIT", "", kEdit, kFrame1X + 1680, kFrame1Y + 1800, 2295 + kWider, 270, WS_EX_CLIENTEDGE},
     {kSoundBrowse, "BUTTON", "...", kButton, kFrame1X + 4080 + kWider, kFrame1Y + 1800, 495, 270},
-    {kProgramLabel, "STATIC", "Select a program", kLabel, kFrame1X + 120, kFrame1Y + 2160, 1455, 270},
-    {kProgram, "EDIT", "", kEdit, kFrame1X + 1680, kFrame1Y + 2160, 2295 + kWider, 270, WS_EX_CLIENTEDGE},
-    {kProgramBrowse, "BUTTON", "...", kButton, kFrame1X + 4080 + kWider, kFrame1Y + 2160, 495, 270},
-    {kParameterLabel, "STATIC", "Parameter", kLabel, kFrame1X + 720, kFrame1Y + 2520, 855, 270},
-    {kParameter, "EDIT", "", kEdit, kFrame1X + 1680, kFrame1Y + 2520, 2895 + kWider, 270, WS_EX_CLIENTEDGE},
+    {kRingUntilStopped, "BUTTON", "Ring until stopped", WS_TABSTOP | BS_AUTOCHECKBOX, kFrame1X + 1680, kFrame1Y + 2130,
+     2295 + kWider, 255},
+    {kProgramLabel, "STATIC", "Select a program", kLabel, kFrame1X + 120, kFrame1Y + 2160 + kRingRow, 1455, 270},
+    {kProgram, "EDIT", "", kEdit, kFrame1X + 1680, kFrame1Y + 2160 + kRingRow, 2295 + kWider, 270, WS_EX_CLIENTEDGE},
+    {kProgramBrowse, "BUTTON", "...", kButton, kFrame1X + 4080 + kWider, kFrame1Y + 2160 + kRingRow, 495, 270},
+    {kParameterLabel, "STATIC", "Parameter", kLabel, kFrame1X + 720, kFrame1Y + 2520 + kRingRow, 855, 270},
+    {kParameter, "EDIT", "", kEdit, kFrame1X + 1680, kFrame1Y + 2520 + kRingRow, 2895 + kWider, 270, WS_EX_CLIENTEDGE},
     {kFrame2, "BUTTON", "Date and Time", BS_GROUPBOX | WS_GROUP, kFrame2X, kFrame2Y, 4695 + kWider, 855},
     // Each column head comes right before its box: a screen reader names a box after the label before it.
     {kHeads + 0, "STATIC", "Mon", WS_GROUP, kFrame2X + 120, kFrame2Y + 240, 555, 255},
@@ -79,8 +83,8 @@ const FormControl kLayout[] = {
     {kSecondSpin, "SCROLLBAR", "", kSpin, kFrame2X + 3780, kFrame2Y + 480, 195, 300},
     {kHeads + 6, "STATIC", "Week", 0, kFrame2X + 4035, kFrame2Y + 240, 1455, 255},
     {kWeek, "COMBOBOX", "", kChoice, kFrame2X + 4035, kFrame2Y + 480, 1455, 300 + kDropped},
-    {kOk, "BUTTON", "OK(&O)", WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 2490 + kWider, 4080, 1095, 375},
-    {kCancel, "BUTTON", "Cancel(&C)", kButton, 3720 + kWider, 4080, 1095, 375},
+    {kOk, "BUTTON", "OK(&O)", WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 2490 + kWider, 4080 + kRingRow, 1095, 375},
+    {kCancel, "BUTTON", "Cancel(&C)", kButton, 3720 + kWider, 4080 + kRingRow, 1095, 375},
 };
 
 constexpr char kFullList[] = "The alarm list is full: delete an alarm first.";
@@ -121,7 +125,8 @@ public:
     // `number` 0 adds a new item.
     static void Open(int number) {
         auto* form = new AlarmEditor(number);
-        if (!form->Create(number ? "frmModify" : "frmAdditem", "Alarm item ", 4935 + kWider, 4530, kLayout)) return;
+        if (!form->Create(number ? "frmModify" : "frmAdditem", "Alarm item ", 4935 + kWider, 4530 + kRingRow, kLayout))
+            return;
         form->Load();
         form->Show();
     }
@@ -160,6 +165,7 @@ private:
         for (const auto& [box, text] : kTextBoxes) SetItemText(box, entry.*text);
         SendDlgItemMessageA(hwnd(), kAction, CB_SETCURSEL, entry.action ? static_cast<WPARAM>(*entry.action) : -1, 0);
         ApplyActionRules();
+        CheckDlgButton(hwnd(), kRingUntilStopped, entry.ringUntilStopped ? BST_CHECKED : BST_UNCHECKED);
         SelectRepeat(entry.repeat);
         SetSpinner(kSpinners[0], ToRecordByte(entry.hour));
         SetSpinner(kSpinners[1], ToRecordByte(entry.minute));
@@ -171,6 +177,7 @@ private:
             if (IsChecked(option)) entry.repeat = repeat;
         entry.action = SelectedAction();
         for (const auto& [box, text] : kTextBoxes) entry.*text = ItemText(box);
+        entry.ringUntilStopped = IsChecked(kRingUntilStopped);
         return entry;
     }
 
@@ -189,6 +196,7 @@ private:
             EnableItem(box, used);
         }
         EnableItem(kSoundBrowse, uses.sound);
+        EnableItem(kRingUntilStopped, uses.sound);
         EnableItem(kProgramBrowse, uses.program);
     }
 

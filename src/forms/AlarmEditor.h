@@ -22,6 +22,7 @@ enum Control : int {
     kSoundLabel,
     kSound,
     kSoundBrowse,
+    kRingUntilStopped,
     kProgramLabel,
     kProgram,
     kProgramBrowse,

@@ -145,7 +145,7 @@ EditorEntry EntryOfItem(const RingItem& item) {
     // An item without a known action shows every text it has.
     const ActionBoxes shown = entry.action ? BoxesOfAction(entry.action) : ActionBoxes{true, true, true, true};
     if (shown.textHint) entry.textHint = item.strNotifyText;
-    if (shown.sound) entry.sound = item.strWavFile;
+    if (shown.sound) entry.sound = item.strWavFile, entry.ringUntilStopped = item.ringUntilStopped;
     if (shown.program) entry.program = item.strRunExe;
     if (shown.parameter) entry.parameter = item.strParameters;
     entry.month = std::to_string(item.lngMonth);
@@ -175,5 +175,6 @@ std::variant<RingItem, EditorBox> ComposeRingItem(const EditorEntry& entry, cons
     item.strRunExe = entry.program;
     item.strWavFile = entry.sound;
     item.strParameters = entry.parameter;
+    item.ringUntilStopped = entry.ringUntilStopped && item.lngNotifyMode == RingAction::Sound;
     return item;
 }

@@ -21,6 +21,7 @@ struct EditorEntry {
     std::optional<RingAction> action = RingAction::TextHint;  // nothing when none is chosen
     std::string textHint, sound, program, parameter;
     std::string month, day, year, hour, minute, week;
+    bool ringUntilStopped = false;  // stored only with a sound
 };
 
 // What a box needs before the item can be stored, said to the user beside it.

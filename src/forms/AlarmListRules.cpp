@@ -17,12 +17,14 @@ std::string ActionDetail(const RingItem& item) {
 
 }  // namespace
 
-std::string AlarmLineText(const RingItem& item) {
+std::string AlarmLineText(const RingItem& item, bool soundFileMissing) {
     std::string year1 = std::to_string(item.lngYear1);
     const std::string repeat =
         InterpretTimeMode(item.lngTimeMode, item.lngWeek, item.lngYear, year1, item.lngMonth, item.lngwDay);
+    // Before the path, which the list may have to cut.
+    const bool marked = soundFileMissing && item.lngNotifyMode == RingAction::Sound && !item.strWavFile.empty();
     return std::to_string(item.lngHour) + ":" + std::to_string(item.lngMinute) + " (" + repeat + ")|" +
-           InterpretNotifyMode(item.lngNotifyMode) + ActionDetail(item);
+           InterpretNotifyMode(item.lngNotifyMode) + (marked ? kFileNotFound : "") + ActionDetail(item);
 }
 
 std::optional<int> NumberAfterRemoval(int number, int removed, int count) {

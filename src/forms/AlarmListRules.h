@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 
-// Time, repeat mode and action with its detail: "7:5 (Daily)|Text HintGet up".
-std::string AlarmLineText(const RingItem& item);
+// Time, repeat mode and action with its detail: "7:5 (Daily)|Text HintGet up". A sound item whose file cannot be
+// played says so before its time comes: "7:5 (Daily)|Play a sound (file not found) C:\gone.wav".
+std::string AlarmLineText(const RingItem& item, bool soundFileMissing = false);
+inline constexpr char kFileNotFound[] = " (file not found) ";
 // Shown for a number whose record is missing or damaged, so the entries stay aligned with the numbers.
 inline constexpr char kUnreadableLine[] = "(unreadable item)";
 

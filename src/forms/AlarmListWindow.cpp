@@ -1,6 +1,7 @@
 #include "forms/AlarmListWindow.h"
 
 #include "alarms/RingList.h"
+#include "alarms/RingSound.h"
 #include "alarms/RingStore.h"
 #include "dialogkit/ControlHandles.h"
 #include "forms/AlarmEditor.h"
@@ -39,7 +40,11 @@ const FormControl kLayout[] = {
 constexpr UINT kChecked = INDEXTOSTATEIMAGEMASK(2);
 constexpr UINT kUnchecked = INDEXTOSTATEIMAGEMASK(1);
 
-std::string EntryText(const std::optional<RingItem>& item) { return item ? AlarmLineText(*item) : kUnreadableLine; }
+std::string EntryText(const std::optional<RingItem>& item) {
+    if (!item) return kUnreadableLine;
+    const bool sound = item->lngNotifyMode == RingAction::Sound && !item->strWavFile.empty();
+    return AlarmLineText(*item, sound && !CanPlaySoundFile(item->strWavFile));
+}
 
 class AlarmListForm;
 AlarmListForm* frmOptions = nullptr;

@@ -1,6 +1,7 @@
 #include "alarms/RingRecord.h"
 #include "alarms/RingStore.h"
 #include "settings/RegProcess.h"
+#include "settings/RegStore.h"
 #include "settings/RegStoreMemory.h"
 #include "settings/SettingsKeys.h"
 
@@ -94,6 +95,44 @@ TEST(RingStore, ADamagedCountHidesNoItemAndAddingOverwritesNone) {
     store(kMaxStoredRings, full);
     EXPECT_EQ(AppendStoredRing({}), std::nullopt) << "a full list takes no more";
     EXPECT_EQ(StoredRingCount(), kMaxStoredRings);
+}
+
+// "Ring until stopped" lives as the DWORD "Ring"+i beside an unchanged 11-byte record, only where it is set; Delete
+// moves it with the last item and takes the deleted item's away.
+TEST(RingStore, RingUntilStoppedIsADwordBesideTheRecordAndMovesWithIt) {
+    RegMemoryReset();
+    const auto sound = [](std::int16_t minute, bool ringing) {
+        RingItem item{1, RingAction::Sound, RingRepeat::Daily, 0, 7, minute, 20, 26, 1, 1, 0};
+        item.ringUntilStopped = ringing;
+        return item;
+    };
+    const auto flag = [](int number) {
+        return GetRegValue(RegRoot::CurrentUser, keys::Data, RingValueName("Ring", number));
+    };
+    const bool ringing[] = {true, false, true, false};
+    for (int i = 0; i < 4; ++i) AppendStoredRing(sound(std::int16_t(i + 1), ringing[i]));
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> data;
+    regstore::Read(RegRoot::CurrentUser, keys::Data, "Ring1", type, data);
+    EXPECT_EQ(type, 4u) << "REG_DWORD";
+    EXPECT_EQ(data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
+    EXPECT_EQ(flag(2).kind(), RegValue::Kind::NoValue) << "an item without the flag stores nothing new";
+    EXPECT_EQ(GetRegValue(RegRoot::CurrentUser, keys::Data, "Data1").Bytes().size(), kRingRecordSize);
+
+    RemoveStoredRing(3);  // the last moves into 3, its flag (off) with it
+    EXPECT_EQ(flag(3).kind(), RegValue::Kind::NoValue) << "the removed item's flag went with it";
+    EXPECT_EQ(flag(4).kind(), RegValue::Kind::NoValue);
+    WriteStoredRing(2, sound(2, true));
+    RemoveStoredRing(1);  // number 3 (minute 4, off) moves into 1
+    std::string shown;
+    for (const auto& item : ReadStoredRings())
+        shown += std::to_string(item->lngMinute) + (item->ringUntilStopped ? "R " : " ");
+    EXPECT_EQ(shown, "4 2R ");
+    EXPECT_EQ(flag(3).kind(), RegValue::Kind::NoValue);
+
+    // A value written by hand as 0, or one that is no number, reads as off.
+    SaveRegValue(RegRoot::CurrentUser, keys::Data, "Ring1", RegType::Number, 0);
+    EXPECT_FALSE(ReadStoredRing(1)->ringUntilStopped);
 }
 
 }  // namespace

@@ -19,6 +19,19 @@ EditorEntry Entry(RingRepeat repeat, std::optional<RingAction> action, std::stri
     return {repeat, action, text, "", "", "", month, day, year, hour, minute, week};
 }
 
+// "Ring until stopped" belongs to a sound: shown and stored with one, dropped with any other action.
+TEST(AlarmEditor, RingUntilStoppedIsStoredOnlyWithASound) {
+    const CivilTime now{2026, 3, 4, 9, 15, 42, 3};
+    for (const auto& [action, stored] : {std::pair{kSound, true}, std::pair{kText, false}}) {
+        EditorEntry entry = Entry(kDaily, action, "1", "1", "2026", "7", "0");
+        entry.sound = action == kSound ? "C:\\ring.wav" : "";
+        entry.ringUntilStopped = true;
+        const RingItem item = std::get<RingItem>(ComposeRingItem(entry, now));
+        EXPECT_EQ(item.ringUntilStopped, stored) << InterpretNotifyMode(*action);
+        EXPECT_EQ(EntryOfItem(item).ringUntilStopped, stored) << InterpretNotifyMode(*action);
+    }
+}
+
 // An item is stored only when it can fire and has what its action needs; otherwise the box to mend is named.
 // Box texts are numbers rounded half to even; a year is four plain digits, stored as checked. It is now
 // Wednesday 4 March 2026, 9:15:42.

@@ -28,6 +28,18 @@ TEST(AlarmList, LineShowsTimeRepeatAndTheActionsOwnDetail) {
         item.strNotifyText = "Get up", item.strWavFile = "C:\\ring.wav", item.strRunExe = "C:\\app.exe";
         EXPECT_EQ(AlarmLineText(item), text);
     }
+    // Only a sound item with a file of its own is marked when the file cannot be played.
+    const std::tuple<int, const char*, bool, std::string> marks[] = {
+        {0, "C:\\gone.wav", true, "7:0 (Daily)|Play a sound (file not found) C:\\gone.wav"},
+        {0, "C:\\ring.wav", false, "7:0 (Daily)|Play a soundC:\\ring.wav"},
+        {0, "", true, "7:0 (Daily)|Play a sound"},
+        {1, "C:\\gone.wav", true, "7:0 (Daily)|Text Hint"},
+    };
+    for (const auto& [action, file, missing, text] : marks) {
+        RingItem item = Item(action, 2, 7, 0);
+        item.strWavFile = file;
+        EXPECT_EQ(AlarmLineText(item, missing), text);
+    }
 }
 
 // Each stored number as minute:text:program, and the count, after taking one out of a store of `count`.

@@ -4,6 +4,7 @@
 #include "support/CleanSettings.h"
 #include "support/DialogDriver.h"
 #include "support/Recorders.h"
+#include "support/SoundFiles.h"
 #include "support/StoredRings.h"
 
 #include <gtest/gtest.h>
@@ -33,10 +34,12 @@ BOOL Play(LPCSTR sound, HMODULE module, DWORD flags) {
     return TRUE;
 }
 
+// A sound file that has gone rings the built-in ring, as no file does.
 TEST(RingEngine, ItemsDueTogetherStartInOrderThoughTheFirstIsModal) {
     const CleanSettings clean;
-    StoreRings({Daily(0, 30, "C:\\Sounds\\ring.wav"), Daily(2, 30, "C:\\Tools\\app.exe", "-x"),
-                Daily(2, 30, "notepad.exe"), Daily(0, 30, ""), Daily(2, 31, "C:\\next minute.exe")});
+    const SoundFile ring("ring.wav", WaveBytes(1, 1, 8000, 8));
+    StoreRings({Daily(0, 30, ring.path), Daily(2, 30, "C:\\Tools\\app.exe", "-x"), Daily(2, 30, "notepad.exe"),
+                Daily(0, 30, TempPath("gone.wav")), Daily(0, 30, ""), Daily(2, 31, "C:\\next minute.exe")});
     RecordingSeams recorder;
     SettableClock settable(60);
     settable.SetLocal(2026, 1, 5, 7, 30, 0);
@@ -44,9 +47,9 @@ TEST(RingEngine, ItemsDueTogetherStartInOrderThoughTheFirstIsModal) {
     recordSound = std::exchange(seams.PlaySoundA, Play);
     CheckRingTime(nullptr);
     EXPECT_EQ(recorder.calls(),
-              (Calls{"PlaySound 0x20001 C:\\Sounds\\ring.wav", "ShellExecute Open|next minute.exe||C:\\|5",
+              (Calls{"PlaySound 0x20001 " + ring.path, "ShellExecute Open|next minute.exe||C:\\|5",
                      "ShellExecute Open|app.exe|-x|C:\\Tools\\|5", "ShellExecute Open|notepad.exe|||5",
-                     "PlaySound 0x5 (memory)"}));
+                     "PlaySound 0x5 (memory)", "PlaySound 0x5 (memory)"}));
     const HRSRC wave = FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_RING_SOUND), "RING_SOUND");
     ASSERT_NE(wave, nullptr);
     EXPECT_EQ(lastSound, LockResource(LoadResource(nullptr, wave)));
@@ -56,8 +59,9 @@ TEST(RingEngine, ItemsDueTogetherStartInOrderThoughTheFirstIsModal) {
 // a record read with two fields swapped would fire on the wrong day.
 TEST(RingEngine, StoredDatesFireOnTheirDays) {
     const CleanSettings clean;
+    const SoundFile files[] = {{"once", "MThd"}, {"weekly", "MThd"}, {"monthly", "MThd"}, {"yearly", "MThd"}};
     const auto item = [](BYTE mode, BYTE week, BYTE minute, BYTE month, BYTE day, const char* sound) {
-        return StoredRing{{1, 0, mode, week, 9, minute, 20, 26, month, day, 0}, {{"WavFile", sound}}};
+        return StoredRing{{1, 0, mode, week, 9, minute, 20, 26, month, day, 0}, {{"WavFile", TempPath(sound)}}};
     };
     StoreRings({item(1, 0, 0, 3, 7, "once"), item(3, 2, 1, 0, 0, "weekly"), item(4, 0, 2, 0, 15, "monthly"),
                 item(5, 0, 3, 2, 11, "yearly")});
@@ -72,7 +76,7 @@ TEST(RingEngine, StoredDatesFireOnTheirDays) {
         clock.SetLocal(year, month, day, 9, minute, 0);
         recorder.clear();
         CheckRingTime(nullptr);
-        EXPECT_EQ(recorder.calls(), sound ? Calls{std::string("PlaySound 0x20001 ") + sound} : Calls{})
+        EXPECT_EQ(recorder.calls(), sound ? Calls{"PlaySound 0x20001 " + TempPath(sound)} : Calls{})
             << year << "-" << month << "-" << day;
     }
 }
@@ -114,7 +118,7 @@ TEST(RingEngine, AWokenComputerStaysOnForAReminderTenMinutesUnlessSomeoneUsesIt)
 }
 
 // Once an hour, also when the tick comes a few seconds late, never caught up after a jump; beeps without sound
-// devices, and the chosen file played by its quoted path with them.
+// devices, and the chosen file played by its quoted path with them; a file that has gone rings the built-in ring.
 TEST(HourlyChime, ChimesOncePerHourAsBeepsWithoutDevicesAndPlaysAQuotedPathWithThem) {
     const Calls beeps = {"Beep 700 1500", "Sleep 1000", "Beep 700 1500", "Sleep 1000",
                          "Beep 700 1500", "Sleep 1000", "Sleep 1000",    "Beep 1400 1500"};
@@ -132,9 +136,12 @@ TEST(HourlyChime, ChimesOncePerHourAsBeepsWithoutDevicesAndPlaysAQuotedPathWithT
         }
     };
     HourRingOn = 1;
-    ChimeWavFile = "C:\\My Music\\chime.mid";
+    const SoundFile chime("My chime.mid", "MThd");
+    ChimeWavFile = chime.path;
     expect({{14, 0, 0, beeps}, {14, 0, 0, {}}, {14, 59, 58, {}}, {15, 0, 4, beeps}, {18, 0, 1, {}}}, 0);
-    expect({{2, 0, 0, {"mciExecute play \"C:\\My Music\\chime.mid\""}}}, 1);
+    expect({{2, 0, 0, {"mciExecute play \"" + chime.path + "\""}}}, 1);
+    ChimeWavFile = TempPath("gone.wav");
+    expect({{3, 0, 0, {"PlaySound 0x5 (memory)"}}}, 1);
     HourRingOn = 0;
     ChimeWavFile.clear();
 }

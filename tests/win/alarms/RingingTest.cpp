@@ -1,5 +1,7 @@
 #include "alarms/DlgAlarm.h"
+#include "alarms/DlgWinExit.h"
 #include "alarms/RingFade.h"
+#include "alarms/RingScheduler.h"
 #include "alarms/RingSound.h"
 #include "alarms/RingStore.h"
 #include "alarms/SnoozeStore.h"
@@ -11,6 +13,7 @@
 #include "support/PaintedClient.h"
 #include "support/PaintedTexts.h"
 #include "support/Recorders.h"
+#include "support/SoundFiles.h"
 #include "support/StoredRings.h"
 #include "system/CivilTime.h"
 
@@ -24,33 +27,6 @@ namespace {
 
 const std::string kBuiltIn = "waveOutOpen 22050 Hz 16 bit 1 ch";
 const std::vector<std::string> kSilenced{"waveOutReset", "waveOutClose"};
-
-std::string TempPath(const char* name) {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + "tollwick-ringing-" + name;
-}
-
-// A wave of format `tag` holding four frames (blocks of 256 bytes below 8 bits, as ADPCM has them).
-std::string WaveBytes(int tag, int channels, int rate, int bits) {
-    const int block = bits >= 8 ? channels * bits / 8 : 256, data = 4 * block;
-    std::string bytes = "RIFF....WAVEfmt ";
-    const auto put = [&](unsigned value, int size) {
-        for (int i = 0; i < size; ++i) bytes += char(value >> 8 * i);
-    };
-    put(16, 4), put(tag, 2), put(channels, 2), put(rate, 4), put(rate * block, 4), put(block, 2), put(bits, 2);
-    bytes += "data", put(data, 4), bytes += std::string(data, char(0x40));
-    return bytes;
-}
-
-class SoundFile {
-public:
-    SoundFile(const char* name, const std::string& bytes) : path(TempPath(name)) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-    ~SoundFile() { DeleteFileA(path.c_str()); }
-    const std::string path;
-};
 
 // A file that is missing, empty, not a wave or in a format that cannot be scaled rings the built-in ring in its
 // place; 8- and 16-bit PCM rings itself. The list's and the chime's test agrees on what can be played at all.
@@ -251,6 +227,137 @@ TEST(SnoozeStore, KeepsTheDueTimeAsUtcTextBesideTheItemInTheRegistry) {
     RemoveStoredRing(1);
     EXPECT_EQ(stored(), "none");
     ReloadSnoozes();
+}
+
+std::vector<std::function<void(HWND)>>* pendingAnswers = nullptr;
+HWND lastAnswered = nullptr;
+int answeredCount = 0;
+
+void CALLBACK AnswerNext(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND open = FindWindowA("#32770", nullptr);
+    if (!open || open == lastAnswered || !IsWindowVisible(open) || pendingAnswers->empty()) return;
+    lastAnswered = open, ++answeredCount;
+    const auto act = pendingAnswers->front();
+    pendingAnswers->erase(pendingAnswers->begin());
+    act(open);
+}
+
+// Runs `open`, answering each modal window it shows, in turn, by the next of `acts`; the count of windows answered.
+int AnswerEach(const std::function<void()>& open, std::vector<std::function<void(HWND)>> acts) {
+    pendingAnswers = &acts, lastAnswered = nullptr, answeredCount = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, AnswerNext);
+    open();
+    KillTimer(nullptr, timer);
+    return answeredCount;
+}
+
+std::string SnoozesStored() {
+    std::string stored;
+    for (int number = 1; number <= 3; ++number)
+        if (GetRegValue(RegRoot::CurrentUser, keys::Data, "Snooze" + std::to_string(number)).kind() ==
+            RegValue::Kind::Text)
+            stored += std::to_string(number);
+    return stored;
+}
+
+// Two items that ring until stopped, due with a reminder between them, ring in one window; Snooze there and on the
+// reminder brings each back five minutes later, once, unless it was unticked meanwhile. A late reminder says when
+// it was due.
+TEST(AlarmFlow, RingingItemsAndRemindersSnoozeAndRingAgainOnce) {
+    const CleanSettings clean;
+    ReloadSnoozes();
+    SettableClock clock;
+    clock.SetLocal(2026, 12, 7, 7, 29, 59);
+    RecordingSeams recorder;
+    const auto daily = [](BYTE action, const char* text) {
+        return StoredRing{{1, action, 2, 0, 7, 30, 20, 26, 1, 1, 0}, {{"Text", text}}};
+    };
+    StoreRings({daily(0, "first"), daily(1, "Read me"), daily(0, "second")});
+    for (const char* ring : {"Ring1", "Ring3"})
+        SaveRegValue(RegRoot::CurrentUser, keys::Data, ring, RegType::Number, 1);
+    LoadRingData();
+    CheckRingTime(nullptr);
+    clock.Advance(1);
+    std::vector<std::string> seen;
+    const auto look = [&](WPARAM key) {
+        return [&seen, key](HWND dialog) {
+            seen.push_back(TextOf(dialog) + ":");
+            for (const std::string& line : Lines(dialog)) seen.back() += " " + line;
+            if (key) Key(dialog, key);
+        };
+    };
+    const auto snoozeReminder = [&](HWND dialog) {
+        look(0)(dialog);
+        SendDlgItemMessageA(dialog, 3, BM_CLICK, 0, 0);
+    };
+    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); }, {look(VK_ESCAPE), snoozeReminder}), 2);
+    EXPECT_EQ(seen, (std::vector<std::string>{"Alarm: 07:30 first second", "Text Hint: Read me"}));
+    EXPECT_EQ(SnoozesStored(), "123");
+    SaveStoredRingState(3, false);
+    LoadRingData();
+
+    seen.clear();
+    clock.Advance(299);
+    CheckRingTime(nullptr);
+    EXPECT_TRUE(seen.empty()) << "not before five minutes";
+    clock.Advance(1);
+    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); }, {look(VK_RETURN), look(VK_RETURN)}), 2);
+    EXPECT_EQ(seen, (std::vector<std::string>{"Alarm: 07:30 first", "Text Hint: Read me"}));
+    EXPECT_EQ(SnoozesStored(), "");
+    clock.Advance(600);
+    CheckRingTime(nullptr);
+    EXPECT_EQ(seen.size(), 2u) << "a snooze rings once";
+
+    // Slept through 7:30: the reminder comes when the computer wakes, saying when it was due.
+    seen.clear();
+    StoreRings({daily(1, "Read me")});
+    clock.SetLocal(2026, 12, 8, 7, 0, 0);
+    CheckRingTime(nullptr);
+    RingSuspending();
+    clock.Advance(3600);
+    RingResumed();
+    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); }, {look(VK_RETURN)}), 1);
+    EXPECT_EQ(seen, (std::vector<std::string>{"Text Hint: Read me Due at 07:30"}));
+    // The first item deleted while its window was open: the last took over its number, and neither is snoozed.
+    StoreRings({daily(0, "first"), daily(0, "last")});
+    for (const char* ring : {"Ring1", "Ring2"}) SaveRegValue(RegRoot::CurrentUser, keys::Data, ring, RegType::Number, 1);
+    LoadRingData();
+    clock.SetLocal(2026, 12, 9, 7, 30, 0);
+    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); },
+                         {[](HWND dialog) { RemoveStoredRing(1), LoadRingData(), Key(dialog, VK_ESCAPE); }}),
+              1);
+    EXPECT_EQ(SnoozesStored(), "");
+}
+
+HWND countdownOpen = nullptr;
+std::string countdownSeen;
+
+void CALLBACK LookAtAlarmOverCountdown(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    const HWND alarm = FindWindowA(nullptr, "Alarm");
+    RECT below{}, above{};
+    GetWindowRect(alarm, &below);
+    GetWindowRect(countdownOpen, &above);
+    countdownSeen = std::string(GetActiveWindow() == countdownOpen ? "countdown active" : "alarm active") +
+                    (below.top >= above.bottom ? ", alarm below" : ", overlapping");
+    PostMessageA(alarm, WM_COMMAND, IDOK, 0);
+}
+
+// An alarm that rings while a countdown runs leaves the keyboard to the countdown, whose Escape must not snooze the
+// alarm instead, and shows below it.
+TEST(AlarmWindow, ARunningCountdownKeepsTheKeyboard) {
+    const CleanSettings clean;
+    SettableClock clock;
+    RecordingSeams recorder;
+    const bool closed = DriveModal([] { ShowWinExit(nullptr, false, ""); },
+                                   [](HWND countdown) {
+                                       countdownOpen = countdown;
+                                       SetTimer(nullptr, 0, 300, LookAtAlarmOverCountdown);
+                                       ShowAlarm(nullptr, {{"Wake up"}, 7, 30, false, ""});
+                                       SendMessageA(countdown, WM_COMMAND, IDCANCEL, 0);
+                                   });
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(countdownSeen, "countdown active, alarm below");
 }
 
 }  // namespace

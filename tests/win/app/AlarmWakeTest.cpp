@@ -61,11 +61,11 @@ TEST_F(ClockTest, AlarmsAcrossSleep) {
          Armed(3, 7) + ", PlaySound 0x5 (memory), ShellExecute Open|backup.exe||C:\\Tools\\|5"},
         {3, 7, 0, 2, WM_TIMER, 8, ""},
         // Four days asleep, the timer not honoured and no suspend message: the resume alone tells of it. What fell
-        // due runs once at the first tick, the screen kept on while the text waits; Thursday's one-time text is
-        // more than a day old.
+        // due runs once at the first tick, the screen kept on while the text waits, which says when it was due;
+        // Thursday's one-time text is more than a day old.
         {7, 10, 0, 0, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, Armed(8, 6)},
         {7, 10, 0, 0, WM_TIMER, 8,
-         Armed(8, 6) + ", PlaySound 0x5 (memory), SetThreadExecutionState 0x80000003, [Text Hint: Stand-up], "
+         Armed(8, 6) + ", PlaySound 0x5 (memory), SetThreadExecutionState 0x80000003, [Text Hint: Stand-upDue at 08:00], "
                        "SetThreadExecutionState 0x80000000, ShellExecute Open|backup.exe||C:\\Tools\\|5"},
         // The clock's own time changed while waking is switched off.
         {7, 10, 0, 1, WM_TIMECHANGE, 0, "CancelWaitableTimer"},

@@ -115,7 +115,8 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
         Choose(dialog, 9, "digits.bmp");
         Choose(dialog, 18, "200 %");
         SendDlgItemMessageA(dialog, 4, TBM_SETPOS, TRUE, 230);
-        for (const int box : {8, 13, 14, 16}) Click(dialog, box);
+        EXPECT_EQ(IsDlgButtonChecked(dialog, 18), BST_CHECKED) << "waking is on while WakeFromSleep is absent";
+        for (const int box : {8, 13, 14, 16, 18}) Click(dialog, box);
         for (const int list : {7, 9}) chosen[list / 8] = SendDlgItemMessageA(dialog, list, CB_GETCURSEL, 0, 0);
         Click(dialog, 3);
         EXPECT_EQ(GetActiveWindow(), dialog) << "the reloaded clock took the keyboard";
@@ -141,7 +142,7 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
               "SkinPath=" + kShippedFolder + "\nSelBackBmp=" + std::to_string(chosen[0]) +
                   "#\nSelTimeBmp=" + std::to_string(chosen[1]) +
                   "#\nRndBackBmp=1#\nRndTimeBmp=0#\nWindowpos=0#\nAutoRun=0#\nIconRun=1#\nBmpBack=big.bmp\n"
-                  "BmpTime=digits.bmp\nAlpha=230#\nHourRing=1\nWavFile=\n");
+                  "BmpTime=digits.bmp\nAlpha=230#\nHourRing=1\nWavFile=\nWakeFromSleep=0#\n");
 }
 
 // How a window takes display scales, looked up as the program looks up its calls.

@@ -117,7 +117,7 @@ TEST_F(AlarmForms, ListShowsTheStoredItemsAndStoresOnlyCheckMarks) {
     LoadRingData();
     ShowAlarmList();
     EXPECT_EQ(Entries(),
-              "[x] 7:5 (Daily)|Text Hintwake <\n[ ] 18:30 (WeeklyMonday)|Play a soundC:\\ring.wav\n"
+              "[x] 7:5 (Daily)|Text Hintwake <\n[ ] 18:30 (WeeklyMonday)|Play a sound (file not found) C:\\ring.wav\n"
               "[ ] (unreadable item)\n[x] 23:59 (12/31/2005)|Re-start computer\n");
     Click(kList, L::kSelectAll);
     Click(kList, L::kCancel);
