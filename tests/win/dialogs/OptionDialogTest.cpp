@@ -115,8 +115,8 @@ TEST_F(Options, ApplyStoresEveryValueAndTheClockTakesThemAtOnce) {
         Choose(dialog, 9, "digits.bmp");
         Choose(dialog, 18, "200 %");
         SendDlgItemMessageA(dialog, 4, TBM_SETPOS, TRUE, 230);
-        EXPECT_EQ(IsDlgButtonChecked(dialog, 18), BST_CHECKED) << "waking is on while WakeFromSleep is absent";
-        for (const int box : {8, 13, 14, 16, 18}) Click(dialog, box);
+        EXPECT_EQ(IsDlgButtonChecked(dialog, 19), BST_CHECKED) << "waking is on while WakeFromSleep is absent";
+        for (const int box : {8, 13, 14, 16, 19}) Click(dialog, box);
         for (const int list : {7, 9}) chosen[list / 8] = SendDlgItemMessageA(dialog, list, CB_GETCURSEL, 0, 0);
         Click(dialog, 3);
         EXPECT_EQ(GetActiveWindow(), dialog) << "the reloaded clock took the keyboard";
