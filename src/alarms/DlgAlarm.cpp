@@ -102,6 +102,7 @@ void LayOut(HWND hDlg, AlarmWindow& window) {
 void OnInitDialog(HWND hDlg) {
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Alarm"));
     auto window = std::make_unique<AlarmWindow>();
+    window->font.FitTo(hDlg);
     window->call = *opening->call;
     window->answer = opening->answer;
     SYSTEMTIME now;

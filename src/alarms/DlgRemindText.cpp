@@ -39,6 +39,7 @@ void OnInitDialog(HWND hDlg) {
     CentreOnDesktop(hDlg, kWidth, kHeight);
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Text Hint"));
     auto window = std::make_unique<ReminderWindow>();
+    window->font.FitTo(hDlg);
     window->text = openingText ? *openingText : std::string();
     window->choice = openingChoice;
     window->button.CreateButton(hDlg, "OK(&O)", kOk, 99, 77, 70, 19, window->font.get(), BS_DEFPUSHBUTTON);

@@ -72,7 +72,7 @@ void OnInitDialog(HWND hDlg) {
     CentreOnDesktop(hDlg, kWidth, kHeight);
     ExitAction = CountdownAction(countdown->restart);
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ExitAction.c_str()));
-    window.emplace();
+    window.emplace().font.FitTo(hDlg);
     LayOut(hDlg);
     ExitCounterX = window->layout.figureX;
     const int buttonTop = 85 + window->layout.shift;

@@ -55,6 +55,7 @@ private:
     HWND handle_ = nullptr;
 };
 
-// CreateWindowExA for a child control: no creation data, the program's instance, the id as the menu.
+// CreateWindowExA for a child control: no creation data, the program's instance, the id as the menu. The place
+// and size are layout numbers, scaled to the parent's DPI.
 HWND CreateChildControl(DWORD exStyle, const char* windowClass, const char* text, DWORD style, int x, int y, int width,
                         int height, HWND parent, int id);

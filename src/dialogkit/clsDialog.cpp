@@ -2,6 +2,7 @@
 
 #include "dialogkit/DialogCentre.h"
 #include "dialogkit/DialogTemplate.h"
+#include "dialogkit/WindowScale.h"
 
 namespace {
 
@@ -23,7 +24,9 @@ void RunBuiltInDialog(HWND owner, DLGPROC procedure) {
     dialog.CreateDialog(owner, procedure);
 }
 
-void CentreOnDesktop(HWND hDlg, int width, int height) {
+void CentreOnDesktop(HWND hDlg, int layoutWidth, int layoutHeight) {
+    const int width = ScaleForWindow(hDlg, layoutWidth);
+    const int height = ScaleForWindow(hDlg, layoutHeight);
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
     MoveWindow(hDlg, CentredOrigin(desktop.right, width), CentredOrigin(desktop.bottom, height), width, height, TRUE);

@@ -15,7 +15,7 @@ public:
 // What every dialog module's launcher does: a fresh clsDialog for one run, released when the dialog ends.
 void RunBuiltInDialog(HWND owner, DLGPROC procedure);
 
-// Places the dialog, width x height, in the middle of the desktop.
+// Places the dialog, width x height in layout numbers scaled to its DPI, in the middle of the desktop.
 void CentreOnDesktop(HWND hDlg, int width, int height);
 
 // WM_PAINT and WM_PRINTCLIENT of a built-in dialog: `content` draws into the paint DC or the DC it is handed,

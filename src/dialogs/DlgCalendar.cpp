@@ -78,7 +78,7 @@ void FitCalendar() {
 void OnInitDialog(HWND hDlg) {
     CentreOnDesktop(hDlg, kWidth, kHeight);
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Calendar"));
-    window.Open(hDlg);
+    window.Open(hDlg).font.FitTo(hDlg);
     const HFONT font = window->font.get();
     window->picker.CreateDTPicker(hDlg, kPicker, 21, 25, kCalendarArea.right - 21, 20, DTS_UPDOWN | DTS_LONGDATEFORMAT);
     SetFocus(window->picker.hwnd(0));

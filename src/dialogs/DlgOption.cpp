@@ -239,6 +239,7 @@ void OnInitDialog(HWND hDlg) {
     CentreOnDesktop(hDlg, frame.right - frame.left, frame.bottom - frame.top);
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Option"));
     OptionWindow& w = window.Open(hDlg);
+    w.font.FitTo(hDlg);
     w.clock = GetWindow(hDlg, GW_OWNER);
     w.clockAlpha = ClockAlpha(w.clock);
     CreateControls(hDlg);

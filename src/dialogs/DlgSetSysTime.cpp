@@ -128,7 +128,7 @@ void FitPickers() {
 
 void OnInitDialog(HWND hDlg) {
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("System time setting"));
-    window.Open(hDlg);
+    window.Open(hDlg).font.FitTo(hDlg);
     const HFONT font = window->font.get();
     for (const ButtonPlace& button : kButtons)
         window->buttons.CreateButton(hDlg, button.caption, button.id, button.x, kButtonY, kButtonWidth, kButtonHeight,
