@@ -12,6 +12,7 @@ void InitCommonControlClasses(DWORD classes) {
 HWND CreateChildControl(DWORD exStyle, const char* windowClass, const char* text, DWORD style, int x, int y, int width,
                         int height, HWND parent, int id) {
     const auto scaled = [parent](int value) { return ScaleForWindow(parent, value); };
-    return CreateWindowExA(exStyle, windowClass, text, style, scaled(x), scaled(y), scaled(width), scaled(height), parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(exStyle, windowClass, text, style, scaled(x), scaled(y), scaled(width), scaled(height),
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                           nullptr);
 }
