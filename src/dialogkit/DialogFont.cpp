@@ -3,13 +3,12 @@
 #include "dialogkit/DpiScale.h"
 #include "system/WindowDpi.h"
 
-DialogFont::DialogFont() { Make(kLayoutDpi); }
+DialogFont::DialogFont() { FitToDpi(kLayoutDpi); }
 
-void DialogFont::FitTo(HWND window) {
-    if (const int dpi = WindowDpi(window); dpi != dpi_) Make(dpi);
-}
+void DialogFont::FitTo(HWND window) { FitToDpi(WindowDpi(window)); }
 
-void DialogFont::Make(int dpi) {
+void DialogFont::FitToDpi(int dpi) {
+    if (dpi == dpi_) return;
     font_.reset(CreateFontA(ScaleByDpi(13, dpi), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
     dpi_ = dpi;
 }

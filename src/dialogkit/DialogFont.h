@@ -12,9 +12,9 @@ public:
     int dpi() const { return dpi_; }
     // Made again for the DPI of the monitor `window` is on; the controls that use it need it set again.
     void FitTo(HWND window);
+    void FitToDpi(int dpi);
 
 private:
-    void Make(int dpi);
     GdiFont font_;
     int dpi_ = 0;
 };

@@ -6,6 +6,7 @@
 
 #include "dialogkit/DateFromToday.h"
 #include "dialogkit/DialogFont.h"
+#include "dialogkit/DpiChange.h"
 #include "dialogkit/DialogState.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDTPicker.h"
@@ -187,6 +188,9 @@ INT_PTR CALLBACK CalendarDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPa
             break;
         case WM_CLOSE:
             OnClose(hDlg);
+            break;
+        case WM_DPICHANGED:
+            FollowDpiChange(hDlg, window->font, wParam, lParam);
             break;
         case WM_DESTROY:
             window.Release();

@@ -6,6 +6,7 @@
 
 #include "dialogkit/ControlHandles.h"
 #include "dialogkit/DialogFont.h"
+#include "dialogkit/DpiChange.h"
 #include "dialogkit/DialogState.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDTPicker.h"
@@ -225,6 +226,9 @@ INT_PTR CALLBACK SystemTimeDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM l
             break;
         case WM_CLOSE:
             OnClose(hDlg);
+            break;
+        case WM_DPICHANGED:
+            FollowDpiChange(hDlg, window->font, wParam, lParam);
             break;
         case WM_DESTROY:
             window.Release();

@@ -2,6 +2,7 @@
 
 #include "dialogkit/ControlHandles.h"
 #include "dialogkit/DialogCentre.h"
+#include "dialogkit/DpiChange.h"
 #include "dialogkit/ProgramIcon.h"
 #include "dialogkit/WindowScale.h"
 
@@ -82,6 +83,10 @@ void FormWindow::Show() const {
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DPICHANGED) {
+        FollowDpiChange(hwnd_, font_, wParam, lParam);
+        return 0;
+    }
     if (message != WM_CLOSE) return DefDlgProcA(hwnd_, message, wParam, lParam);
     // Closing from the caption or the system menu is Cancel.
     Close();
