@@ -16,3 +16,9 @@ HWND CreateChildControl(DWORD exStyle, const char* windowClass, const char* text
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                            nullptr);
 }
+
+void MoveChildControl(HWND child, int x, int y, int width, int height, bool repaint) {
+    const HWND parent = GetParent(child);
+    const auto scaled = [parent](int value) { return ScaleForWindow(parent, value); };
+    MoveWindow(child, scaled(x), scaled(y), scaled(width), scaled(height), repaint);
+}

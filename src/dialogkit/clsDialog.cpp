@@ -6,8 +6,11 @@
 
 namespace {
 
+// Layout numbers at the DPI of the window painted; a DC of no window (WM_PRINTCLIENT's) takes the screen's.
 void DrawFrame(HDC hdc, int left, int right, int top, int bottom, UINT edge) {
-    RECT frame{left, top, right, bottom};
+    const HWND window = WindowFromDC(hdc);
+    const auto scaled = [window](int value) { return ScaleForWindow(window, value); };
+    RECT frame{scaled(left), scaled(top), scaled(right), scaled(bottom)};
     DrawEdge(hdc, &frame, edge, BF_RECT);
 }
 

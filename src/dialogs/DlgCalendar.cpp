@@ -4,10 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "dialogkit/ControlHandles.h"
 #include "dialogkit/DateFromToday.h"
 #include "dialogkit/DialogFont.h"
-#include "dialogkit/DpiChange.h"
 #include "dialogkit/DialogState.h"
+#include "dialogkit/DpiChange.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDTPicker.h"
 #include "dialogkit/clsDialog.h"
@@ -69,9 +71,9 @@ void FitCalendar() {
     const HWND calendar = window->calendar.hwnd();
     RECT need{};
     SendMessageA(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need));
-    const int width = std::max<int>(kCalendarArea.right - kCalendarArea.left, need.right);
-    const int height = std::max<int>(kCalendarArea.bottom - kCalendarArea.top, need.bottom);
-    MoveWindow(calendar, kCalendarArea.left, kCalendarArea.top, width, height, FALSE);
+    const int width = std::max<int>(kCalendarArea.right - kCalendarArea.left, LayoutForWindow(calendar, need.right));
+    const int height = std::max<int>(kCalendarArea.bottom - kCalendarArea.top, LayoutForWindow(calendar, need.bottom));
+    MoveChildControl(calendar, kCalendarArea.left, kCalendarArea.top, width, height, FALSE);
     window->calendarBottom = kCalendarArea.top + height;
 }
 

@@ -3,6 +3,7 @@
 #include "dialogkit/BoxHint.h"
 #include "dialogkit/DialogFont.h"
 #include "dialogkit/DialogState.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsComboBox.h"
 #include "dialogkit/clsCommonDialog.h"
@@ -246,12 +247,18 @@ void OnInitDialog(HWND hDlg) {
     LoadSettings(hDlg);
 }
 
+void InvalidatePreview(HWND hDlg) {
+    const RECT previewBox = ScaleRectForWindow(hDlg, kPreviewBox);
+    InvalidateRect(hDlg, &previewBox, FALSE);
+}
+
 void PaintContent(HWND hDlg, HDC dc) {
     for (const RECT& frame : kGroupFrames) DrawEtchedFrame(dc, frame.left, frame.right, frame.top, frame.bottom);
     for (const Place& button : kPushButtons)
         DrawSunkenFrame(dc, button.x - 1, button.x + button.width + 1, button.y - 1, button.y + button.height + 1);
     const GdiObject<HBRUSH> grey(CreateSolidBrush(kPreviewGrey));
-    FillRect(dc, &kPreviewBox, grey);
+    const RECT previewBox = ScaleRectForWindow(hDlg, kPreviewBox);
+    FillRect(dc, &previewBox, grey);
     DrawSkinPreview(dc, hDlg, window->previewPainter.emplace());
 }
 
@@ -305,7 +312,7 @@ void ListFolder(HWND hDlg, const std::string& folder) {
     w.lists.DeleteItem(hDlg, kBackgroundList);
     w.lists.DeleteItem(hDlg, kTimeList);
     FillSkinLists(hDlg, folder);
-    InvalidateRect(hDlg, &kPreviewBox, FALSE);
+    InvalidatePreview(hDlg);
 }
 
 void OnBrowse(HWND hDlg) {
@@ -358,7 +365,7 @@ void OnCommand(HWND hDlg, WPARAM wParam) {
             window->edits.SetEditText(hDlg, kChimeSound, "");
             break;
     }
-    if (HIWORD(wParam) == CBN_SELCHANGE) InvalidateRect(hDlg, &kPreviewBox, FALSE);
+    if (HIWORD(wParam) == CBN_SELCHANGE) InvalidatePreview(hDlg);
 }
 
 // The live preview of the transparency, once the thumb is let go.

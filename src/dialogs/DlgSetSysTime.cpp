@@ -6,8 +6,9 @@
 
 #include "dialogkit/ControlHandles.h"
 #include "dialogkit/DialogFont.h"
-#include "dialogkit/DpiChange.h"
 #include "dialogkit/DialogState.h"
+#include "dialogkit/DpiChange.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDTPicker.h"
 #include "dialogkit/clsDialog.h"
@@ -78,13 +79,13 @@ std::string SystemMessage(DWORD error) {
 }
 
 int TextHeight(HWND control, const std::string& text, int width) {
-    RECT area{0, 0, width, 0};
+    RECT area{0, 0, ScaleForWindow(control, width), 0};
     {
         const WindowDC dc(control);
         SelectedObject font(dc, window->font.get());
         DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     }
-    return area.bottom;
+    return LayoutForWindow(control, area.bottom);
 }
 
 // The refusal line spans the row of buttons below them, as tall as its text; the dialog grows to hold it and
@@ -94,9 +95,10 @@ void ShowRefusal(HWND hDlg, const std::string& text) {
     const int width = kRefusalWidth + window->wider;
     const int height = text.empty() ? 0 : TextHeight(line, text, width);
     SetWindowTextA(line, text.c_str());
-    MoveWindow(line, kRefusalX, kRefusalY, width, height, FALSE);
+    MoveChildControl(line, kRefusalX, kRefusalY, width, height, FALSE);
     ShowWindow(line, text.empty() ? SW_HIDE : SW_SHOWNA);
-    SetWindowPos(hDlg, nullptr, 0, 0, kWidth + window->wider, kHeight + (height ? height + kRefusalMargin : 0),
+    SetWindowPos(hDlg, nullptr, 0, 0, ScaleForWindow(hDlg, kWidth + window->wider),
+                 ScaleForWindow(hDlg, kHeight + (height ? height + kRefusalMargin : 0)),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -111,7 +113,7 @@ void FollowClock(HWND hDlg) {
 int MissingWidth(HWND picker, int width) {
     SIZE ideal{};
     SendMessageA(picker, DTM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
-    return std::max(0, static_cast<int>(ideal.cx) - width);
+    return std::max(0, LayoutForWindow(picker, ideal.cx) - width);
 }
 
 // The pickers take the width their text needs; the time picker, the frame and the buttons move right by as
@@ -119,12 +121,12 @@ int MissingWidth(HWND picker, int width) {
 void FitPickers() {
     const int date = MissingWidth(window->pickers.hwnd(0), kDateWidth);
     window->wider = date + MissingWidth(window->pickers.hwnd(1), kTimeWidth);
-    MoveWindow(window->pickers.hwnd(0), kDateX, kPickerY, kDateWidth + date, kPickerHeight, FALSE);
-    MoveWindow(window->pickers.hwnd(1), kTimeX + date, kPickerY, kTimeWidth + window->wider - date, kPickerHeight,
-               FALSE);
+    MoveChildControl(window->pickers.hwnd(0), kDateX, kPickerY, kDateWidth + date, kPickerHeight, FALSE);
+    MoveChildControl(window->pickers.hwnd(1), kTimeX + date, kPickerY, kTimeWidth + window->wider - date, kPickerHeight,
+                     FALSE);
     for (int i = 0; i < 3; ++i)
-        MoveWindow(window->buttons.hwnd(i), kButtons[i].x + window->wider, kButtonY, kButtonWidth, kButtonHeight,
-                   FALSE);
+        MoveChildControl(window->buttons.hwnd(i), kButtons[i].x + window->wider, kButtonY, kButtonWidth, kButtonHeight,
+                         FALSE);
 }
 
 void OnInitDialog(HWND hDlg) {
