@@ -2,8 +2,10 @@
 
 #include "alarms/RingSound.h"
 #include "alarms/SnoozeLengthBox.h"
+#include "dialogkit/ControlHandles.h"
 #include "dialogkit/DialogFont.h"
 #include "dialogkit/ProgramIcon.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDialog.h"
 #include "system/DeviceContexts.h"
@@ -73,11 +75,11 @@ int WidestLine(HWND hDlg, const AlarmWindow& window) {
         GetTextExtentPoint32A(dc, line.c_str(), int(line.size()), &extent);
         widest = std::max(widest, int(extent.cx));
     }
-    return widest;
+    return LayoutForWindow(hDlg, widest);
 }
 
 void Place(HWND hDlg, int id, int x, int y, int width, int height) {
-    MoveWindow(GetDlgItem(hDlg, id), x, y, width, height, TRUE);
+    MoveChildControl(GetDlgItem(hDlg, id), x, y, width, height, true);
 }
 
 // Wide enough for the longest line, tall enough for all of them, the buttons centred under the separator.
@@ -90,8 +92,8 @@ void LayOut(HWND hDlg, AlarmWindow& window) {
     CentreOnDesktop(hDlg, width, window.buttonsY + kButtonHeight + kFrameHeight);
     RECT client;
     GetClientRect(hDlg, &client);
-    window.clientWidth = client.right;
-    window.buttonsX = (client.right - (2 * kButtonWidth + kLengthWidth + 2 * kGap)) / 2;
+    window.clientWidth = LayoutForWindow(hDlg, client.right);
+    window.buttonsX = (window.clientWidth - (2 * kButtonWidth + kLengthWidth + 2 * kGap)) / 2;
     const int snoozeX = window.buttonsX + kButtonWidth + kGap;
     Place(hDlg, kStop, window.buttonsX, window.buttonsY, kButtonWidth, kButtonHeight);
     Place(hDlg, kSnooze, snoozeX, window.buttonsY, kButtonWidth, kButtonHeight);
@@ -127,7 +129,8 @@ void PaintContent(HWND hDlg, HDC dc) {
     SelectedObject font(dc, window->font.get());
     window->icon.Draw(dc, 10, 10);
     for (int row = 0; const std::string& line : window->lines)
-        TextOutA(dc, kTextLeft, kTextTop + kLineHeight * row++, line.c_str(), int(line.size()));
+        TextOutA(dc, ScaleForWindow(hDlg, kTextLeft), ScaleForWindow(hDlg, kTextTop + kLineHeight * row++),
+                 line.c_str(), int(line.size()));
     DrawEtchedFrame(dc, 8, window->clientWidth - 8, window->separatorY, window->separatorY);
     for (const int x : {window->buttonsX, window->buttonsX + kButtonWidth + kGap})
         DrawSunkenFrame(dc, x - 1, x + kButtonWidth + 1, window->buttonsY - 1, window->buttonsY + kButtonHeight + 1);

@@ -6,6 +6,7 @@
 #include "alarms/SnoozeLengthBox.h"
 #include "dialogkit/DialogFont.h"
 #include "dialogkit/ProgramIcon.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDialog.h"
 
@@ -54,7 +55,8 @@ void PaintContent(HWND hDlg, HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SelectedObject font(dc, window->font.get());
     DrawEtchedFrame(dc, 8, kWidth - 14, 66, 66);
-    TextOutA(dc, 55, 18, window->text.c_str(), static_cast<int>(window->text.size()));
+    TextOutA(dc, ScaleForWindow(hDlg, 55), ScaleForWindow(hDlg, 18), window->text.c_str(),
+             static_cast<int>(window->text.size()));
     window->icon.Draw(dc, 10, 10);
     DrawSunkenFrame(dc, 98, 170, 76, 97);
     DrawSunkenFrame(dc, 178, 250, 76, 97);

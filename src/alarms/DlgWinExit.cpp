@@ -6,6 +6,7 @@
 #include "alarms/Countdown.h"
 #include "dialogkit/DialogFont.h"
 #include "dialogkit/ProgramIcon.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDialog.h"
 #include "system/PublicFunction.h"
@@ -43,8 +44,10 @@ struct CountdownWindow {
 };
 std::optional<CountdownWindow> window;
 
+// At the place the layout gives, scaled to the window painted.
 void DrawLine(HDC dc, int x, int y, const std::string& text) {
-    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+    const HWND painted = WindowFromDC(dc);
+    TextOutA(dc, ScaleForWindow(painted, x), ScaleForWindow(painted, y), text.c_str(), static_cast<int>(text.size()));
 }
 
 int TextWidth(HDC dc, std::string_view text) {
@@ -60,10 +63,10 @@ void LayOut(HWND hDlg) {
     {
         const WindowDC dc(hDlg);
         SelectedObject font(dc, window->font.get());
-        const auto measure = [&dc](std::string_view text) { return TextWidth(dc, text); };
-        window->layout = LayOutCountdown(countdown->lines, client.right - kRightMargin, measure);
+        const auto measure = [&dc, hDlg](std::string_view text) { return LayoutForWindow(hDlg, TextWidth(dc, text)); };
+        window->layout = LayOutCountdown(countdown->lines, LayoutForWindow(hDlg, client.right) - kRightMargin, measure);
         const int x = window->layout.figureX, y = window->layout.figureY;
-        window->figureArea = {x - 1, y - 1, x + measure("30") + 2, y + 14};
+        window->figureArea = ScaleRectForWindow(hDlg, {x - 1, y - 1, x + measure("30") + 2, y + 14});
     }
     if (window->layout.shift) CentreOnDesktop(hDlg, kWidth, kHeight + window->layout.shift);
 }
