@@ -4,6 +4,7 @@
 #include "alarms/SnoozeLengthBox.h"
 #include "dialogkit/ControlHandles.h"
 #include "dialogkit/DialogFont.h"
+#include "dialogkit/DpiChange.h"
 #include "dialogkit/ProgramIcon.h"
 #include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
@@ -179,7 +180,7 @@ AlarmAnswer ShowAlarm(HWND owner, const AlarmCall& call) {
     return answer;
 }
 
-INT_PTR CALLBACK AlarmProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK AlarmProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
     switch (uMsg) {
         case WM_INITDIALOG:
@@ -193,6 +194,9 @@ INT_PTR CALLBACK AlarmProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
             break;
         case WM_CLOSE:
             OnClose(hDlg);
+            break;
+        case WM_DPICHANGED:
+            if (AlarmWindow* window = WindowOf(hDlg)) FollowDpiChange(hDlg, window->font, wParam, lParam);
             break;
         case WM_DESTROY:
             ReleaseWindow(hDlg);

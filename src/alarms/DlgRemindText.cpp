@@ -5,6 +5,7 @@
 
 #include "alarms/SnoozeLengthBox.h"
 #include "dialogkit/DialogFont.h"
+#include "dialogkit/DpiChange.h"
 #include "dialogkit/ProgramIcon.h"
 #include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
@@ -93,7 +94,7 @@ std::optional<int> ShowRemindText(HWND owner, const std::string& text) {
     return choice;
 }
 
-INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
     switch (uMsg) {
         case WM_INITDIALOG:
@@ -104,6 +105,9 @@ INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
             break;
         case WM_CLOSE:
             OnClose(hDlg);
+            break;
+        case WM_DPICHANGED:
+            if (ReminderWindow* window = WindowOf(hDlg)) FollowDpiChange(hDlg, window->font, wParam, lParam);
             break;
         case WM_DESTROY:
             ReleaseWindow(hDlg);

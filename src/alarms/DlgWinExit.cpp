@@ -5,6 +5,7 @@
 
 #include "alarms/Countdown.h"
 #include "dialogkit/DialogFont.h"
+#include "dialogkit/DpiChange.h"
 #include "dialogkit/ProgramIcon.h"
 #include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
@@ -40,7 +41,7 @@ struct CountdownWindow {
     ProgramIcon icon{kDialogIconSize};
     clsButton buttons;
     CountdownLayout layout;
-    RECT figureArea;
+    RECT figureArea;  // in layout numbers
 };
 std::optional<CountdownWindow> window;
 
@@ -66,7 +67,7 @@ void LayOut(HWND hDlg) {
         const auto measure = [&dc, hDlg](std::string_view text) { return LayoutForWindow(hDlg, TextWidth(dc, text)); };
         window->layout = LayOutCountdown(countdown->lines, LayoutForWindow(hDlg, client.right) - kRightMargin, measure);
         const int x = window->layout.figureX, y = window->layout.figureY;
-        window->figureArea = ScaleRectForWindow(hDlg, {x - 1, y - 1, x + measure("30") + 2, y + 14});
+        window->figureArea = {x - 1, y - 1, x + measure("30") + 2, y + 14};
     }
     if (window->layout.shift) CentreOnDesktop(hDlg, kWidth, kHeight + window->layout.shift);
 }
@@ -93,7 +94,8 @@ void OnTimer(HWND hDlg) {
     const int left = CountdownSecondsLeft(countdown->openedMs, seams.GetTickCount64());
     if (left < ExitCountdown) {
         ExitCountdown = left;
-        InvalidateRect(hDlg, &window->figureArea, TRUE);
+        const RECT figure = ScaleRectForWindow(hDlg, window->figureArea);
+        InvalidateRect(hDlg, &figure, TRUE);
     }
     if (ExitCountdown == 0) {
         ExitConfirmed = true;
@@ -147,7 +149,7 @@ void ShowWinExit(HWND owner, bool restart, const std::string& text) {
     countdown.reset();
 }
 
-INT_PTR CALLBACK WinExitProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK WinExitProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
     switch (uMsg) {
         case WM_INITDIALOG:
@@ -161,6 +163,9 @@ INT_PTR CALLBACK WinExitProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
             break;
         case WM_CLOSE:
             OnClose(hDlg);
+            break;
+        case WM_DPICHANGED:
+            if (window) FollowDpiChange(hDlg, window->font, wParam, lParam);
             break;
     }
     return 0;

@@ -3,6 +3,7 @@
 #include "dialogkit/BoxHint.h"
 #include "dialogkit/DialogFont.h"
 #include "dialogkit/DialogState.h"
+#include "dialogkit/DpiChange.h"
 #include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsComboBox.h"
@@ -407,7 +408,7 @@ void ShowOptionDialog(HWND owner) { window.Show(owner, OptionsDlgProc); }
 
 // Once closed, the dialog may still get messages until its loop ends (an alarm's window can hold that loop up):
 // they find nothing open.
-INT_PTR CALLBACK OptionsDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK OptionsDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (uMsg == WM_INITDIALOG) OnInitDialog(hDlg);
     if (!window) return 0;
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
@@ -420,6 +421,9 @@ INT_PTR CALLBACK OptionsDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM) {
             break;
         case WM_CLOSE:
             OnClose(hDlg);
+            break;
+        case WM_DPICHANGED:
+            FollowDpiChange(hDlg, window->font, wParam, lParam);
             break;
         case WM_DESTROY:
             window.Release();
