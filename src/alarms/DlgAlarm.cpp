@@ -182,6 +182,7 @@ AlarmAnswer ShowAlarm(HWND owner, const AlarmCall& call) {
 
 INT_PTR CALLBACK AlarmProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
+    if (DpiChangeMessage(hDlg, uMsg, wParam, lParam, WindowOf(hDlg) ? &WindowOf(hDlg)->font : nullptr)) return 0;
     switch (uMsg) {
         case WM_INITDIALOG:
             OnInitDialog(hDlg);
@@ -194,9 +195,6 @@ INT_PTR CALLBACK AlarmProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_CLOSE:
             OnClose(hDlg);
-            break;
-        case WM_DPICHANGED:
-            if (AlarmWindow* window = WindowOf(hDlg)) FollowDpiChange(hDlg, window->font, wParam, lParam);
             break;
         case WM_DESTROY:
             ReleaseWindow(hDlg);

@@ -96,6 +96,7 @@ std::optional<int> ShowRemindText(HWND owner, const std::string& text) {
 
 INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
+    if (DpiChangeMessage(hDlg, uMsg, wParam, lParam, WindowOf(hDlg) ? &WindowOf(hDlg)->font : nullptr)) return 0;
     switch (uMsg) {
         case WM_INITDIALOG:
             OnInitDialog(hDlg);
@@ -105,9 +106,6 @@ INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPar
             break;
         case WM_CLOSE:
             OnClose(hDlg);
-            break;
-        case WM_DPICHANGED:
-            if (ReminderWindow* window = WindowOf(hDlg)) FollowDpiChange(hDlg, window->font, wParam, lParam);
             break;
         case WM_DESTROY:
             ReleaseWindow(hDlg);

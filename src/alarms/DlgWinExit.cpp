@@ -151,6 +151,7 @@ void ShowWinExit(HWND owner, bool restart, const std::string& text) {
 
 INT_PTR CALLBACK WinExitProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
+    if (DpiChangeMessage(hDlg, uMsg, wParam, lParam, window ? &window->font : nullptr)) return 0;
     switch (uMsg) {
         case WM_INITDIALOG:
             OnInitDialog(hDlg);
@@ -163,9 +164,6 @@ INT_PTR CALLBACK WinExitProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
             break;
         case WM_CLOSE:
             OnClose(hDlg);
-            break;
-        case WM_DPICHANGED:
-            if (window) FollowDpiChange(hDlg, window->font, wParam, lParam);
             break;
     }
     return 0;

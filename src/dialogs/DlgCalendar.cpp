@@ -181,6 +181,7 @@ INT_PTR CALLBACK CalendarDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPa
     if (uMsg == WM_INITDIALOG) OnInitDialog(hDlg);
     if (!window) return 0;
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
+    if (DpiChangeMessage(hDlg, uMsg, wParam, lParam, window ? &window->font : nullptr)) return 0;
     switch (uMsg) {
         case WM_NOTIFY:
             OnNotify(hDlg, *reinterpret_cast<const NMHDR*>(lParam));
@@ -190,9 +191,6 @@ INT_PTR CALLBACK CalendarDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPa
             break;
         case WM_CLOSE:
             OnClose(hDlg);
-            break;
-        case WM_DPICHANGED:
-            FollowDpiChange(hDlg, window->font, wParam, lParam);
             break;
         case WM_DESTROY:
             window.Release();

@@ -412,6 +412,7 @@ INT_PTR CALLBACK OptionsDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPar
     if (uMsg == WM_INITDIALOG) OnInitDialog(hDlg);
     if (!window) return 0;
     if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
+    if (DpiChangeMessage(hDlg, uMsg, wParam, lParam, window ? &window->font : nullptr)) return 0;
     switch (uMsg) {
         case WM_HSCROLL:
             OnHScroll(wParam);
@@ -421,9 +422,6 @@ INT_PTR CALLBACK OptionsDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPar
             break;
         case WM_CLOSE:
             OnClose(hDlg);
-            break;
-        case WM_DPICHANGED:
-            FollowDpiChange(hDlg, window->font, wParam, lParam);
             break;
         case WM_DESTROY:
             window.Release();
