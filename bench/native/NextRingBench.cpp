@@ -2,8 +2,8 @@
 // each item for its own UTC instant (baseline) against comparing wall times and converting only the
 // earliest, as the wake timer and the tooltip do.
 #include "../Bench.h"
-#include "alarms/CivilTime.h"
 #include "alarms/NextRing.h"
+#include "system/CivilTime.h"
 
 namespace {
 

@@ -14,7 +14,6 @@ struct AlarmAnswer {
 // the close box) or Snooze (Escape). After 10 minutes on the time since start it falls silent and says so, and
 // stays until closed. Returns what the person chose; Unanswered when the window was closed after the silence.
 AlarmAnswer ShowAlarm(HWND owner, const AlarmCall& call);
-INT_PTR CALLBACK AlarmProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 // How long it rings unanswered.
 inline constexpr unsigned kUnansweredAfterMs = 10 * 60 * 1000;

@@ -7,4 +7,3 @@
 // Shows the reminder of `text` modally; returns when it has closed: the snooze length in minutes when it was
 // snoozed.
 std::optional<int> ShowRemindText(HWND owner, const std::string& text);
-INT_PTR CALLBACK RemindTextProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);

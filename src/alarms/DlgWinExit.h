@@ -7,7 +7,6 @@
 // `text` is shown instead of the cancel hint when it is not empty. While one countdown is open another call
 // returns at once and leaves it as it is.
 void ShowWinExit(HWND owner, bool restart, const std::string& text);
-INT_PTR CALLBACK WinExitProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 // Line 4: the item's text, or how to cancel.
 void DrawWinExitHint(HDC hdc);
 // On Windows 2000 and later a process must hold the privilege before it may shut the machine down.

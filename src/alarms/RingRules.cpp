@@ -5,12 +5,6 @@
 
 using namespace std::chrono;
 
-std::optional<sys_days> NormalisedDate(int yearNumber, int monthNumber, int dayNumber) {
-    if (yearNumber < 1 || yearNumber > 9999) return std::nullopt;
-    const year_month first = year{yearNumber} / January + months{monthNumber - 1};
-    return sys_days{first / 1} + days{dayNumber - 1};
-}
-
 std::optional<sys_days> OnceDate(const RingItem& item) {
     const std::string yearText = FourDigitYear(item.lngYear, item.lngYear1);
     int yearNumber = 0;
@@ -26,7 +20,7 @@ bool IsRingDue(const RingItem& item, const CivilTime& now) {
     switch (item.lngTimeMode) {
         case RingRepeat::Once: {
             const auto date = OnceDate(item);
-            return date && *date == sys_days{year{now.year} / now.month / now.day};
+            return date && *date == DayNumber(now);
         }
         case RingRepeat::Daily:
             return true;

@@ -1,15 +1,12 @@
 #pragma once
 // When an alarm item is due.
-#include "alarms/CivilTime.h"
 #include "alarms/RingItem.h"
+#include "system/CivilTime.h"
 
 #include <chrono>
 #include <optional>
 #include <vector>
 
-// The date of year, month and day with the calendar's carry: day 31 of month 4 is 1 May, month 13 is
-// January of the next year. Nothing for years the calendar cannot hold.
-std::optional<std::chrono::sys_days> NormalisedDate(int year, int month, int day);
 // The date of an only-once item: its four-digit year text read as a number, with the calendar's carry.
 std::optional<std::chrono::sys_days> OnceDate(const RingItem& item);
 

@@ -1,6 +1,6 @@
 #include "alarms/SnoozeRules.h"
 
-#include "alarms/CivilTime.h"
+#include "system/CivilTime.h"
 
 #include <algorithm>
 #include <cstdio>

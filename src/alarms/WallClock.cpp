@@ -1,6 +1,6 @@
 #include "alarms/WallClock.h"
 
-#include "alarms/CivilTime.h"
+#include "system/CivilTime.h"
 #include "system/Seams.h"
 
 namespace {

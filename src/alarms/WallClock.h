@@ -1,6 +1,6 @@
 #pragma once
 // The clock as the scanners read it, through the clock seams.
-#include "alarms/CivilTime.h"
+#include "system/CivilTime.h"
 
 #include <cstdint>
 

@@ -1,12 +1,12 @@
 #include "app/HourlyChime.h"
 
-#include "alarms/CivilTime.h"
 #include "alarms/ClockScan.h"
 #include "alarms/RingActions.h"
 #include "alarms/WallClock.h"
+#include "settings/SettingsKeys.h"
+#include "system/CivilTime.h"
 #include "system/PublicFunction.h"
 #include "system/Seams.h"
-#include "settings/SettingsKeys.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "dialogkit/DateFromToday.h"
 
-#include "dialogkit/DayOffset.h"
+#include "system/CivilTime.h"
 #include "system/Seams.h"
 
 namespace {

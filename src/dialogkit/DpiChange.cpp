@@ -23,9 +23,3 @@ void FollowDpiChange(HWND window, DialogFont& font, WPARAM wParam, LPARAM lParam
     }
     InvalidateRect(window, nullptr, TRUE);
 }
-
-bool DpiChangeMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, DialogFont* font) {
-    if (message != WM_DPICHANGED) return false;
-    if (font) FollowDpiChange(hDlg, *font, wParam, lParam);
-    return true;
-}

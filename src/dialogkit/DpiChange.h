@@ -7,6 +7,3 @@
 // Takes the rectangle the system suggests, makes the font again for the new DPI and moves, sizes and re-fonts
 // the window's own controls from the font's old DPI to the new one.
 void FollowDpiChange(HWND window, DialogFont& font, WPARAM wParam, LPARAM lParam);
-// The same for a dialog procedure: true when the message was WM_DPICHANGED. A dialog not (or no longer) holding
-// its font passes none and stays as it is.
-bool DpiChangeMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, DialogFont* font);

@@ -16,15 +16,11 @@ void DrawFrame(HDC hdc, int left, int right, int top, int bottom, UINT edge) {
 
 }  // namespace
 
-void clsDialog::CreateDialog(HWND hwnd, DLGPROC lpDlgFunc) {
+INT_PTR clsDialog::CreateDialog(HWND hwnd, DLGPROC lpDlgFunc, LPARAM param) {
     const DialogTemplateBytes dialogTemplate = EmptyDialogTemplate();
-    DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
-                            reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.bytes.data()), hwnd, lpDlgFunc, 0);
-}
-
-void RunBuiltInDialog(HWND owner, DLGPROC procedure) {
-    clsDialog dialog;
-    dialog.CreateDialog(owner, procedure);
+    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
+                                   reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.bytes.data()), hwnd, lpDlgFunc,
+                                   param);
 }
 
 void CentreOnDesktop(HWND hDlg, int layoutWidth, int layoutHeight) {
@@ -33,30 +29,6 @@ void CentreOnDesktop(HWND hDlg, int layoutWidth, int layoutHeight) {
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
     MoveWindow(hDlg, CentredOrigin(desktop.right, width), CentredOrigin(desktop.bottom, height), width, height, TRUE);
-}
-
-namespace {
-
-// Texts painted on the dialog's face take the colour its labels have, which high contrast sets too.
-void PaintInTextColour(HWND hDlg, HDC dc, void (*content)(HWND hDlg, HDC dc)) {
-    const COLORREF previous = SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    content(hDlg, dc);
-    SetTextColor(dc, previous);
-}
-
-}  // namespace
-
-bool PaintDialogMessage(HWND hDlg, UINT uMsg, WPARAM wParam, void (*content)(HWND hDlg, HDC dc)) {
-    if (uMsg == WM_PRINTCLIENT) {
-        PaintInTextColour(hDlg, reinterpret_cast<HDC>(wParam), content);
-        return true;
-    }
-    if (uMsg != WM_PAINT) return false;
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(hDlg, &paint);
-    PaintInTextColour(hDlg, dc, content);
-    EndPaint(hDlg, &paint);
-    return true;
 }
 
 void DrawEtchedFrame(HDC hdc, int left, int right, int top, int bottom) {

@@ -4,4 +4,3 @@
 // The calendar dialog, modal, owned by the clock window. While one is open another request brings it to
 // the front.
 void ShowCalendarDialog(HWND owner);
-INT_PTR CALLBACK CalendarDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);

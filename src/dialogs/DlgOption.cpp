@@ -1,9 +1,7 @@
 #include "dialogs/DlgOption.h"
 
 #include "dialogkit/BoxHint.h"
-#include "dialogkit/DialogFont.h"
-#include "dialogkit/DialogState.h"
-#include "dialogkit/DpiChange.h"
+#include "dialogkit/BuiltInDialog.h"
 #include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsComboBox.h"
@@ -100,34 +98,56 @@ constexpr StoredSwitch kSwitches[] = {{kRandomBackground, &settings::RndBackBmp}
                                       {kOnTop, &settings::Windowpos}};
 
 // The open dialog: made at WM_INITDIALOG, released at WM_CLOSE.
-struct OptionWindow {
+class OptionDialog : public SingleDialog<OptionDialog> {
     HWND clock = nullptr;  // the main window, which the options are applied to
     // The clock's transparency when the dialog opened or was last applied: closing puts it back, whatever the
     // preview or anything else did to the clock meanwhile. None when the clock is not see-through.
     std::optional<BYTE> clockAlpha;
     std::string listedFolder;  // the folder whose pictures the lists offer
     BoxHint refusal;
-    DialogFont font;
     clsButton buttons;
     clsTrackbar transparency;
     clsEdit edits;
     clsComboBox lists;
     clsLabel labels;
     std::optional<clsDrawTime> previewPainter;
+
+    void CreatePushButton(const char* text, int id, const Place& place, DWORD style = 0);
+    void CreateCheckBox(const CheckBox& box);
+    bool IsChecked(int id) const;
+    void ShowTransparencyOnClock();
+    void LoadAlphaSetting();
+    void CreateControls();
+    void SaveClockSize();
+    void LoadSettings();
+    void OnInitDialog() override;
+    void PaintContent(HDC dc) override;
+    void SaveSkinChoice(int list, const Setting& selection, const Setting& fileName);
+    bool RefusedAsTooLong(int box);
+    bool OnApply();
+    void ListFolder(const std::string& folder);
+    void OnBrowse();
+    bool ListTypedFolder();
+    void OnChooseChimeSound();
+    void OnCommand(WPARAM wParam);
+    void OnHScroll(WPARAM wParam);
+    void RemoveStaleSkinLists();
+    void PassActivation();
+    INT_PTR OnClose() override;
+    void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
-DialogState<OptionWindow> window;
 
-void CreatePushButton(HWND hDlg, const char* text, int id, const Place& place, DWORD style = 0) {
-    window->buttons.CreateButton(hDlg, text, id, place.x, place.y, place.width, place.height, window->font.get(),
-                                 style);
+void OptionDialog::CreatePushButton(const char* text, int id, const Place& place, DWORD style) {
+    const HWND hDlg = hwnd();
+    buttons.CreateButton(hDlg, text, id, place.x, place.y, place.width, place.height, font(), style);
 }
 
-void CreateCheckBox(HWND hDlg, const CheckBox& box) {
-    window->buttons.CreateButton(hDlg, box.text, box.id, box.x, box.y, box.width, box.height, window->font.get(),
-                                 box.style);
+void OptionDialog::CreateCheckBox(const CheckBox& box) {
+    const HWND hDlg = hwnd();
+    buttons.CreateButton(hDlg, box.text, box.id, box.x, box.y, box.width, box.height, font(), box.style);
 }
 
-bool IsChecked(HWND hDlg, int id) { return window->buttons.GetButtonState(hDlg, id) == 1; }
+bool OptionDialog::IsChecked(int id) const { return buttons.GetButtonState(hwnd(), id) == 1; }
 
 std::optional<BYTE> ClockAlpha(HWND clock) {
     BYTE alpha = 0;
@@ -137,13 +157,13 @@ std::optional<BYTE> ClockAlpha(HWND clock) {
     return alpha;
 }
 
-void ShowTransparencyOnClock() {
-    SetLayeredWindowAttributes(window->clock, 0, static_cast<BYTE>(window->transparency.Value()), LWA_ALPHA);
+void OptionDialog::ShowTransparencyOnClock() {
+    SetLayeredWindowAttributes(clock, 0, static_cast<BYTE>(transparency.Value()), LWA_ALPHA);
 }
 
 // Without layered windows the bar stands disabled at its lowest.
-void LoadAlphaSetting() {
-    const clsTrackbar& bar = window->transparency;
+void OptionDialog::LoadAlphaSetting() {
+    const clsTrackbar& bar = transparency;
     if (!IsWin2000OrLater()) {
         bar.Value(kLowestAlpha);
         EnableWindow(bar.hwnd(), FALSE);
@@ -156,6 +176,11 @@ bool StartsThisProgram(const Setting& runValue) { return StartsProgram(ReadSetti
 
 // Another program may keep a value of the same name: it is neither overwritten nor deleted.
 bool IsFreeOrOurs(const Setting& runValue) { return ReadSettingText(runValue).empty() || StartsThisProgram(runValue); }
+
+void InvalidatePreview(HWND hDlg) {
+    const RECT previewBox = ScaleRectForWindow(hDlg, kPreviewBox);
+    InvalidateRect(hDlg, &previewBox, FALSE);
+}
 
 void DeleteIfOurs(const Setting& runValue) {
     if (StartsThisProgram(runValue)) DeleteSetting(runValue);
@@ -175,32 +200,32 @@ void SaveAutoRun(bool on) {
         SaveSetting(settings::UserAlarmClock, command);
 }
 
-void CreateControls(HWND hDlg) {
-    OptionWindow& w = *window;
-    const HFONT font = w.font.get();
-    CreatePushButton(hDlg, "OK(&O)", kOk, kOkPlace, WS_GROUP | BS_DEFPUSHBUTTON);
-    CreatePushButton(hDlg, "Cancel(&C)", kCancel, kCancelPlace);
-    CreatePushButton(hDlg, "Apply(&A)", kApply, kApplyPlace);
-    w.transparency.CreateTrackBar(hDlg, kTransparency, 310, 17, WS_GROUP);
+void OptionDialog::CreateControls() {
+    const HWND hDlg = hwnd();
+    const HFONT font = this->font();
+    CreatePushButton("OK(&O)", kOk, kOkPlace, WS_GROUP | BS_DEFPUSHBUTTON);
+    CreatePushButton("Cancel(&C)", kCancel, kCancelPlace);
+    CreatePushButton("Apply(&A)", kApply, kApplyPlace);
+    transparency.CreateTrackBar(hDlg, kTransparency, 310, 17, WS_GROUP);
     LoadAlphaSetting();
-    CreatePushButton(hDlg, "Browse(&V)", kBrowse, kBrowsePlace);
+    CreatePushButton("Browse(&V)", kBrowse, kBrowsePlace);
     // Unlimited, so a pasted path too long to keep is refused whole rather than cut.
-    w.edits.CreateEdit(hDlg, kSkinFolder, 20, 20, 187, 20, font);
-    SetFocus(w.edits.hwnd(0));
-    w.lists.CreateCombox(hDlg, kBackgroundList, 20, 72, 175, 188, font);
-    w.lists.AddItem(hDlg, kBackgroundList, "Default");
-    CreateCheckBox(hDlg, kRandomBackgroundBox);
-    w.lists.CreateCombox(hDlg, kTimeList, 20, 144, 175, 500, font);
-    w.lists.AddItem(hDlg, kTimeList, "Default");
-    for (const CheckBox& box : kLaterBoxes) CreateCheckBox(hDlg, box);
-    for (const Caption& caption : kCaptions) w.labels.CreateLabel(hDlg, caption.text, caption.x, caption.y, font);
-    CreateCheckBox(hDlg, kChimeBox);
-    w.edits.CreateEdit(hDlg, kChimeSound, 20, 312, 300, 20, font, ES_READONLY);
-    CreatePushButton(hDlg, "...", kChooseChimeSound, kChoosePlace);
-    CreatePushButton(hDlg, "Clear(&L)", kClearChimeSound, kClearPlace);
-    w.lists.CreateCombox(hDlg, kClockSize, kClockSizePlace.x, kClockSizePlace.y, kClockSizePlace.width,
-                         kClockSizePlace.height, font, WS_GROUP);
-    for (const char* name : kClockSizeNames) w.lists.AddItem(hDlg, kClockSize, name);
+    edits.CreateEdit(hDlg, kSkinFolder, 20, 20, 187, 20, font);
+    SetFocus(edits.hwnd(0));
+    lists.CreateCombox(hDlg, kBackgroundList, 20, 72, 175, 188, font);
+    lists.AddItem(hDlg, kBackgroundList, "Default");
+    CreateCheckBox(kRandomBackgroundBox);
+    lists.CreateCombox(hDlg, kTimeList, 20, 144, 175, 500, font);
+    lists.AddItem(hDlg, kTimeList, "Default");
+    for (const CheckBox& box : kLaterBoxes) CreateCheckBox(box);
+    for (const Caption& caption : kCaptions) labels.CreateLabel(hDlg, caption.text, caption.x, caption.y, font);
+    CreateCheckBox(kChimeBox);
+    edits.CreateEdit(hDlg, kChimeSound, 20, 312, 300, 20, font, ES_READONLY);
+    CreatePushButton("...", kChooseChimeSound, kChoosePlace);
+    CreatePushButton("Clear(&L)", kClearChimeSound, kClearPlace);
+    lists.CreateCombox(hDlg, kClockSize, kClockSizePlace.x, kClockSizePlace.y, kClockSizePlace.width,
+                       kClockSizePlace.height, font, WS_GROUP);
+    for (const char* name : kClockSizeNames) lists.AddItem(hDlg, kClockSize, name);
 }
 
 // The entry of the stored size; Automatic for none or one the list does not offer.
@@ -210,174 +235,176 @@ int ClockSizeEntry() {
     return size == std::end(kClockSizes) ? 0 : 1 + static_cast<int>(size - std::begin(kClockSizes));
 }
 
-void SaveClockSize(HWND hDlg) {
-    const int entry = window->lists.GetSelItem(hDlg, kClockSize);
+void OptionDialog::SaveClockSize() {
+    const int entry = lists.GetSelItem(hwnd(), kClockSize);
     if (entry > 0)
         SaveSetting(settings::ClockSize, kClockSizes[entry - 1]);
     else
         DeleteSetting(settings::ClockSize);
 }
 
-void LoadSettings(HWND hDlg) {
-    OptionWindow& w = *window;
-    w.listedFolder = SkinFolder();
-    w.edits.SetEditText(hDlg, kSkinFolder, w.listedFolder);
-    FillSkinLists(hDlg, w.listedFolder);
+void OptionDialog::LoadSettings() {
+    const HWND hDlg = hwnd();
+    listedFolder = SkinFolder();
+    edits.SetEditText(hDlg, kSkinFolder, listedFolder);
+    FillSkinLists(hDlg, listedFolder);
     SelectSavedSkin(hDlg, kBackgroundList, settings::SelBackBmp, settings::BmpBack);
     SelectSavedSkin(hDlg, kTimeList, settings::SelTimeBmp, settings::BmpTime);
     for (const StoredSwitch& option : kSwitches)
-        w.buttons.SetButtonState(hDlg, option.id, ReadSettingFlag(*option.setting) ? 1 : 0);
+        buttons.SetButtonState(hDlg, option.id, ReadSettingFlag(*option.setting) ? 1 : 0);
     const bool autoRun = StartsThisProgram(settings::AlarmClock) || StartsThisProgram(settings::UserAlarmClock);
-    w.buttons.SetButtonState(hDlg, kAutoRun, autoRun ? 1 : 0);
+    buttons.SetButtonState(hDlg, kAutoRun, autoRun ? 1 : 0);
     // The clock chimes for any number but 0.
-    w.buttons.SetButtonState(hDlg, kChime, ParseNumber(ReadSettingText(settings::HourRing)).value_or(0) != 0);
-    w.edits.SetEditText(hDlg, kChimeSound, ReadSettingText(settings::ChimeWavFile));
-    w.lists.ListIndex(hDlg, kClockSize, ClockSizeEntry());
+    buttons.SetButtonState(hDlg, kChime, ParseNumber(ReadSettingText(settings::HourRing)).value_or(0) != 0);
+    edits.SetEditText(hDlg, kChimeSound, ReadSettingText(settings::ChimeWavFile));
+    lists.ListIndex(hDlg, kClockSize, ClockSizeEntry());
 }
 
-void OnInitDialog(HWND hDlg) {
+void OptionDialog::OnInitDialog() {
+    const HWND hDlg = hwnd();
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, GetWindowLongA(hDlg, GWL_STYLE), FALSE, GetWindowLongA(hDlg, GWL_EXSTYLE));
     CentreOnDesktop(hDlg, frame.right - frame.left, frame.bottom - frame.top);
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Option"));
-    OptionWindow& w = window.Open(hDlg);
-    w.font.FitTo(hDlg);
-    w.clock = GetWindow(hDlg, GW_OWNER);
-    w.clockAlpha = ClockAlpha(w.clock);
-    CreateControls(hDlg);
-    LoadSettings(hDlg);
+    clock = GetWindow(hDlg, GW_OWNER);
+    clockAlpha = ClockAlpha(clock);
+    CreateControls();
+    LoadSettings();
 }
 
-void InvalidatePreview(HWND hDlg) {
-    const RECT previewBox = ScaleRectForWindow(hDlg, kPreviewBox);
-    InvalidateRect(hDlg, &previewBox, FALSE);
-}
-
-void PaintContent(HWND hDlg, HDC dc) {
+void OptionDialog::PaintContent(HDC dc) {
+    const HWND hDlg = hwnd();
     for (const RECT& frame : kGroupFrames) DrawEtchedFrame(dc, frame.left, frame.right, frame.top, frame.bottom);
     for (const Place& button : kPushButtons)
         DrawSunkenFrame(dc, button.x - 1, button.x + button.width + 1, button.y - 1, button.y + button.height + 1);
     const GdiObject<HBRUSH> grey(CreateSolidBrush(kPreviewGrey));
     const RECT previewBox = ScaleRectForWindow(hDlg, kPreviewBox);
     FillRect(dc, &previewBox, grey);
-    DrawSkinPreview(dc, hDlg, window->previewPainter.emplace());
+    DrawSkinPreview(dc, hDlg, previewPainter.emplace());
 }
 
 // A list with nothing selected leaves the stored picture as it is.
-void SaveSkinChoice(HWND hDlg, int list, const Setting& selection, const Setting& fileName) {
-    const int selected = window->lists.GetSelItem(hDlg, list);
+void OptionDialog::SaveSkinChoice(int list, const Setting& selection, const Setting& fileName) {
+    const HWND hDlg = hwnd();
+    const int selected = lists.GetSelItem(hDlg, list);
     if (selected < 0) return;
     SaveSetting(selection, selected);
-    SaveSetting(fileName, window->lists.SelIndexText(hDlg, list));
+    SaveSetting(fileName, lists.SelIndexText(hDlg, list));
 }
 
 // A path box holding more than the platform takes says so and keeps the dialog as it is.
-bool RefusedAsTooLong(HWND hDlg, int box) {
-    if (window->edits.Text(hDlg, box).size() <= kPathLimit) return false;
-    window->refusal.Show(hDlg, GetDlgItem(hDlg, box), "This path is too long: at most 259 characters.");
+bool OptionDialog::RefusedAsTooLong(int box) {
+    const HWND hDlg = hwnd();
+    if (edits.Text(hDlg, box).size() <= kPathLimit) return false;
+    refusal.Show(hDlg, GetDlgItem(hDlg, box), "This path is too long: at most 259 characters.");
     return true;
 }
 
 // Nothing is stored while a path would have to be cut.
-bool OnApply(HWND hDlg) {
-    if (RefusedAsTooLong(hDlg, kSkinFolder) || RefusedAsTooLong(hDlg, kChimeSound)) return false;
-    OptionWindow& w = *window;
-    w.refusal.Hide();
-    SaveSetting(settings::Alpha, w.transparency.Value());
-    SaveSetting(settings::SkinPath, w.edits.Text(hDlg, kSkinFolder));
-    SaveSkinChoice(hDlg, kBackgroundList, settings::SelBackBmp, settings::BmpBack);
-    SaveSkinChoice(hDlg, kTimeList, settings::SelTimeBmp, settings::BmpTime);
+bool OptionDialog::OnApply() {
+    const HWND hDlg = hwnd();
+    if (RefusedAsTooLong(kSkinFolder) || RefusedAsTooLong(kChimeSound)) return false;
+    refusal.Hide();
+    SaveSetting(settings::Alpha, transparency.Value());
+    SaveSetting(settings::SkinPath, edits.Text(hDlg, kSkinFolder));
+    SaveSkinChoice(kBackgroundList, settings::SelBackBmp, settings::BmpBack);
+    SaveSkinChoice(kTimeList, settings::SelTimeBmp, settings::BmpTime);
     for (const StoredSwitch& option : kSwitches)
-        if (option.id != kOnTop) SaveSetting(*option.setting, IsChecked(hDlg, option.id));
-    SaveSetting(settings::AutoRun, IsChecked(hDlg, kAutoRun));
-    SaveAutoRun(IsChecked(hDlg, kAutoRun));
-    SaveSetting(settings::HourRing, IsChecked(hDlg, kChime));
-    SaveSetting(settings::ChimeWavFile, w.edits.Text(hDlg, kChimeSound));
-    SaveClockSize(hDlg);
-    if (IsIconic(w.clock)) SendMessageA(w.clock, WM_COMMAND, 0, 0);
-    SendMessageA(w.clock, WM_OPTIONSAPPLIED, 0, 0);
-    const bool onTop = IsChecked(hDlg, kOnTop);
+        if (option.id != kOnTop) SaveSetting(*option.setting, IsChecked(option.id));
+    SaveSetting(settings::AutoRun, IsChecked(kAutoRun));
+    SaveAutoRun(IsChecked(kAutoRun));
+    SaveSetting(settings::HourRing, IsChecked(kChime));
+    SaveSetting(settings::ChimeWavFile, edits.Text(hDlg, kChimeSound));
+    SaveClockSize();
+    if (IsIconic(clock)) SendMessageA(clock, WM_COMMAND, 0, 0);
+    SendMessageA(clock, WM_OPTIONSAPPLIED, 0, 0);
+    const bool onTop = IsChecked(kOnTop);
     SaveSetting(settings::Windowpos, onTop);
     // Shown again after the reload hid it, without taking the keyboard from the dialog.
-    SetWindowPos(w.clock, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0,
+    SetWindowPos(clock, onTop ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
-    w.clockAlpha = ClockAlpha(w.clock);
+    clockAlpha = ClockAlpha(clock);
     return true;
 }
 
 // A new folder refills both lists at once, "Default" selected, so no file name of the old folder is stored
 // against it; the folder itself is stored only by Apply.
-void ListFolder(HWND hDlg, const std::string& folder) {
-    OptionWindow& w = *window;
-    w.listedFolder = folder;
-    w.lists.DeleteItem(hDlg, kBackgroundList);
-    w.lists.DeleteItem(hDlg, kTimeList);
+void OptionDialog::ListFolder(const std::string& folder) {
+    const HWND hDlg = hwnd();
+    listedFolder = folder;
+    lists.DeleteItem(hDlg, kBackgroundList);
+    lists.DeleteItem(hDlg, kTimeList);
     FillSkinLists(hDlg, folder);
     InvalidatePreview(hDlg);
 }
 
-void OnBrowse(HWND hDlg) {
+void OptionDialog::OnBrowse() {
+    const HWND hDlg = hwnd();
     const std::string folder = clsCommonDialog().BrowsCatalog(hDlg);
     if (folder.empty()) return;
-    window->edits.SetEditText(hDlg, kSkinFolder, folder);
-    ListFolder(hDlg, folder);
+    edits.SetEditText(hDlg, kSkinFolder, folder);
+    ListFolder(folder);
 }
 
 // A typed folder is listed once the user leaves the box or presses Enter in it, if it is another folder that
 // exists. False when nothing changed.
-bool ListTypedFolder(HWND hDlg) {
-    const std::string folder = window->edits.Text(hDlg, kSkinFolder);
+bool OptionDialog::ListTypedFolder() {
+    const HWND hDlg = hwnd();
+    const std::string folder = edits.Text(hDlg, kSkinFolder);
     const DWORD attributes = GetFileAttributesA(folder.c_str());
-    if (SamePath(folder, window->listedFolder) || folder.size() > kPathLimit || attributes == INVALID_FILE_ATTRIBUTES ||
+    if (SamePath(folder, listedFolder) || folder.size() > kPathLimit || attributes == INVALID_FILE_ATTRIBUTES ||
         !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
-    ListFolder(hDlg, folder);
+    ListFolder(folder);
     return true;
 }
 
-void OnChooseChimeSound(HWND hDlg) {
+void OptionDialog::OnChooseChimeSound() {
+    const HWND hDlg = hwnd();
     const std::string sound = clsCommonDialog().OpenDialog(hDlg, "*.wav");
-    if (!sound.empty()) window->edits.SetEditText(hDlg, kChimeSound, sound);
+    if (!sound.empty()) edits.SetEditText(hDlg, kChimeSound, sound);
 }
 
-void OnCommand(HWND hDlg, WPARAM wParam) {
+void OptionDialog::OnCommand(WPARAM wParam) {
+    const HWND hDlg = hwnd();
     switch (wParam) {
         case kOk:
             // Enter in the folder box lists the typed folder rather than closing the dialog.
-            if (GetFocus() == GetDlgItem(hDlg, kSkinFolder) && ListTypedFolder(hDlg)) break;
-            if (OnApply(hDlg)) SendMessageA(hDlg, WM_CLOSE, 0, 0);
+            if (GetFocus() == GetDlgItem(hDlg, kSkinFolder) && ListTypedFolder()) break;
+            if (OnApply()) SendMessageA(hDlg, WM_CLOSE, 0, 0);
             break;
         case kCancel:
             SendMessageA(hDlg, WM_CLOSE, 0, 0);
             break;
         case kApply:
-            OnApply(hDlg);
+            OnApply();
             break;
         case MAKEWPARAM(kSkinFolder, EN_KILLFOCUS):
-            ListTypedFolder(hDlg);
+            ListTypedFolder();
             break;
         case kBrowse:
-            OnBrowse(hDlg);
+            OnBrowse();
             break;
         case kChooseChimeSound:
-            OnChooseChimeSound(hDlg);
+            OnChooseChimeSound();
             break;
         case kClearChimeSound:
-            window->edits.SetEditText(hDlg, kChimeSound, "");
+            edits.SetEditText(hDlg, kChimeSound, "");
             break;
     }
     if (HIWORD(wParam) == CBN_SELCHANGE) InvalidatePreview(hDlg);
 }
 
 // The live preview of the transparency, once the thumb is let go.
-void OnHScroll(WPARAM wParam) {
+void OptionDialog::OnHScroll(WPARAM wParam) {
     if (wParam == TB_ENDTRACK) ShowTransparencyOnClock();
 }
 
 // A list left with only "Default" found nothing of its kind: its registry list goes, and both lists' key with them.
-void RemoveStaleSkinLists(HWND hDlg) {
-    const bool noBackgrounds = window->lists.ListCount(hDlg, kBackgroundList) == 1;
-    const bool noTimeStrips = window->lists.ListCount(hDlg, kTimeList) == 1;
+void OptionDialog::RemoveStaleSkinLists() {
+    const HWND hDlg = hwnd();
+    const bool noBackgrounds = lists.ListCount(hDlg, kBackgroundList) == 1;
+    const bool noTimeStrips = lists.ListCount(hDlg, kTimeList) == 1;
     if (noBackgrounds) DeleteRegKey(RegRoot::CurrentUser, keys::ClockSkin, "BlackFile");
     if (noTimeStrips) DeleteRegKey(RegRoot::CurrentUser, keys::ClockSkin, "TimeFile");
     if (noBackgrounds && noTimeStrips) DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Clock Skin");
@@ -385,47 +412,27 @@ void RemoveStaleSkinLists(HWND hDlg) {
 
 // An alarm's window that opened over the dialog keeps the front: ending the active dialog would bring the clock up,
 // over the windows it owns.
-void PassActivation(HWND hDlg) {
+void OptionDialog::PassActivation() {
+    const HWND hDlg = hwnd();
     if (GetActiveWindow() != hDlg) return;
     for (HWND other = GetWindow(hDlg, GW_HWNDFIRST); other; other = GetWindow(other, GW_HWNDNEXT))
-        if (other != hDlg && GetWindow(other, GW_OWNER) == window->clock && IsWindowVisible(other) &&
-            IsWindowEnabled(other))
+        if (other != hDlg && GetWindow(other, GW_OWNER) == clock && IsWindowVisible(other) && IsWindowEnabled(other))
             return void(SetActiveWindow(other));
 }
 
 // Whatever closes the dialog, the clock goes back to the transparency it had, a preview not applied dropped.
-void OnClose(HWND hDlg) {
-    if (window->clockAlpha) SetLayeredWindowAttributes(window->clock, 0, *window->clockAlpha, LWA_ALPHA);
-    RemoveStaleSkinLists(hDlg);
-    PassActivation(hDlg);
-    window.Release();
-    EndDialog(hDlg, 0);
+INT_PTR OptionDialog::OnClose() {
+    if (clockAlpha) SetLayeredWindowAttributes(clock, 0, *clockAlpha, LWA_ALPHA);
+    RemoveStaleSkinLists();
+    PassActivation();
+    return 0;
+}
+
+void OptionDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_HSCROLL) OnHScroll(wParam);
+    if (message == WM_COMMAND) OnCommand(wParam);
 }
 
 }  // namespace
 
-void ShowOptionDialog(HWND owner) { window.Show(owner, OptionsDlgProc); }
-
-// Once closed, the dialog may still get messages until its loop ends (an alarm's window can hold that loop up):
-// they find nothing open.
-INT_PTR CALLBACK OptionsDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    if (uMsg == WM_INITDIALOG) OnInitDialog(hDlg);
-    if (!window) return 0;
-    if (PaintDialogMessage(hDlg, uMsg, wParam, PaintContent)) return 0;
-    if (DpiChangeMessage(hDlg, uMsg, wParam, lParam, window ? &window->font : nullptr)) return 0;
-    switch (uMsg) {
-        case WM_HSCROLL:
-            OnHScroll(wParam);
-            break;
-        case WM_COMMAND:
-            OnCommand(hDlg, wParam);
-            break;
-        case WM_CLOSE:
-            OnClose(hDlg);
-            break;
-        case WM_DESTROY:
-            window.Release();
-            break;
-    }
-    return 0;
-}
+void ShowOptionDialog(HWND owner) { OptionDialog::Show(owner); }

@@ -4,4 +4,3 @@
 // The system-time dialog, modal, owned by the clock window. While one is open another request brings it
 // to the front.
 void ShowSysTimeDialog(HWND owner);
-INT_PTR CALLBACK SystemTimeDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);

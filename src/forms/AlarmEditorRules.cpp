@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <iterator>
 #include <optional>
@@ -45,12 +44,6 @@ std::optional<int> PlainYear(std::string_view text) {
     text = Trimmed(text);
     if (text.size() != 4 || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
     return InRange(text, kFirstYear, kLastYear);
-}
-
-int DaysInMonth(int year, int month) {
-    using namespace std::chrono;
-    return static_cast<int>(
-        unsigned{year_month_day_last(std::chrono::year{year} / std::chrono::month(month) / last).day()});
 }
 
 int WeekdayOfName(std::string_view name, int todayWeekday) {

@@ -1,8 +1,8 @@
 #pragma once
 // The alarm editor's rules: which boxes an action and a repeat mode use, the conversions from the boxes'
 // texts to the stored item, and when an item may be stored at all.
-#include "alarms/CivilTime.h"
 #include "alarms/RingItem.h"
+#include "system/CivilTime.h"
 
 #include <cstdint>
 #include <optional>

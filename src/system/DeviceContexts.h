@@ -23,6 +23,19 @@ private:
     HDC dc_;
 };
 
+// Sets a DC's text colour and puts the previous one back.
+class SelectedTextColour {
+public:
+    SelectedTextColour(HDC dc, COLORREF colour) : dc_(dc), previous_(SetTextColor(dc, colour)) {}
+    SelectedTextColour(const SelectedTextColour&) = delete;
+    SelectedTextColour& operator=(const SelectedTextColour&) = delete;
+    ~SelectedTextColour() { SetTextColor(dc_, previous_); }
+
+private:
+    HDC dc_;
+    COLORREF previous_;
+};
+
 // Selects an object into a DC and puts the previous one back.
 class SelectedObject {
 public:

@@ -1,4 +1,3 @@
-#include "alarms/CivilTime.h"
 #include "alarms/DlgAlarm.h"
 #include "alarms/RingFade.h"
 #include "alarms/RingSound.h"
@@ -13,6 +12,7 @@
 #include "support/PaintedTexts.h"
 #include "support/Recorders.h"
 #include "support/StoredRings.h"
+#include "system/CivilTime.h"
 
 #include <gtest/gtest.h>
 

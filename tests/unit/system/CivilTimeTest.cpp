@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "system/CivilTime.h"
+
+namespace {
+
+std::string Text(const CivilDate& date) {
+    return std::to_string(date.year) + "-" + std::to_string(date.month) + "-" + std::to_string(date.day);
+}
+
+// Both directions over month, year, leap-year and century ends and the calendar spin's two limits.
+TEST(CivilDate, CountsWholeDaysBothWays) {
+    const struct {
+        CivilDate from;
+        int days;
+        CivilDate to;
+    } cases[] = {{{2026, 12, 31}, 1, {2027, 1, 1}},      {{2027, 2, 28}, 1, {2027, 3, 1}},
+                 {{2028, 2, 28}, 1, {2028, 2, 29}},      {{2028, 3, 1}, -1, {2028, 2, 29}},
+                 {{2100, 2, 28}, 1, {2100, 3, 1}},       {{2027, 1, 3}, -7, {2026, 12, 27}},
+                 {{2026, 12, 7}, -37390, {1924, 7, 25}}, {{2026, 12, 7}, 999999, {4764, 11, 2}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Text(AddDays(c.from, c.days)), Text(c.to)) << Text(c.from) << " + " << c.days;
+        EXPECT_EQ(DaysBetween(c.from, c.to), c.days) << Text(c.from) << " to " << Text(c.to);
+    }
+}
+
+// An alarm's stored date carries like the calendar (day 31 of April is 1 May); the editor offers the days of the
+// month by the century leap rule.
+TEST(CivilDate, DatesCarryOverMonthAndYearEndsAndMonthsKeepTheirLeapDays) {
+    const struct {
+        int year, month, day;
+        std::optional<CivilDate> date;
+    } carries[] = {{2026, 4, 31, CivilDate{2026, 5, 1}},
+                   {2026, 13, 1, CivilDate{2027, 1, 1}},
+                   {2026, 3, 0, CivilDate{2026, 2, 28}},
+                   {2028, 2, 30, CivilDate{2028, 3, 1}},
+                   {0, 1, 1, std::nullopt},
+                   {10000, 1, 1, std::nullopt}};
+    for (const auto& c : carries) {
+        const auto date = NormalisedDate(c.year, c.month, c.day);
+        const std::string name = std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day);
+        ASSERT_EQ(date.has_value(), c.date.has_value()) << name;
+        if (date) {
+            EXPECT_EQ(*date, DayNumber(*c.date)) << name;
+        }
+    }
+    const std::pair<CivilDate, int> months[] = {
+        {{2100, 2}, 28}, {{2000, 2}, 29}, {{2028, 2}, 29}, {{2026, 4}, 30}, {{2026, 12}, 31}};
+    for (const auto& [month, days] : months) EXPECT_EQ(DaysInMonth(month.year, month.month), days) << Text(month);
+}
+
+}  // namespace
