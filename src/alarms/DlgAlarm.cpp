@@ -4,7 +4,9 @@
 #include "alarms/RingSound.h"
 #include "alarms/SnoozeLengthBox.h"
 #include "dialogkit/BuiltInDialog.h"
+#include "dialogkit/ControlHandles.h"
 #include "dialogkit/ProgramIcon.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDialog.h"
 #include "system/DeviceContexts.h"
@@ -81,11 +83,11 @@ int AlarmDialog::WidestLine() const {
         GetTextExtentPoint32A(dc, line.c_str(), int(line.size()), &extent);
         widest = std::max(widest, int(extent.cx));
     }
-    return widest;
+    return LayoutForWindow(hwnd(), widest);
 }
 
 void AlarmDialog::Place(int id, int x, int y, int width, int height) const {
-    MoveWindow(GetDlgItem(hwnd(), id), x, y, width, height, TRUE);
+    MoveChildControl(GetDlgItem(hwnd(), id), x, y, width, height, true);
 }
 
 // Wide enough for the longest line, tall enough for all of them, the buttons centred under the separator.
@@ -99,8 +101,8 @@ void AlarmDialog::LayOut() {
     CentreOnDesktop(hDlg, width, buttonsY + kButtonHeight + kFrameHeight);
     RECT client;
     GetClientRect(hDlg, &client);
-    clientWidth = client.right;
-    buttonsX = (client.right - (2 * kButtonWidth + kLengthWidth + 2 * kGap)) / 2;
+    clientWidth = LayoutForWindow(hDlg, client.right);
+    buttonsX = (clientWidth - (2 * kButtonWidth + kLengthWidth + 2 * kGap)) / 2;
     const int snoozeX = buttonsX + kButtonWidth + kGap;
     Place(kStop, buttonsX, buttonsY, kButtonWidth, kButtonHeight);
     Place(kSnooze, snoozeX, buttonsY, kButtonWidth, kButtonHeight);
@@ -141,7 +143,8 @@ void AlarmDialog::PaintContent(HDC dc) {
     SelectedObject selected(dc, font());
     icon.Draw(dc, 10, 10);
     for (int row = 0; const std::string& line : lines)
-        TextOutA(dc, kTextLeft, kTextTop + kLineHeight * row++, line.c_str(), int(line.size()));
+        TextOutA(dc, ScaleForWindow(hwnd(), kTextLeft), ScaleForWindow(hwnd(), kTextTop + kLineHeight * row++),
+                 line.c_str(), int(line.size()));
     DrawEtchedFrame(dc, 8, clientWidth - 8, separatorY, separatorY);
     for (const int x : {buttonsX, buttonsX + kButtonWidth + kGap})
         DrawSunkenFrame(dc, x - 1, x + kButtonWidth + 1, buttonsY - 1, buttonsY + kButtonHeight + 1);

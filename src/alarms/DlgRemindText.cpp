@@ -6,6 +6,7 @@
 #include "alarms/SnoozeLengthBox.h"
 #include "dialogkit/BuiltInDialog.h"
 #include "dialogkit/ProgramIcon.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDialog.h"
 
@@ -51,8 +52,10 @@ void ReminderDialog::PaintContent(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SelectedObject selected(dc, font());
     DrawEtchedFrame(dc, 8, kWidth - 14, 66, 66);
-    TextOutA(dc, 55, 18, text.c_str(), static_cast<int>(text.size()));
-    if (!notice.empty()) TextOutA(dc, 55, 36, notice.c_str(), static_cast<int>(notice.size()));
+    const int left = ScaleForWindow(hwnd(), 55);
+    TextOutA(dc, left, ScaleForWindow(hwnd(), 18), text.c_str(), static_cast<int>(text.size()));
+    if (!notice.empty())
+        TextOutA(dc, left, ScaleForWindow(hwnd(), 36), notice.c_str(), static_cast<int>(notice.size()));
     icon.Draw(dc, 10, 10);
     DrawSunkenFrame(dc, 98, 170, 76, 97);
     DrawSunkenFrame(dc, 178, 250, 76, 97);

@@ -6,6 +6,7 @@
 #include "alarms/Countdown.h"
 #include "dialogkit/BuiltInDialog.h"
 #include "dialogkit/ProgramIcon.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDialog.h"
 #include "system/PublicFunction.h"
@@ -20,8 +21,10 @@ constexpr int kRun = 1;
 constexpr int kCancel = 2;
 constexpr UINT_PTR kCountdownTimer = 2;
 
+// At the place the layout gives, scaled to the window painted.
 void DrawLine(HDC dc, int x, int y, const std::string& text) {
-    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+    const HWND painted = WindowFromDC(dc);
+    TextOutA(dc, ScaleForWindow(painted, x), ScaleForWindow(painted, y), text.c_str(), static_cast<int>(text.size()));
 }
 
 int TextWidth(HDC dc, std::string_view text) {
@@ -47,7 +50,7 @@ private:
     ProgramIcon icon{kDialogIconSize};
     clsButton buttons;
     CountdownLayout layout;
-    RECT figureArea{};
+    RECT figureArea{};  // in layout numbers
 
     void LayOut();
     void OnInitDialog() override;
@@ -65,8 +68,9 @@ void CountdownDialog::LayOut() {
     {
         const WindowDC dc(hwnd());
         SelectedObject selected(dc, font());
-        const auto measure = [&dc](std::string_view text) { return TextWidth(dc, text); };
-        layout = LayOutCountdown(lines, client.right - kRightMargin, measure);
+        const HWND hDlg = hwnd();
+        const auto measure = [&dc, hDlg](std::string_view text) { return LayoutForWindow(hDlg, TextWidth(dc, text)); };
+        layout = LayOutCountdown(lines, LayoutForWindow(hDlg, client.right) - kRightMargin, measure);
         const int x = layout.figureX, y = layout.figureY;
         figureArea = {x - 1, y - 1, x + measure("30") + 2, y + 14};
     }
@@ -94,7 +98,8 @@ void CountdownDialog::OnTimer() {
     const int left = CountdownSecondsLeft(openedMs, seams.GetTickCount64());
     if (left < ExitCountdown) {
         ExitCountdown = left;
-        InvalidateRect(hwnd(), &figureArea, TRUE);
+        const RECT figure = ScaleRectForWindow(hwnd(), figureArea);
+        InvalidateRect(hwnd(), &figure, TRUE);
     }
     if (ExitCountdown == 0) {
         ExitConfirmed = true;

@@ -5,7 +5,6 @@
 #include "forms/FormWindow.h"
 #include "system/HandleGuards.h"
 #include "system/PublicFunction.h"
-#include "system/WindowDpi.h"
 
 #include <objbase.h>
 
@@ -77,10 +76,7 @@ bool RegisterMainClass(const char* className) {
     return RegisterClassExA(&windowClass) != 0;
 }
 
-// The clock alone follows each monitor's scale, in whole multiples of its skin; the dialogs are still enlarged by
-// the system.
 HWND CreateMainWindow(const char* className, DWORD exStyle, const char* title) {
-    const DpiAwarenessScope perMonitor(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     hMainWnd = CreateWindowExA(WS_EX_TOOLWINDOW | exStyle, className, title, WS_POPUP | WS_SYSMENU, 100, 100, 100, 100,
                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     return hMainWnd;

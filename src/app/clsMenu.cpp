@@ -2,6 +2,7 @@
 
 #include "system/DeviceContexts.h"
 #include "system/Seams.h"
+#include "system/WindowDpi.h"
 
 #include <string>
 
@@ -41,13 +42,6 @@ void DrawStroke(HDC dc, const ItemStroke& stroke) {
     }
 }
 
-HFONT CreateMenuFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
-    return CreateFontIndirectA(&metrics.lfMenuFont);
-}
-
 COLORREF TextColour(ItemText text) {
     switch (text) {
         case ItemText::Selected:
@@ -63,7 +57,8 @@ COLORREF TextColour(ItemText text) {
 
 int clsMenu::CreatePopMenu() {
     menu_.reset(CreatePopupMenu());
-    font_.reset(CreateMenuFont());
+    // At the screen's DPI until the menu opens from a window.
+    FitFont(nullptr);
     return 0;
 }
 
@@ -121,13 +116,14 @@ void clsMenu::OnMeasureItem(HWND hwnd, LPARAM lParam) {
     auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
     if (measure->CtlType != ODT_MENU || measure->itemData >= kMenuRecordCapacity) return;
     const MenuItemRecord& record = Items_[measure->itemData];
+    FitFont(hwnd);
     SIZE extent{};
     {
         const WindowDC dc(hwnd);
         const SelectedObject font(dc, font_.get());
         GetTextExtentPoint32A(dc, record.Text.c_str(), record.TextLength, &extent);
     }
-    const MenuItemSize size = MeasureMenuItem(record, extent.cx, GetSystemMetrics(SM_CYMENU));
+    const MenuItemSize size = MeasureMenuItem(record, extent.cx, SystemMetricForDpi(SM_CYMENU, fontDpi_));
     measure->itemWidth = static_cast<UINT>(size.width);
     measure->itemHeight = static_cast<UINT>(size.height);
 }
@@ -157,7 +153,16 @@ void clsMenu::OnDrawItem(LPARAM lParam) {
     for (const ItemStroke& stroke : look.strokes) DrawStroke(dc, stroke);
 }
 
+// The menu shows at the scale of the window it opens from.
+void clsMenu::FitFont(HWND hwnd) {
+    if (const int dpi = WindowDpi(hwnd); !font_ || dpi != fontDpi_) {
+        font_.reset(CreateMenuFontForDpi(dpi));
+        fontDpi_ = dpi;
+    }
+}
+
 void clsMenu::PopMenu(HWND hwnd) {
+    FitFont(hwnd);
     POINT cursor{};
     GetCursorPos(&cursor);
     // Without the foreground, a menu opened from the tray icon would not close on a click elsewhere.

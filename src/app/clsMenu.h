@@ -34,10 +34,12 @@ public:
 
 private:
     void MakeOwnerDraw(HMENU menu, UINT position);
+    void FitFont(HWND hwnd);
 
     MenuHandle menu_;
-    // The system's menu font: items are measured and drawn in it.
+    // The system's menu font at the DPI of the window the menu last opened from: items are measured and drawn in it.
     GdiFont font_;
+    int fontDpi_ = 0;
     std::int32_t ItemCount_ = 0;
     std::array<MenuItemRecord, kMenuRecordCapacity> Items_{};
 };

@@ -246,14 +246,10 @@ void OnTimer(HWND hwnd) {
     FollowClockMinute(hwnd, now);
     RefreshClockTooltip();
     CheckHourlyChime();
-    const DpiAwarenessScope unscaledAlarms(DPI_AWARENESS_CONTEXT_UNAWARE);
     CheckRingTime(hwnd);
 }
 
-// The clock follows each monitor's scale itself; the windows it opens (dialogs, forms, alarms) do not yet, so they
-// are made while the thread is unaware of scales and the system enlarges them as it always has.
 void OnCommand(HWND hwnd, WPARAM command) {
-    const DpiAwarenessScope unscaledWindows(DPI_AWARENESS_CONTEXT_UNAWARE);
     switch (command) {
         case kResume:
             ClockMenu.SetMenuText(0, kMinimizeCaption, kMinimize);

@@ -1,5 +1,6 @@
 #include "dialogkit/BuiltInDialog.h"
 
+#include "dialogkit/DpiChange.h"
 #include "dialogkit/clsDialog.h"
 #include "system/DeviceContexts.h"
 
@@ -25,6 +26,7 @@ INT_PTR CALLBACK BuiltInDialog::Proc(HWND hDlg, UINT message, WPARAM wParam, LPA
         BuiltInDialog* dialog = reinterpret_cast<std::unique_ptr<BuiltInDialog>*>(lParam)->release();
         dialog->hwnd_ = hDlg;
         SetWindowLongPtrA(hDlg, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
+        dialog->font_.FitTo(hDlg);
         dialog->OnInitDialog();
         return 0;
     }
@@ -51,6 +53,9 @@ INT_PTR CALLBACK BuiltInDialog::Proc(HWND hDlg, UINT message, WPARAM wParam, LPA
             EndDialog(hDlg, result);
             break;
         }
+        case WM_DPICHANGED:
+            FollowDpiChange(hDlg, dialog->font_, wParam, lParam);
+            break;
         case WM_DESTROY:  // destroyed unclosed, with its owner
             Release(hDlg);
             break;

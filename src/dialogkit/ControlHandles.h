@@ -55,6 +55,9 @@ private:
     HWND handle_ = nullptr;
 };
 
-// CreateWindowExA for a child control: no creation data, the program's instance, the id as the menu.
+// CreateWindowExA for a child control: no creation data, the program's instance, the id as the menu. The place
+// and size are layout numbers, scaled to the parent's DPI.
 HWND CreateChildControl(DWORD exStyle, const char* windowClass, const char* text, DWORD style, int x, int y, int width,
                         int height, HWND parent, int id);
+// MoveWindow for a child control, the place and size as layout numbers scaled to the parent's DPI.
+void MoveChildControl(HWND child, int x, int y, int width, int height, bool repaint);

@@ -2,11 +2,15 @@
 
 #include "dialogkit/DialogCentre.h"
 #include "dialogkit/DialogTemplate.h"
+#include "dialogkit/WindowScale.h"
 
 namespace {
 
+// Layout numbers at the DPI of the window painted; a DC of no window (WM_PRINTCLIENT's) takes the screen's.
 void DrawFrame(HDC hdc, int left, int right, int top, int bottom, UINT edge) {
-    RECT frame{left, top, right, bottom};
+    const HWND window = WindowFromDC(hdc);
+    const auto scaled = [window](int value) { return ScaleForWindow(window, value); };
+    RECT frame{scaled(left), scaled(top), scaled(right), scaled(bottom)};
     DrawEdge(hdc, &frame, edge, BF_RECT);
 }
 
@@ -19,7 +23,9 @@ INT_PTR clsDialog::CreateDialog(HWND hwnd, DLGPROC lpDlgFunc, LPARAM param) {
                                    param);
 }
 
-void CentreOnDesktop(HWND hDlg, int width, int height) {
+void CentreOnDesktop(HWND hDlg, int layoutWidth, int layoutHeight) {
+    const int width = ScaleForWindow(hDlg, layoutWidth);
+    const int height = ScaleForWindow(hDlg, layoutHeight);
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
     MoveWindow(hDlg, CentredOrigin(desktop.right, width), CentredOrigin(desktop.bottom, height), width, height, TRUE);

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "dialogkit/BuiltInDialog.h"
+#include "dialogkit/ControlHandles.h"
 #include "dialogkit/DateFromToday.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDTPicker.h"
 #include "dialogkit/clsDialog.h"
@@ -87,9 +89,9 @@ void CalendarDialog::FitCalendar() {
     const HWND month = calendar.hwnd();
     RECT need{};
     SendMessageA(month, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need));
-    const int width = std::max<int>(kCalendarArea.right - kCalendarArea.left, need.right);
-    const int height = std::max<int>(kCalendarArea.bottom - kCalendarArea.top, need.bottom);
-    MoveWindow(month, kCalendarArea.left, kCalendarArea.top, width, height, FALSE);
+    const int width = std::max<int>(kCalendarArea.right - kCalendarArea.left, LayoutForWindow(month, need.right));
+    const int height = std::max<int>(kCalendarArea.bottom - kCalendarArea.top, LayoutForWindow(month, need.bottom));
+    MoveChildControl(month, kCalendarArea.left, kCalendarArea.top, width, height, FALSE);
     calendarBottom = kCalendarArea.top + height;
 }
 

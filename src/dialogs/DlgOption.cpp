@@ -2,6 +2,7 @@
 
 #include "dialogkit/BoxHint.h"
 #include "dialogkit/BuiltInDialog.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsComboBox.h"
 #include "dialogkit/clsCommonDialog.h"
@@ -186,6 +187,11 @@ bool StartsThisProgram(const Setting& runValue) { return StartsProgram(ReadSetti
 // Another program may keep a value of the same name: it is neither overwritten nor deleted.
 bool IsFreeOrOurs(const Setting& runValue) { return ReadSettingText(runValue).empty() || StartsThisProgram(runValue); }
 
+void InvalidatePreview(HWND hDlg) {
+    const RECT previewBox = ScaleRectForWindow(hDlg, kPreviewBox);
+    InvalidateRect(hDlg, &previewBox, FALSE);
+}
+
 void DeleteIfOurs(const Setting& runValue) {
     if (StartsThisProgram(runValue)) DeleteSetting(runValue);
 }
@@ -284,7 +290,8 @@ void OptionDialog::PaintContent(HDC dc) {
     for (const Place& button : kPushButtons)
         DrawSunkenFrame(dc, button.x - 1, button.x + button.width + 1, button.y - 1, button.y + button.height + 1);
     const GdiObject<HBRUSH> grey(CreateSolidBrush(kPreviewGrey));
-    FillRect(dc, &kPreviewBox, grey);
+    const RECT previewBox = ScaleRectForWindow(hDlg, kPreviewBox);
+    FillRect(dc, &previewBox, grey);
     DrawSkinPreview(dc, hDlg, previewPainter.emplace());
 }
 
@@ -341,7 +348,7 @@ void OptionDialog::ListFolder(const std::string& folder) {
     lists.DeleteItem(hDlg, kBackgroundList);
     lists.DeleteItem(hDlg, kTimeList);
     FillSkinLists(hDlg, folder);
-    InvalidateRect(hDlg, &kPreviewBox, FALSE);
+    InvalidatePreview(hDlg);
 }
 
 void OptionDialog::OnBrowse() {
@@ -398,7 +405,7 @@ void OptionDialog::OnCommand(WPARAM wParam) {
             edits.SetEditText(hDlg, kChimeSound, "");
             break;
     }
-    if (HIWORD(wParam) == CBN_SELCHANGE) InvalidateRect(hDlg, &kPreviewBox, FALSE);
+    if (HIWORD(wParam) == CBN_SELCHANGE) InvalidatePreview(hDlg);
 }
 
 // The live preview of the transparency, once the thumb is let go.

@@ -6,6 +6,7 @@
 
 #include "dialogkit/BuiltInDialog.h"
 #include "dialogkit/ControlHandles.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDTPicker.h"
 #include "dialogkit/clsDialog.h"
@@ -86,13 +87,13 @@ class SysTimeDialog : public SingleDialog<SysTimeDialog> {
 };
 
 int SysTimeDialog::TextHeight(HWND control, const std::string& text, int width) const {
-    RECT area{0, 0, width, 0};
+    RECT area{0, 0, ScaleForWindow(control, width), 0};
     {
         const WindowDC dc(control);
         SelectedObject selected(dc, font());
         DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     }
-    return area.bottom;
+    return LayoutForWindow(control, area.bottom);
 }
 
 // The refusal line spans the row of buttons below them, as tall as its text; the dialog grows to hold it and
@@ -102,9 +103,10 @@ void SysTimeDialog::ShowRefusal(const std::string& text) {
     const int width = kRefusalWidth + wider;
     const int height = text.empty() ? 0 : TextHeight(line, text, width);
     SetWindowTextA(line, text.c_str());
-    MoveWindow(line, kRefusalX, kRefusalY, width, height, FALSE);
+    MoveChildControl(line, kRefusalX, kRefusalY, width, height, FALSE);
     ShowWindow(line, text.empty() ? SW_HIDE : SW_SHOWNA);
-    SetWindowPos(hwnd(), nullptr, 0, 0, kWidth + wider, kHeight + (height ? height + kRefusalMargin : 0),
+    SetWindowPos(hwnd(), nullptr, 0, 0, ScaleForWindow(hwnd(), kWidth + wider),
+                 ScaleForWindow(hwnd(), kHeight + (height ? height + kRefusalMargin : 0)),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -119,7 +121,7 @@ void SysTimeDialog::FollowClock() {
 int MissingWidth(HWND picker, int width) {
     SIZE ideal{};
     SendMessageA(picker, DTM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
-    return std::max(0, static_cast<int>(ideal.cx) - width);
+    return std::max(0, LayoutForWindow(picker, ideal.cx) - width);
 }
 
 // The pickers take the width their text needs; the time picker, the frame and the buttons move right by as
@@ -127,10 +129,10 @@ int MissingWidth(HWND picker, int width) {
 void SysTimeDialog::FitPickers() {
     const int date = MissingWidth(pickers.hwnd(0), kDateWidth);
     wider = date + MissingWidth(pickers.hwnd(1), kTimeWidth);
-    MoveWindow(pickers.hwnd(0), kDateX, kPickerY, kDateWidth + date, kPickerHeight, FALSE);
-    MoveWindow(pickers.hwnd(1), kTimeX + date, kPickerY, kTimeWidth + wider - date, kPickerHeight, FALSE);
+    MoveChildControl(pickers.hwnd(0), kDateX, kPickerY, kDateWidth + date, kPickerHeight, FALSE);
+    MoveChildControl(pickers.hwnd(1), kTimeX + date, kPickerY, kTimeWidth + wider - date, kPickerHeight, FALSE);
     for (int i = 0; i < 3; ++i)
-        MoveWindow(buttons.hwnd(i), kButtons[i].x + wider, kButtonY, kButtonWidth, kButtonHeight, FALSE);
+        MoveChildControl(buttons.hwnd(i), kButtons[i].x + wider, kButtonY, kButtonWidth, kButtonHeight, FALSE);
 }
 
 void SysTimeDialog::OnInitDialog() {

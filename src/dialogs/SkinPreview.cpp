@@ -1,6 +1,7 @@
 #include "dialogs/SkinPreview.h"
 
 #include "dialogkit/DialogCentre.h"
+#include "dialogkit/WindowScale.h"
 #include "dialogkit/clsComboBox.h"
 #include "dialogkit/clsEdit.h"
 #include "dialogs/OptionControls.h"
@@ -41,6 +42,8 @@ void DrawSkinPreview(HDC hdc, HWND hDlg, clsDrawTime& painter) {
     painter.PaintTimePos(preview.timeCorner());
     if (preview.hTimeDC()) painter.DrawTime(back, preview.hTimeDC(), CurrentTimeText());
     const int width = preview.width(), height = preview.height();
-    TransparentBlt(hdc, CentredOrigin(kCentreX2, width), CentredOrigin(kCentreY2, height), width, height, back, 0, 0,
-                   width, height, GetPixel(back, 0, 0));
+    // The picture keeps its own pixels, centred in the box at any scale.
+    TransparentBlt(hdc, CentredOrigin(ScaleForWindow(hDlg, kCentreX2), width),
+                   CentredOrigin(ScaleForWindow(hDlg, kCentreY2), height), width, height, back, 0, 0, width, height,
+                   GetPixel(back, 0, 0));
 }

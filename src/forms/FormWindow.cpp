@@ -2,7 +2,9 @@
 
 #include "dialogkit/ControlHandles.h"
 #include "dialogkit/DialogCentre.h"
+#include "dialogkit/DpiChange.h"
 #include "dialogkit/ProgramIcon.h"
+#include "dialogkit/WindowScale.h"
 
 #include <algorithm>
 #include <vector>
@@ -45,18 +47,20 @@ bool FormWindow::IsFormMessage(MSG* msg) {
 bool FormWindow::Create(const char* className, const char* caption, int clientWidth, int clientHeight,
                         std::span<const FormControl> controls) {
     RegisterFormClass(className, Proc);
-    RECT frame{0, 0, Pixels(clientWidth), Pixels(clientHeight)};
-    AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    const int left = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width);
-    const int top = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height);
-    if (!CreateWindowExA(0, className, caption, kFormStyle, left, top, width, height, nullptr, nullptr,
-                         GetModuleHandleA(nullptr), this)) {
+    if (!CreateWindowExA(0, className, caption, kFormStyle, 0, 0, Pixels(clientWidth), Pixels(clientHeight), nullptr,
+                         nullptr, GetModuleHandleA(nullptr), this)) {
         delete this;
         return false;
     }
     ownedByWindow_ = true;
+    // Its DPI is known once the window is there.
+    font_.FitTo(hwnd_);
+    RECT frame{0, 0, ScaleForWindow(hwnd_, Pixels(clientWidth)), ScaleForWindow(hwnd_, Pixels(clientHeight))};
+    AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(hwnd_, nullptr, CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width),
+                 CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     for (const FormControl& control : controls) {
         const HWND child =
             CreateChildControl(control.exStyle, control.windowClass, control.text,
@@ -79,6 +83,10 @@ void FormWindow::Show() const {
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DPICHANGED) {
+        FollowDpiChange(hwnd_, font_, wParam, lParam);
+        return 0;
+    }
     if (message != WM_CLOSE) return DefDlgProcA(hwnd_, message, wParam, lParam);
     // Closing from the caption or the system menu is Cancel.
     Close();

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -201,6 +202,49 @@ TEST(CalendarDialog, KeepsDistancePickerAndCalendarInStep) {
                                    EXPECT_EQ(Views(dialog), step.views) << "step " << &step - steps;
                                }
                                PostMessageA(dialog, WM_KEYDOWN, VK_RETURN, 1);
+                           }));
+}
+
+// Moved to a monitor at 144 DPI the dialog takes the rectangle it is offered and its controls grow by half, in a
+// font made for that scale; moved back, they are where they started.
+TEST(CalendarDialog, FollowsAMoveToAMonitorOfAnotherScale) {
+    const HDC screen = GetDC(nullptr);
+    const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    if (screenDpi != 96) GTEST_SKIP() << "the moves start from a display at 96 DPI";
+    const auto placeOf = [](HWND dialog, int id) {
+        RECT place;
+        GetWindowRect(GetDlgItem(dialog, id), &place);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+        return std::vector<LONG>{place.left, place.top, place.right - place.left, place.bottom - place.top};
+    };
+    const auto fontHeight = [](HWND dialog) {
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, kDistance, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        return std::abs(font.lfHeight);
+    };
+    const auto moveTo = [](HWND dialog, int dpi, RECT suggested) {
+        SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT now;
+        GetWindowRect(dialog, &now);
+        EXPECT_TRUE(EqualRect(&now, &suggested)) << "at " << dpi;
+    };
+    EXPECT_TRUE(DriveModal([] { ShowCalendarDialog(nullptr); },
+                           [&](HWND dialog) {
+                               RECT start;
+                               GetWindowRect(dialog, &start);
+                               const std::vector<LONG> distance = placeOf(dialog, kDistance);
+                               EXPECT_EQ(fontHeight(dialog), 13);
+                               moveTo(dialog, 144, {10, 20, 10 + 474, 20 + 503});
+                               std::vector<LONG> grown;
+                               for (const LONG value : distance) grown.push_back((value * 3 + 1) / 2);
+                               EXPECT_EQ(placeOf(dialog, kDistance), grown);
+                               EXPECT_EQ(fontHeight(dialog), 20);
+                               moveTo(dialog, 96, start);
+                               EXPECT_EQ(placeOf(dialog, kDistance), distance);
+                               EXPECT_EQ(fontHeight(dialog), 13);
+                               PostMessageA(dialog, WM_CLOSE, 0, 0);
                            }));
 }
 

@@ -155,13 +155,13 @@ DPI_AWARENESS Awareness(HWND window) {
     return awareness(context(window));
 }
 
-// The clock follows each monitor's scale itself; the options it opens are still enlarged by the system.
-TEST_F(Options, OpenedFromTheClockTheyAreLeftToTheSystemToScale) {
+// The options follow each monitor's scale as the clock does, laying themselves out rather than being enlarged.
+TEST_F(Options, OpenedFromTheClockTheyFollowTheMonitorsScaleAsTheClockDoes) {
     ClockWindow clock;
     EXPECT_EQ(Awareness(clock.hwnd()), DPI_AWARENESS_PER_MONITOR_AWARE);
     EXPECT_TRUE(DriveModal([&] { clock.Send(WM_COMMAND, 3); },
                            [](HWND dialog) {
-                               EXPECT_EQ(Awareness(dialog), DPI_AWARENESS_UNAWARE);
+                               EXPECT_EQ(Awareness(dialog), DPI_AWARENESS_PER_MONITOR_AWARE);
                                Click(dialog, 2);
                            }));
 }
