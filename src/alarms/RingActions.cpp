@@ -6,14 +6,14 @@
 
 #include <mmsystem.h>
 
+#include <memory>
+
 namespace {
 
 constexpr DWORD kFileFlags = SND_FILENAME | SND_ASYNC;
 constexpr DWORD kMemoryFlags = SND_MEMORY | SND_ASYNC;
 
 }  // namespace
-
-SharedText ChimeWavFile;
 
 void PlayBuiltInSound() {
     // Resource memory lives as long as the module, so the player may keep reading it.
@@ -35,8 +35,9 @@ void RunRingProgram(const std::string& runExe, const std::string& parameters) {
                         SW_SHOW);
 }
 
-DWORD WINAPI PlayClockSound(LPVOID) {
-    const std::string path = ChimeWavFile;
+DWORD WINAPI PlayClockSound(LPVOID wavFile) {
+    const std::unique_ptr<const std::string> owned(static_cast<const std::string*>(wavFile));
+    const std::string& path = *owned;
     if (path.empty() || !CanPlaySoundFile(path)) {
         PlayBuiltInSound();
     } else if (path.size() >= 3 && path.compare(path.size() - 3, 3, "wav") == 0) {

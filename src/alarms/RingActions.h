@@ -1,7 +1,5 @@
 #pragma once
 // The alarm actions that need no window, and the chime's sound.
-#include "alarms/SharedText.h"
-
 #include <windows.h>
 
 #include <string>
@@ -11,7 +9,6 @@ void PlayRingSound(const std::string& wavFile);
 void PlayBuiltInSound();
 // Opens the program with its folder as working directory; an empty path does nothing.
 void RunRingProgram(const std::string& runExe, const std::string& parameters);
-// The chime's sound file; empty means the built-in sound. The options may replace it while a chime thread reads it.
-extern SharedText ChimeWavFile;
-// Chime thread: plays the chime's sound file, or the built-in sound. The argument is ignored.
-DWORD WINAPI PlayClockSound(LPVOID);
+// Chime thread: plays the sound file its argument names (a `new std::string` it deletes; empty for the built-in
+// sound), so the options may change the chime's file while a chime plays.
+DWORD WINAPI PlayClockSound(LPVOID wavFile);

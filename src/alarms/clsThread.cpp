@@ -1,6 +1,7 @@
 #include "alarms/clsThread.h"
 
-void clsThread::CreateNewThread(LPTHREAD_START_ROUTINE ThreadProc) {
-    const HANDLE thread = CreateThread(nullptr, 0, ThreadProc, nullptr, 0, nullptr);
+bool clsThread::CreateNewThread(LPTHREAD_START_ROUTINE ThreadProc, LPVOID parameter) {
+    const HANDLE thread = CreateThread(nullptr, 0, ThreadProc, parameter, 0, nullptr);
     if (thread) CloseHandle(thread);
+    return thread != nullptr;
 }

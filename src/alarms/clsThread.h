@@ -4,6 +4,7 @@
 // Starts detached worker threads.
 class clsThread {
 public:
-    // Runs ThreadProc on a new thread at once; the thread is not tracked or waited for.
-    void CreateNewThread(LPTHREAD_START_ROUTINE ThreadProc);
+    // Runs ThreadProc with `parameter` on a new thread at once; the thread is not tracked or waited for.
+    // Returns whether it started.
+    bool CreateNewThread(LPTHREAD_START_ROUTINE ThreadProc, LPVOID parameter = nullptr);
 };

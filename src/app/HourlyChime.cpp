@@ -9,8 +9,10 @@
 #include "system/Seams.h"
 
 #include <algorithm>
+#include <memory>
 
 short HourRingOn = 0;
+std::string ChimeWavFile;
 clsThread ChimeThread;
 
 void ReadChimeSettings() {
@@ -31,8 +33,9 @@ void CheckHourlyChime() {
     // The sound file needs both a wave and a MIDI device; without either the speaker beeps.
     if (seams.waveOutGetNumDevs() < 1 || seams.midiOutGetNumDevs() < 1)
         ChimeThread.CreateNewThread(ChimeBeeps);
-    else
-        ChimeThread.CreateNewThread(PlayClockSound);
+    else if (auto path = std::make_unique<std::string>(ChimeWavFile);
+             ChimeThread.CreateNewThread(PlayClockSound, path.get()))
+        path.release();  // the thread owns its copy now
 }
 
 DWORD WINAPI ChimeBeeps(LPVOID) {

@@ -8,6 +8,8 @@
 
 // Non-zero: chime at every full hour.
 extern short HourRingOn;
+// The chime's sound file; empty means the built-in sound.
+extern std::string ChimeWavFile;
 extern clsThread ChimeThread;
 
 void ReadChimeSettings();
