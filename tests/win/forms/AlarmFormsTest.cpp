@@ -192,9 +192,6 @@ TEST_F(AlarmForms, AddEditorStartsAtThisMinuteAndStoresWhatItsControlsHold) {
     ShowAlarmList(), ShowAlarmList();
     Click(kList, L::kAdd), Click(kList, L::kAdd);
     EXPECT_FALSE(Twice(kList) || Twice(kAdd));
-    char last[8] = {};
-    SendMessageA(Control(kAdd, E::kYear), CB_GETLBTEXT, 6, LPARAM(last));
-    EXPECT_STREQ(last, "2032") << "the year list runs from this year for seven years";
     Choose(kAdd, E::kAction, 2);
     Type(kAdd, E::kProgram, "C:\\old.exe");  // left behind by the change of action: not stored
     Choose(kAdd, E::kAction, 0);
@@ -226,7 +223,6 @@ TEST_F(AlarmForms, EditorRefusesItemsThatCouldNeverFireOrDoNothing) {
         {"parameters without a program", [] { Choose(kAdd, E::kAction, 2), Type(kAdd, E::kParameter, "-x"); },
          E::kProgram},
         {"30 February", [] { Choose(kAdd, E::kMonth, 1), Choose(kAdd, E::kDay, 29); }, E::kDay},
-        {"hour 99", [] { Type(kAdd, E::kHour, "99"); }, E::kHour},
         {"minute -5", [] { Type(kAdd, E::kMinute, "-5"); }, E::kMinute},
         {"only once at this minute", [] {}, E::kMinute},
         {"year 2030.6", [] { Type(kAdd, E::kYear, "2030.6"); }, E::kYear},
