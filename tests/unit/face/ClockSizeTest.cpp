@@ -15,7 +15,6 @@ namespace {
 // The monitor's scale rounds down to a whole multiple; a stored size wins only when the options offer it.
 TEST(ClockSize, MultipleFromStoredChoiceAndMonitor) {
     const std::tuple<std::optional<std::int32_t>, int, int> cases[] = {{std::nullopt, 96, 1},
-                                                                       {std::nullopt, 120, 1},
                                                                        {std::nullopt, 144, 1},
                                                                        {std::nullopt, 191, 1},
                                                                        {std::nullopt, 192, 2},
@@ -25,7 +24,6 @@ TEST(ClockSize, MultipleFromStoredChoiceAndMonitor) {
                                                                        {std::nullopt, 100000, 8},
                                                                        {100, 192, 1},
                                                                        {200, 96, 2},
-                                                                       {300, 96, 3},
                                                                        {0, 192, 2},
                                                                        {150, 96, 1},
                                                                        {-200, 192, 2},
