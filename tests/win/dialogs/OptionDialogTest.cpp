@@ -1,3 +1,4 @@
+#include "../../../bench/win/BitmapFiles.h"
 #include "alarms/RingActions.h"
 #include "app/ClockHarness.h"
 #include "app/HourlyChime.h"
@@ -34,19 +35,8 @@ protected:
         {&settings::UserAlarmClock, GetRegValue(RegRoot::CurrentUser, keys::Run, "AlarmClock")}};
 };
 
-// A 32-bit bitmap file, pure red (the clock's see-through colour) in its corners.
 void WriteBmp(const std::string& path, int width, int height) {
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER), size = width * height * 4;
-    const BITMAPFILEHEADER file{0x4D42, offset + size, 0, 0, offset};
-    const BITMAPINFOHEADER info{sizeof info, width, height, 1, 32, BI_RGB, size, 0, 0, 0, 0};
-    std::vector<DWORD> pixels;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.push_back((x < 3 || x >= width - 3) && (y < 3 || y >= height - 3) ? 0xFF0000 : 0x404040 + x);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file)
-        .write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(reinterpret_cast<const char*>(pixels.data()), size);
+    std::ofstream(path, std::ios::binary) << CheckerboardBmp(width, height, 0);
 }
 
 bool Open(HWND owner, std::function<void(HWND)> act) {
