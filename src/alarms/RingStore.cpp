@@ -64,15 +64,16 @@ void MoveStoredRing(int from, int to) {
     DeleteStoredValues(from);
 }
 
-}  // namespace
-
-int StoredRingCount() {
+// Hands the record value of every number the counting rule walks to `visit`; returns the last number in use.
+template <typename Visit>
+int WalkStoredRecords(Visit visit) {
     const int claimed =
         std::clamp(GetRegValue(RegRoot::CurrentUser, keys::Data, kCount).AsNumber().value_or(0), 0, kMaxStoredRings);
     int last = 0;
     for (int number = 1, missingInARow = 0; number <= kMaxStoredRings; ++number) {
-        const RegValue::Kind kind = Read(kRecord, number).kind();
-        if (kind == RegValue::Kind::Text || kind == RegValue::Kind::Bytes) {
+        const RegValue record = Read(kRecord, number);
+        visit(number, record);
+        if (record.kind() == RegValue::Kind::Text || record.kind() == RegValue::Kind::Bytes) {
             last = number, missingInARow = 0;
             continue;
         }
@@ -81,20 +82,30 @@ int StoredRingCount() {
     return last;
 }
 
-void SaveStoredRingCount(int count) { SaveRegValue(RegRoot::CurrentUser, keys::Data, kCount, RegType::Number, count); }
-
-std::optional<RingItem> ReadStoredRing(int number) {
-    auto item = DecodeRingRecord(Read(kRecord, number).Bytes());
+std::optional<RingItem> ItemOfRecord(int number, const RegValue& record) {
+    auto item = DecodeRingRecord(record.Bytes());
     if (!item) return std::nullopt;
     for (const auto& [field, text] : kTexts) (*item).*text = Read(field, number).AsText();
     item->ringUntilStopped = ReadRingUntilStopped(number);
     return item;
 }
 
+}  // namespace
+
+int StoredRingCount() {
+    return WalkStoredRecords([](int, const RegValue&) {});
+}
+
+void SaveStoredRingCount(int count) { SaveRegValue(RegRoot::CurrentUser, keys::Data, kCount, RegType::Number, count); }
+
+std::optional<RingItem> ReadStoredRing(int number) { return ItemOfRecord(number, Read(kRecord, number)); }
+
+// One pass: each record is read once, and the numbers walked past the last in use are dropped.
 std::vector<std::optional<RingItem>> ReadStoredRings() {
     std::vector<std::optional<RingItem>> items;
-    const int count = StoredRingCount();
-    for (int number = 1; number <= count; ++number) items.push_back(ReadStoredRing(number));
+    const int last = WalkStoredRecords(
+        [&items](int number, const RegValue& record) { items.push_back(ItemOfRecord(number, record)); });
+    items.resize(static_cast<std::size_t>(last));
     return items;
 }
 
