@@ -25,11 +25,13 @@ std::int64_t UtcNowSeconds() {
     return ToSeconds(utc);
 }
 
-CivilTime CivilNow() {
+SYSTEMTIME LocalNow() {
     SYSTEMTIME now{};
     seams.GetLocalTime(&now);
-    return CivilOf(now);
+    return now;
 }
+
+CivilTime CivilNow() { return CivilOf(LocalNow()); }
 
 std::int64_t WallSecondsAt(std::int64_t utcSeconds) {
     const SYSTEMTIME utc = ToSystemTime(utcSeconds);

@@ -1,5 +1,6 @@
 #include "app/ClockAccessible.h"
 
+#include "alarms/WallClock.h"
 #include "app/frmMain.h"
 #include "system/Seams.h"
 
@@ -132,12 +133,7 @@ private:
 // Made on the first request; holds one reference of its own until the window goes.
 NamedClient* clockClient = nullptr;
 std::string shownName;
-
-SYSTEMTIME LocalNow() {
-    SYSTEMTIME now{};
-    seams.GetLocalTime(&now);
-    return now;
-}
+int shownMinute = -1;  // hour * 60 + minute of the tick that last named the clock
 
 }  // namespace
 
@@ -163,6 +159,10 @@ LRESULT ClockAccessibleObject(HWND clock, WPARAM flags, LPARAM objectId) {
 }
 
 void FollowClockMinute(HWND clock, const SYSTEMTIME& now) {
+    // The name follows the minute: the other ticks of a minute need no text made.
+    const int minute = now.wHour * 60 + now.wMinute;
+    if (minute == shownMinute) return;
+    shownMinute = minute;
     std::string name = ClockAccessibleName(now);
     if (name == shownName) return;
     const bool renamed = !shownName.empty();
@@ -175,4 +175,5 @@ void ReleaseClockAccessible() {
     if (clockClient) clockClient->Release();
     clockClient = nullptr;
     shownName.clear();
+    shownMinute = -1;
 }

@@ -3,6 +3,7 @@
 #include "alarms/RingList.h"
 #include "alarms/RingScheduler.h"
 #include "alarms/WakeTimer.h"
+#include "alarms/WallClock.h"
 #include "app/AboutWindow.h"
 #include "app/ClockAccessible.h"
 #include "app/ClockTooltip.h"
@@ -94,12 +95,6 @@ void BuildClockMenu() {
     for (const MenuEntry& entry : kHelpItems) ClockMenu.AddSubMenu(entry.caption, entry.id, entry.type, 0, help);
     for (const MenuEntry& entry : kItemsAfterHelp) ClockMenu.AddMenuItem(entry.id, entry.caption, entry.type);
     ClockMenu.OnCreate();
-}
-
-SYSTEMTIME LocalNow() {
-    SYSTEMTIME now{};
-    seams.GetLocalTime(&now);
-    return now;
 }
 
 std::string SiblingPath() { return ProgramFolder() + "\\Horolink.exe"; }
