@@ -3,10 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <random>
 #include <tuple>
-#include <utility>
 
 namespace {
 

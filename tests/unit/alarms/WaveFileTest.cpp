@@ -3,11 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstring>
-#include <string>
-#include <vector>
-
 namespace {
 
 // Odd chunks keep their pad byte, cut-off data plays its whole frames, and a header that lies about a size or
