@@ -1,4 +1,3 @@
-#include "PaintedBackground.h"
 #include "face/PixelScan.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +6,19 @@
 #include <vector>
 
 namespace {
+
+// A background of one colour with rectangles [left, right) x [top, bottom) painted over it in turn.
+struct Paint {
+    int left, top, right, bottom;
+    std::uint32_t colour;
+};
+PixelGrid Background(int width, int height, std::uint32_t fill, std::vector<Paint> areas) {
+    PixelGrid grid{width, height, std::vector<std::uint32_t>(std::size_t(width) * height, fill)};
+    for (const Paint& area : areas)
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) grid.pixels[std::size_t(y) * width + x] = area.colour;
+    return grid;
+}
 
 // One scan of a background's pixels gives the window's outline (the pixels unlike the top-left one, rows that
 // repeat merged) and the time's corner (109 left of the rightmost black column, at its topmost black pixel).
