@@ -76,16 +76,15 @@ TEST(RingStore, ADamagedCountHidesNoItemAndAddingOverwritesNone) {
     EXPECT_EQ(StoredRingCount(), kMaxStoredRings);
 }
 
-// "Ring until stopped" lives as the DWORD "Ring"+i beside an unchanged 11-byte record, only where it is set; Delete
-// moves it with the last item and takes the deleted item's away.
-TEST(RingStore, RingUntilStoppedIsADwordBesideTheRecordAndMovesWithIt) {
+// Delete moves the last item into the freed number with everything stored beside its record, and leaves nothing of
+// the deleted one. "Ring until stopped" is the DWORD "Ring"+i beside an unchanged 11-byte record, only where set.
+TEST(RingStore, RemovingMovesTheLastItemWithAllItsValues) {
     RegMemoryReset();
-    const auto flag = [](int number) {
-        return GetRegValue(RegRoot::CurrentUser, keys::Data, RingValueName("Ring", number)).kind();
-    };
     for (int i = 1; i <= 4; ++i) {
         RingItem item{1, RingAction::Sound, RingRepeat::Daily, 0, 7, std::int16_t(i), 20, 26, 1, 1, 0};
         item.ringUntilStopped = i % 2;
+        item.strNotifyText = i < 4 ? "text " + std::to_string(i) : "";
+        item.strRunExe = "C:\\" + std::to_string(i) + ".exe";
         AppendStoredRing(item);
     }
     std::uint32_t type = 0;
@@ -93,20 +92,35 @@ TEST(RingStore, RingUntilStoppedIsADwordBesideTheRecordAndMovesWithIt) {
     regstore::Read(RegRoot::CurrentUser, keys::Data, "Ring1", type, data);
     EXPECT_EQ(type, 4u) << "REG_DWORD";
     EXPECT_EQ(data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
-    EXPECT_EQ(flag(2), RegValue::Kind::NoValue) << "an item without the flag stores nothing new";
-    EXPECT_EQ(GetRegValue(RegRoot::CurrentUser, keys::Data, "Data1").Bytes().size(), kRingRecordSize);
+    const auto value = [](const char* field, int number) {
+        return GetRegValue(RegRoot::CurrentUser, keys::Data, RingValueName(field, number));
+    };
+    EXPECT_EQ(value("Ring", 2).kind(), RegValue::Kind::NoValue);
+    EXPECT_EQ(value("Data", 1).Bytes().size(), kRingRecordSize);
 
-    RemoveStoredRing(1);  // 4 (off) moves into 1: 1's flag goes
-    RemoveStoredRing(2);  // 3 (on) moves into 2 with its flag
-    std::string shown;
-    for (const auto& item : ReadStoredRings())
-        shown += std::to_string(item->lngMinute) + (item->ringUntilStopped ? "R " : " ");
-    EXPECT_EQ(shown, "4 3R ");
-    EXPECT_EQ(std::pair(flag(3), flag(4)), std::pair(RegValue::Kind::NoValue, RegValue::Kind::NoValue));
-
-    // A value written by hand as 0, or one that is no number, reads as off.
+    // Each number as minute (R: ring until stopped), text and program; "?" for a value left without its record.
+    const auto shown = [&value] {
+        std::string all;
+        for (int number = 1; number <= 4; ++number) {
+            if (const auto item = ReadStoredRing(number)) {
+                all += std::to_string(item->lngMinute) + (item->ringUntilStopped ? "R:" : ":") + item->strNotifyText +
+                       ":" + item->strRunExe + " ";
+                continue;
+            }
+            for (const char* field : {"Text", "RunExe", "Ring"})
+                if (value(field, number).kind() != RegValue::Kind::NoValue) all += "? ";
+        }
+        return all + "count " + std::to_string(StoredRingCount());
+    };
+    RemoveStoredRing(1);  // 4 moves into 1: 1's text and flag go
+    RemoveStoredRing(2);  // 3 moves into 2 with its text and flag
+    EXPECT_EQ(shown(), "4::C:\\4.exe 3R:text 3:C:\\3.exe count 2");
+    RemoveStoredRing(2);
+    EXPECT_EQ(shown(), "4::C:\\4.exe count 1") << "the last removed";
     SaveRegValue(RegRoot::CurrentUser, keys::Data, "Ring1", RegType::Number, 0);
-    EXPECT_FALSE(ReadStoredRing(1)->ringUntilStopped);
+    EXPECT_FALSE(ReadStoredRing(1)->ringUntilStopped) << "a flag written by hand as 0";
+    RemoveStoredRing(1);
+    EXPECT_EQ(shown(), "count 0") << "the only one removed";
 }
 
 }  // namespace
