@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -46,12 +47,8 @@ const Bytes kSeven(7, 0x11);
 // Odd chunks keep their pad byte, cut-off data plays its whole frames, and a header that lies about a size or
 // leaves out a chunk gives no wave rather than reading past the bytes.
 TEST(WaveFile, FindsFormatAndDataOrRefuses) {
-    const struct {
-        const char* name;
-        Bytes bytes;
-        int dataSize;  // -1: not a wave
-        bool loopable;
-    } cases[] = {
+    // Name, bytes, data size (-1: not a wave), loopable.
+    const std::tuple<const char*, Bytes, int, bool> cases[] = {
         {"16-bit mono", Riff({Chunk("fmt ", kPcm16), Chunk("data", Bytes(8, 1))}), 8, true},
         {"odd chunk before data, padded",
          Riff({Chunk("fmt ", kPcm16), Chunk("LIST", Bytes(3, 'x')), Bytes{0}, Chunk("data", Bytes(4, 1))}), 4, true},
@@ -69,36 +66,24 @@ TEST(WaveFile, FindsFormatAndDataOrRefuses) {
         {"header only", Bytes{'R', 'I', 'F', 'F'}, -1, false},
         {"nothing", {}, -1, false},
     };
-    for (const auto& c : cases) {
-        const auto wave = ParseWave(c.bytes);
-        EXPECT_EQ(wave ? int(wave->dataSize) : -1, c.dataSize) << c.name;
-        EXPECT_EQ(wave && IsLoopable(*wave), c.loopable) << c.name;
+    for (const auto& [name, bytes, dataSize, loopable] : cases) {
+        const auto wave = ParseWave(bytes);
+        EXPECT_EQ(std::pair(wave ? int(wave->dataSize) : -1, wave && IsLoopable(*wave)), std::pair(dataSize, loopable))
+            << name;
     }
 }
 
 TEST(WaveFile, ClassifiesByContentAndTellsAWaveByName) {
     const Bytes pcm = Riff({Chunk("fmt ", kPcm16), Chunk("data", Bytes(8, 1))});
     const Bytes adpcm = Riff({Chunk("fmt ", Format(2, 2, 22050, 4)), Chunk("data", Bytes(8, 1))});
-    const Bytes text{'h', 'e', 'l', 'l', 'o'};
-    const Bytes midi{'M', 'T', 'h', 'd', 0, 0, 0, 6};
-    const struct {
-        const char* name;
-        Bytes head;
-        std::uint64_t size;
-        SoundFileKind kind;
-    } cases[] = {
-        {"ring.wav", pcm, pcm.size(), SoundFileKind::LoopableWave},
-        {"ring.dat", pcm, pcm.size(), SoundFileKind::LoopableWave},
-        {"ring.wav", adpcm, adpcm.size(), SoundFileKind::OtherWave},
-        {"empty.wav", {}, 0, SoundFileKind::Unplayable},
-        {"empty.mid", {}, 0, SoundFileKind::Unplayable},
-        {"notes.WAV", text, text.size(), SoundFileKind::Unplayable},
-        {"cut.wav", Bytes(pcm.begin(), pcm.begin() + 30), 30, SoundFileKind::Unplayable},
-        {"tune.mid", midi, midi.size(), SoundFileKind::NotWave},
-        {"wav", text, text.size(), SoundFileKind::NotWave},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ClassifySoundFile(c.name, c.head, c.size), c.kind) << c.name << " of " << c.size << " bytes";
+    const Bytes text{'h', 'e', 'l', 'l', 'o'}, midi{'M', 'T', 'h', 'd', 0, 0, 0, 6}, cut(pcm.begin(), pcm.begin() + 30);
+    using enum SoundFileKind;
+    const std::tuple<const char*, Bytes, SoundFileKind> cases[] = {
+        {"ring.wav", pcm, LoopableWave}, {"ring.dat", pcm, LoopableWave}, {"ring.wav", adpcm, OtherWave},
+        {"empty.wav", {}, Unplayable},   {"empty.mid", {}, Unplayable},   {"notes.WAV", text, Unplayable},
+        {"tune.mid", midi, NotWave},     {"wav", text, NotWave},          {"cut.wav", cut, Unplayable}};
+    for (const auto& [name, head, kind] : cases)
+        EXPECT_EQ(ClassifySoundFile(name, head, head.size()), kind) << name << " of " << head.size() << " bytes";
 }
 
 TEST(RingFade, RisesEvenlyInDecibelsFromMinus30ToFullAt30Seconds) {
@@ -133,14 +118,12 @@ TEST(RingFade, ScalesEachFrameByItsTime) {
 
 TEST(RingFade, FillsRoundAndRound) {
     const Bytes data{'a', 'b', 'c', 'd'};
-    const struct {
-        std::size_t from, length, next;
-        std::string filled;
-    } cases[] = {{0, 4, 0, "abcd"}, {2, 6, 0, "cdabcd"}, {2, 4, 2, "cdab"}, {0, 10, 2, "abcdabcdab"}, {4, 2, 2, "ab"}};
-    for (const auto& c : cases) {
-        Bytes out(c.length);
-        EXPECT_EQ(FillLooped(data, c.from, out), c.next) << c.filled;
-        EXPECT_EQ(std::string(out.begin(), out.end()), c.filled);
+    const std::tuple<std::size_t, std::size_t, std::size_t, std::string> cases[] = {
+        {0, 4, 0, "abcd"}, {2, 6, 0, "cdabcd"}, {2, 4, 2, "cdab"}, {0, 10, 2, "abcdabcdab"}, {4, 2, 2, "ab"}};
+    for (const auto& [from, length, next, filled] : cases) {
+        Bytes out(length);
+        EXPECT_EQ(FillLooped(data, from, out), next) << filled;
+        EXPECT_EQ(std::string(out.begin(), out.end()), filled);
     }
 }
 
