@@ -128,9 +128,8 @@ TEST(ClockScan, DaylightStepsFireEachItemOnceAndAnotherZoneRestartsTheScan) {
 // from `first` to `last` seconds from that 7:00, then a suspend or resume message, then the tick at `after`.
 TEST(RingWatch, CatchesUpOnlyASleepItWasToldOfAndNeverShutsDownLate) {
     clsSaveRingData list;
-    for (const auto& [action, mode] : {std::pair(4, 2), std::pair(0, 2), std::pair(0, 1)}) {
+    for (const auto& [action, mode] : {std::pair(4, 2), std::pair(0, 2), std::pair(0, 1)})
         list.push_back({1, RingAction(action), RingRepeat(mode), 0, 7, 0, 20, 26, 12, 7});
-    }
     const std::int64_t seven = Utc(2026, 12, 7, 7, 0), days3 = 3 * 86400;
     using At = std::optional<std::int64_t>;
     const std::tuple<const char*, int, int, At, At, std::int64_t, std::vector<int>> cases[] = {

@@ -24,14 +24,11 @@ PixelGrid Background(int width, int height, std::uint32_t fill, std::vector<Pain
 // repeat merged) and the time's corner (109 left of the rightmost black column, at its topmost black pixel).
 TEST(BackgroundScan, OutlineAndTimeCornerFromOnePixelBuffer) {
     constexpr std::uint32_t red = 0x0000FF, grey = 0x808080, black = 0;
+    const std::vector<Paint> builtIn{
+        {0, 0, 1, 1, red}, {119, 0, 120, 1, red}, {0, 37, 1, 38, red}, {119, 37, 120, 38, red}, {5, 7, 115, 32, black}};
     const std::tuple<const char*, PixelGrid, std::vector<OutlineRect>, std::optional<TimeCorner>> cases[] = {
         {"built-in: red corners, black panel",
-         Background(120, 38, grey,
-                    {{0, 0, 1, 1, red},
-                     {119, 0, 120, 1, red},
-                     {0, 37, 1, 38, red},
-                     {119, 37, 120, 38, red},
-                     {5, 7, 115, 32, black}}),
+         Background(120, 38, grey, builtIn),
          {{1, 0, 119, 1}, {0, 1, 120, 37}, {1, 37, 119, 38}},
          TimeCorner{5, 7}},
         {"only black pixel at column 200, row 12",
