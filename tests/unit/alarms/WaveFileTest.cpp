@@ -19,13 +19,13 @@ void Put(Bytes& bytes, std::uint32_t value, int size) {
     for (int i = 0; i < size; ++i) bytes.push_back(std::uint8_t(value >> 8 * i));
 }
 
-Bytes Chunk(const char* id, const Bytes& body, std::uint32_t claimed) {
+// A chunk whose header claims `claimed` bytes, or (-1) the size of its body.
+Bytes Chunk(const char* id, const Bytes& body, std::int64_t claimed = -1) {
     Bytes bytes(id, id + 4);
-    Put(bytes, claimed, 4);
+    Put(bytes, std::uint32_t(claimed < 0 ? body.size() : claimed), 4);
     bytes.insert(bytes.end(), body.begin(), body.end());
     return bytes;
 }
-Bytes Chunk(const char* id, const Bytes& body) { return Chunk(id, body, std::uint32_t(body.size())); }
 
 Bytes Format(int tag, int channels, int rate, int bits, int size = 16) {
     Bytes body;
@@ -91,12 +91,6 @@ TEST(RingFade, RisesEvenlyInDecibelsFromMinus30ToFullAt30Seconds) {
     for (const auto& [seconds, db] : points) EXPECT_NEAR(20 * std::log10(FadeGain(seconds)), db, 0.01) << seconds;
 }
 
-std::vector<int> Samples16(const Bytes& pcm) {
-    std::vector<int> values;
-    for (std::size_t i = 0; i + 1 < pcm.size(); i += 2) values.push_back(std::int16_t(pcm[i] | pcm[i + 1] << 8));
-    return values;
-}
-
 // Every channel of a frame takes the frame's gain, 16-bit samples keep their sign, 8-bit ones stay centred on 128,
 // and nothing changes from 30 seconds on.
 TEST(RingFade, ScalesEachFrameByItsTime) {
@@ -105,8 +99,10 @@ TEST(RingFade, ScalesEachFrameByItsTime) {
     Bytes pcm;
     for (const int value : {10000, -32768, 10000, -32768}) Put(pcm, std::uint32_t(value), 2);
     ApplyFade(pcm, stereo16, 0);
-    EXPECT_EQ(Samples16(pcm), (std::vector<int>{int(std::lround(10000 * start)), int(std::lround(-32768 * start)),
-                                                int(std::lround(10000 * later)), int(std::lround(-32768 * later))}));
+    Bytes faded;
+    for (const double value : {10000 * start, -32768 * start, 10000 * later, -32768 * later})
+        Put(faded, std::uint32_t(std::lround(value)), 2);
+    EXPECT_EQ(pcm, faded);
     Bytes full = pcm;
     ApplyFade(full, stereo16, 300);
     EXPECT_EQ(full, pcm) << "at 30 seconds";
