@@ -12,48 +12,37 @@
 
 namespace {
 
-// Each of the eleven bytes lands in its own field, as an unsigned number, and encodes back to its place.
-TEST(RingStore, EveryRecordByteHasItsField) {
+// Each of the eleven bytes lands in its own field, as an unsigned number, and encodes back to its place; the
+// action and repeat values keep the bytes every earlier version stored.
+TEST(RingStore, EveryRecordByteHasItsFieldAndEveryModeItsByte) {
     std::vector<std::uint8_t> bytes;
     for (int i = 0; i < 11; ++i) bytes.push_back(std::uint8_t(1 + 23 * i));  // 1, 24, ... 231
     const RingItem item = DecodeRingRecord(bytes).value();
-    const std::pair<const char*, int> fields[] = {
-        {"state", item.lngItemState},
-        {"action", int(item.lngNotifyMode)},
-        {"repeat", int(item.lngTimeMode)},
-        {"weekday", item.lngWeek},
-        {"hour", item.lngHour},
-        {"minute", item.lngMinute},
-        {"century", item.lngYear},
-        {"year", item.lngYear1},
-        {"month", item.lngMonth},
-        {"day", item.lngwDay},
-        {"reserved", item.lngOpenRun},
-    };
-    for (int i = 0; i < 11; ++i) EXPECT_EQ(fields[i].second, bytes[i]) << "byte " << i << " is the " << fields[i].first;
+    const int fields[] = {
+        item.lngItemState, int(item.lngNotifyMode), int(item.lngTimeMode), item.lngWeek, item.lngHour,   item.lngMinute,
+        item.lngYear,      item.lngYear1,           item.lngMonth,         item.lngwDay, item.lngOpenRun};
+    for (int i = 0; i < 11; ++i) EXPECT_EQ(fields[i], bytes[i]) << "byte " << i;
     const RingRecord encoded = EncodeRingRecord(item);
     EXPECT_EQ(std::vector<std::uint8_t>(encoded.begin(), encoded.end()), bytes);
+    const std::pair<RingAction, RingRepeat> modes[] = {{RingAction::Sound, RingRepeat::Once},
+                                                       {RingAction::TextHint, RingRepeat::Daily},
+                                                       {RingAction::Program, RingRepeat::Weekly},
+                                                       {RingAction::Restart, RingRepeat::Monthly},
+                                                       {RingAction::ShutDown, RingRepeat::Yearly}};
+    for (int i = 0; i < 5; ++i) {
+        const RingRecord record = EncodeRingRecord({1, modes[i].first, modes[i].second});
+        EXPECT_EQ(std::pair(int(record[1]), int(record[2])), std::pair(i, i + 1))
+            << InterpretNotifyMode(modes[i].first);
+    }
 }
 
-// The action and repeat values as bytes 1 and 2 hold them; records written by every earlier version read so.
-TEST(RingStore, ActionsAndRepeatModesKeepTheirStoredBytes) {
-    const std::pair<RingAction, int> actions[] = {{RingAction::Sound, 0},
-                                                  {RingAction::TextHint, 1},
-                                                  {RingAction::Program, 2},
-                                                  {RingAction::Restart, 3},
-                                                  {RingAction::ShutDown, 4}};
-    const std::pair<RingRepeat, int> repeats[] = {{RingRepeat::Once, 1},
-                                                  {RingRepeat::Daily, 2},
-                                                  {RingRepeat::Weekly, 3},
-                                                  {RingRepeat::Monthly, 4},
-                                                  {RingRepeat::Yearly, 5}};
-    for (int i = 0; i < 5; ++i) {
-        RingItem item;
-        item.lngNotifyMode = actions[i].first, item.lngTimeMode = repeats[i].first;
-        const RingRecord record = EncodeRingRecord(item);
-        EXPECT_EQ(record[1], actions[i].second) << InterpretNotifyMode(actions[i].first);
-        EXPECT_EQ(record[2], repeats[i].second) << i;
-    }
+// The stored list: each item's minute (R: it rings until stopped) and text, "-" where no record reads, and the count.
+std::string StoredList() {
+    std::string all;
+    for (const auto& item : ReadStoredRings())
+        all += item ? std::to_string(item->lngMinute) + (item->ringUntilStopped ? "R" : "") + item->strNotifyText + " "
+                    : "- ";
+    return all + "count " + std::to_string(StoredRingCount());
 }
 
 // Whatever "DataCount" says, the list holds every record from 1 on (a missing one within the count keeps its
@@ -72,23 +61,17 @@ TEST(RingStore, ADamagedCountHidesNoItemAndAddingOverwritesNone) {
     const auto store = [](std::optional<std::int32_t> count, const std::vector<int>& numbers) {
         RegMemoryReset();
         for (const int number : numbers)
-            WriteStoredRing(number, {1, RingAction::TextHint, RingRepeat::Daily, 0, 7,
-                                     static_cast<std::int16_t>(number), 20, 26, 1, 1, 0, "wake"});
+            WriteStoredRing(number, {1, RingAction::TextHint, RingRepeat::Daily, 0, 7, std::int16_t(number)});
         if (count) SaveRegValue(RegRoot::CurrentUser, keys::Data, "DataCount", RegType::Number, *count);
-    };
-    const auto shown = [] {
-        std::string all;
-        for (const auto& item : ReadStoredRings()) all += (item ? std::to_string(item->lngMinute) : "-") + " ";
-        return all + "count " + std::to_string(StoredRingCount());
     };
     for (const auto& [name, count, numbers, after] : cases) {
         store(count, numbers);
-        AppendStoredRing({1, RingAction::TextHint, RingRepeat::Daily, 0, 7, 99, 20, 26, 1, 1, 0, "new"});
-        EXPECT_EQ(shown(), after) << name;
+        AppendStoredRing({1, RingAction::TextHint, RingRepeat::Daily, 0, 7, 99});
+        EXPECT_EQ(StoredList(), after) << name;
     }
     store(5000, {1, 2, 3});
     RemoveStoredRing(1);
-    EXPECT_EQ(shown(), "3 2 count 2") << "the first of three removed under a count of 5000";
+    EXPECT_EQ(StoredList(), "3 2 count 2") << "the first of three removed under a count of 5000";
     std::vector<int> full(kMaxStoredRings);
     std::iota(full.begin(), full.end(), 1);
     store(kMaxStoredRings, full);
@@ -96,42 +79,40 @@ TEST(RingStore, ADamagedCountHidesNoItemAndAddingOverwritesNone) {
     EXPECT_EQ(StoredRingCount(), kMaxStoredRings);
 }
 
-// "Ring until stopped" lives as the DWORD "Ring"+i beside an unchanged 11-byte record, only where it is set; Delete
-// moves it with the last item and takes the deleted item's away.
-TEST(RingStore, RingUntilStoppedIsADwordBesideTheRecordAndMovesWithIt) {
+// Delete moves the last item into the freed number with everything stored beside its record, and leaves nothing of
+// the deleted one. "Ring until stopped" is the DWORD "Ring"+i beside an unchanged 11-byte record, only where set.
+TEST(RingStore, RemovingMovesTheLastItemWithAllItsValues) {
     RegMemoryReset();
-    const auto sound = [](std::int16_t minute, bool ringing) {
-        RingItem item{1, RingAction::Sound, RingRepeat::Daily, 0, 7, minute, 20, 26, 1, 1, 0};
-        item.ringUntilStopped = ringing;
-        return item;
-    };
-    const auto flag = [](int number) {
-        return GetRegValue(RegRoot::CurrentUser, keys::Data, RingValueName("Ring", number));
-    };
-    const bool ringing[] = {true, false, true, false};
-    for (int i = 0; i < 4; ++i) AppendStoredRing(sound(std::int16_t(i + 1), ringing[i]));
+    for (int i = 1; i <= 4; ++i) {
+        RingItem item{1, RingAction::Sound, RingRepeat::Daily, 0, 7, std::int16_t(i), 20, 26, 1, 1, 0};
+        item.ringUntilStopped = i % 2, item.strNotifyText = i < 4 ? std::string(1, char('a' + i - 1)) : "";
+        AppendStoredRing(item);
+    }
     std::uint32_t type = 0;
     std::vector<std::uint8_t> data;
     regstore::Read(RegRoot::CurrentUser, keys::Data, "Ring1", type, data);
     EXPECT_EQ(type, 4u) << "REG_DWORD";
     EXPECT_EQ(data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
-    EXPECT_EQ(flag(2).kind(), RegValue::Kind::NoValue) << "an item without the flag stores nothing new";
-    EXPECT_EQ(GetRegValue(RegRoot::CurrentUser, keys::Data, "Data1").Bytes().size(), kRingRecordSize);
+    const auto value = [](const char* field, int number) {
+        return GetRegValue(RegRoot::CurrentUser, keys::Data, RingValueName(field, number));
+    };
+    EXPECT_EQ(value("Ring", 2).kind(), RegValue::Kind::NoValue);
+    EXPECT_EQ(value("Data", 1).Bytes().size(), kRingRecordSize);
+    EXPECT_EQ(StoredList(), "1Ra 2b 3Rc 4 count 4");
 
-    RemoveStoredRing(3);  // the last moves into 3, its flag (off) with it
-    EXPECT_EQ(flag(3).kind(), RegValue::Kind::NoValue) << "the removed item's flag went with it";
-    EXPECT_EQ(flag(4).kind(), RegValue::Kind::NoValue);
-    WriteStoredRing(2, sound(2, true));
-    RemoveStoredRing(1);  // number 3 (minute 4, off) moves into 1
-    std::string shown;
-    for (const auto& item : ReadStoredRings())
-        shown += std::to_string(item->lngMinute) + (item->ringUntilStopped ? "R " : " ");
-    EXPECT_EQ(shown, "4 2R ");
-    EXPECT_EQ(flag(3).kind(), RegValue::Kind::NoValue);
-
-    // A value written by hand as 0, or one that is no number, reads as off.
+    RemoveStoredRing(1);  // 4 moves into 1: 1's text and flag go
+    RemoveStoredRing(2);  // 3 moves into 2 with its text and flag
+    EXPECT_EQ(StoredList(), "4 3Rc count 2");
+    for (const char* field : {"Data", "Text", "Ring"})
+        EXPECT_EQ(std::pair(value(field, 3).kind(), value(field, 4).kind()),
+                  std::pair(RegValue::Kind::NoValue, RegValue::Kind::NoValue))
+            << field;
+    RemoveStoredRing(2);
+    EXPECT_EQ(StoredList(), "4 count 1") << "the last removed";
     SaveRegValue(RegRoot::CurrentUser, keys::Data, "Ring1", RegType::Number, 0);
-    EXPECT_FALSE(ReadStoredRing(1)->ringUntilStopped);
+    EXPECT_FALSE(ReadStoredRing(1)->ringUntilStopped) << "a flag written by hand as 0";
+    RemoveStoredRing(1);
+    EXPECT_EQ(StoredList(), "count 0") << "the only one removed";
 }
 
 }  // namespace

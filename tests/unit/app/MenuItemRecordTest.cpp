@@ -11,6 +11,7 @@ TEST(MenuItemRecord, SelectionFramesOnlyEnabledCaptionedItemsTheWayTheirKindAsks
     const ItemBox mark{0, 40, 19, 60}, frame{20, 40, 150, 60}, text{23, 40, 150, 60};
     const MenuItemRecord plain{6, "&Alarm", 0}, whole{5, "E&xit", kItemWholeFrame}, separator{0, "", kItemSeparator};
     const ItemStroke etched{{3, 42, 147, 0}, ItemEdge::EtchedTop};
+    const std::vector<ItemStroke> pressed{{mark, ItemEdge::RaisedInner}, {frame, ItemEdge::SunkenOuter}};
     const struct {
         const char* name;
         const MenuItemRecord& record;
@@ -20,13 +21,7 @@ TEST(MenuItemRecord, SelectionFramesOnlyEnabledCaptionedItemsTheWayTheirKindAsks
         std::vector<ItemStroke> strokes;
     } cases[] = {
         {"plain", plain, false, false, {}, ItemText::Normal, {}},
-        {"plain selected",
-         plain,
-         true,
-         false,
-         frame,
-         ItemText::Selected,
-         {{mark, ItemEdge::RaisedInner}, {frame, ItemEdge::SunkenOuter}}},
+        {"plain selected", plain, true, false, frame, ItemText::Selected, pressed},
         {"greyed selected", plain, true, true, {}, ItemText::Greyed, {}},
         {"whole selected", whole, true, false, item, ItemText::Selected, {{item, ItemEdge::SunkenOuter}}},
         {"separator hovered", separator, true, false, {}, ItemText::Normal, {etched}},

@@ -1,28 +1,34 @@
-#include "PaintedBackground.h"
 #include "face/PixelScan.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <climits>
-#include <random>
 #include <tuple>
 #include <vector>
 
 namespace {
 
+// A background of one colour with rectangles [left, right) x [top, bottom) painted over it in turn.
+struct Paint {
+    int left, top, right, bottom;
+    std::uint32_t colour;
+};
+PixelGrid Background(int width, int height, std::uint32_t fill, std::vector<Paint> areas) {
+    PixelGrid grid{width, height, std::vector<std::uint32_t>(std::size_t(width) * height, fill)};
+    for (const Paint& area : areas)
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) grid.pixels[std::size_t(y) * width + x] = area.colour;
+    return grid;
+}
+
 // One scan of a background's pixels gives the window's outline (the pixels unlike the top-left one, rows that
 // repeat merged) and the time's corner (109 left of the rightmost black column, at its topmost black pixel).
 TEST(BackgroundScan, OutlineAndTimeCornerFromOnePixelBuffer) {
     constexpr std::uint32_t red = 0x0000FF, grey = 0x808080, black = 0;
+    const std::vector<Paint> builtIn{
+        {0, 0, 1, 1, red}, {119, 0, 120, 1, red}, {0, 37, 1, 38, red}, {119, 37, 120, 38, red}, {5, 7, 115, 32, black}};
     const std::tuple<const char*, PixelGrid, std::vector<OutlineRect>, std::optional<TimeCorner>> cases[] = {
         {"built-in: red corners, black panel",
-         Background(120, 38, grey,
-                    {{0, 0, 1, 1, red},
-                     {119, 0, 120, 1, red},
-                     {0, 37, 1, 38, red},
-                     {119, 37, 120, 38, red},
-                     {5, 7, 115, 32, black}}),
+         Background(120, 38, grey, builtIn),
          {{1, 0, 119, 1}, {0, 1, 120, 37}, {1, 37, 119, 38}},
          TimeCorner{5, 7}},
         {"only black pixel at column 200, row 12",

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
-#include <random>
 #include <tuple>
 #include <vector>
 

@@ -16,33 +16,21 @@ constexpr std::optional<RingAction> kNone, kSound = RingAction::Sound, kText = R
 EditorEntry Entry(RingRepeat repeat, std::optional<RingAction> action, std::string month, std::string day,
                   std::string year, std::string hour, std::string minute, std::string text = "wake",
                   std::string week = kNoWeekday) {
-    return {repeat, action, text, "", "", "", month, day, year, hour, minute, week};
-}
-
-// "Ring until stopped" belongs to a sound: shown and stored with one, dropped with any other action.
-TEST(AlarmEditor, RingUntilStoppedIsStoredOnlyWithASound) {
-    const CivilTime now{2026, 3, 4, 9, 15, 42, 3};
-    for (const auto& [action, stored] : {std::pair{kSound, true}, std::pair{kText, false}}) {
-        EditorEntry entry = Entry(kDaily, action, "1", "1", "2026", "7", "0");
-        entry.sound = action == kSound ? "C:\\ring.wav" : "";
-        entry.ringUntilStopped = true;
-        const RingItem item = std::get<RingItem>(ComposeRingItem(entry, now));
-        EXPECT_EQ(item.ringUntilStopped, stored) << InterpretNotifyMode(*action);
-        EXPECT_EQ(EntryOfItem(item).ringUntilStopped, stored) << InterpretNotifyMode(*action);
-    }
+    return {repeat, action, text, "", "", "", month, day, year, hour, minute, week, true};
 }
 
 // An item is stored only when it can fire and has what its action needs; otherwise the box to mend is named.
-// Box texts are numbers rounded half to even; a year is four plain digits, stored as checked. It is now
-// Wednesday 4 March 2026, 9:15:42.
+// Box texts are numbers rounded half to even; a year is four plain digits, stored as checked. "Ring until stopped"
+// is ticked in every entry but belongs to a sound: "RR" when the item keeps it and the editor shows it back. It is
+// now Wednesday 4 March 2026, 9:15:42.
 TEST(AlarmEditor, ComposesTheRecordOrNamesTheBoxThatKeepsItFromFiring) {
     const CivilTime now{2026, 3, 4, 9, 15, 42, 3};
     const RingItem yearly{0, RingAction::TextHint, RingRepeat::Yearly, 2, 7, 30, 20, 5, 2, 28, 0, "wake"};
     const std::tuple<const char*, EditorEntry, std::string> cases[] = {
         {"text hint", Entry(kOnce, kText, "3", "1", "2027", "9", "0"), "1 1 1 3 9 0 20 27 3 1 0 "},
         {"year 2031 typed", Entry(kOnce, kText, "12", "31", " 2031 ", "23", "59"), "1 1 1 3 23 59 20 31 12 31 0 "},
-        {"sound without a file", Entry(kDaily, kSound, "", "", "", "7", "0", ""), "1 0 2 3 7 0 20 0 0 0 0 "},
-        {"weekly Monday", Entry(kWeekly, kSound, "", "", "", "6", "0", "", "Monday"), "1 0 3 1 6 0 20 0 0 0 0 "},
+        {"sound without a file", Entry(kDaily, kSound, "", "", "", "7", "0", ""), "1 0 2 3 7 0 20 0 0 0 0 RR"},
+        {"weekly Monday", Entry(kWeekly, kSound, "", "", "", "6", "0", "", "Monday"), "1 0 3 1 6 0 20 0 0 0 0 RR"},
         {"weekly, no day: today", Entry(kWeekly, kText, "", "", "", "6", "0"), "1 1 3 3 6 0 20 0 0 0 0 "},
         {"no action", Entry(kDaily, kNone, "", "", "", "7", "0"), "Action"},
         {"text hint without text", Entry(kDaily, kText, "", "", "", "7", "0", ""), "TextHint"},
@@ -79,9 +67,10 @@ TEST(AlarmEditor, ComposesTheRecordOrNamesTheBoxThatKeepsItFromFiring) {
     for (const auto& [name, entry, outcome] : cases) {
         const auto composed = ComposeRingItem(entry, now);
         std::string shown;
-        if (const auto* item = std::get_if<RingItem>(&composed))
+        if (const auto* item = std::get_if<RingItem>(&composed)) {
             for (const auto byte : EncodeRingRecord(*item)) shown += std::to_string(byte) + " ";
-        else
+            shown += std::string(item->ringUntilStopped, 'R') + std::string(EntryOfItem(*item).ringUntilStopped, 'R');
+        } else
             shown = boxes[static_cast<int>(std::get<EditorBox>(composed))];
         EXPECT_EQ(shown, outcome) << name;
     }
