@@ -1,5 +1,7 @@
 #include "alarms/Countdown.h"
 
+#include "dialogkit/TextWrap.h"
+
 #include <algorithm>
 
 namespace {
@@ -9,34 +11,6 @@ constexpr int kLineTops[] = {10, 25, 41, 56};
 constexpr int kRowStep = 15;
 // The widest figure the count shows.
 constexpr std::string_view kWidestFigure = "30";
-
-// The longest start of `text` that fits `width`, cut after a blank when there is one; at least one character.
-std::size_t FittingLength(std::string_view text, int width, const std::function<int(std::string_view)>& measure) {
-    std::size_t fits = 1, tooLong = text.size() + 1;
-    while (tooLong - fits > 1) {
-        const std::size_t middle = (fits + tooLong) / 2;
-        (measure(text.substr(0, middle)) <= width ? fits : tooLong) = middle;
-    }
-    if (fits == text.size()) return fits;
-    const std::size_t blank = text.substr(0, fits + 1).rfind(' ');
-    return blank != std::string_view::npos && blank > 0 ? blank : fits;
-}
-
-std::vector<std::string> Wrap(std::string_view text, int width, const std::function<int(std::string_view)>& measure) {
-    std::vector<std::string> rows;
-    while (!text.empty()) {
-        if (measure(text) <= width) {
-            rows.emplace_back(text);
-            break;
-        }
-        const std::size_t length = FittingLength(text, width, measure);
-        rows.emplace_back(text.substr(0, length));
-        text.remove_prefix(length);
-        while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    }
-    if (rows.empty()) rows.emplace_back();
-    return rows;
-}
 
 }  // namespace
 
@@ -66,7 +40,7 @@ CountdownLayout LayOutCountdown(const CountdownLines& lines, int rightEdge,
     for (int line = 0; line < 4; ++line) {
         const int x = line == 3 ? lines.line4X : kTextLeft;
         int y = kLineTops[line] + layout.shift;
-        for (const std::string& row : Wrap(lines.lines[line], rightEdge - x, measure)) {
+        for (const std::string& row : WrapToWidth(lines.lines[line], rightEdge - x, measure)) {
             layout.rows.push_back({line, x, y, row});
             y += kRowStep;
         }

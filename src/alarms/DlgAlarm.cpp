@@ -5,7 +5,9 @@
 #include "alarms/SnoozeLengthBox.h"
 #include "dialogkit/BuiltInDialog.h"
 #include "dialogkit/ControlHandles.h"
+#include "dialogkit/LayoutText.h"
 #include "dialogkit/ProgramIcon.h"
+#include "dialogkit/TextWrap.h"
 #include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDialog.h"
@@ -49,7 +51,7 @@ public:
 private:
     AlarmCall call;
     AlarmAnswer& answer;
-    ProgramIcon icon{kDialogIconSize};
+    DialogIcon icon;
     clsButton buttons;
     SnoozeLengthBox length;
     LoopingSound sound;
@@ -62,7 +64,6 @@ private:
     int buttonsY = 0;
     int clientWidth = 0;
 
-    int WidestLine() const;
     void Place(int id, int x, int y, int width, int height) const;
     void LayOut();
     void OnInitDialog() override;
@@ -74,27 +75,27 @@ private:
     void HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
-int AlarmDialog::WidestLine() const {
-    const WindowDC dc(hwnd());
-    SelectedObject selected(dc, font());
-    int widest = 0;
-    for (const std::string& line : lines) {
-        SIZE extent{};
-        GetTextExtentPoint32A(dc, line.c_str(), int(line.size()), &extent);
-        widest = std::max(widest, int(extent.cx));
-    }
-    return LayoutForWindow(hwnd(), widest);
-}
-
 void AlarmDialog::Place(int id, int x, int y, int width, int height) const {
     MoveChildControl(GetDlgItem(hwnd(), id), x, y, width, height, true);
 }
 
-// Wide enough for the longest line, tall enough for all of them, the buttons centred under the separator.
+// Wide enough for the longest line, up to a width past which lines wrap; tall enough for all of them; the buttons
+// centred under the separator.
 void AlarmDialog::LayOut() {
     const HWND hDlg = hwnd();
-    lines = AlarmLines(call, unanswered);
-    const int width = std::clamp(kTextLeft + WidestLine() + kGap + kFrameWidth, kMinWidth, kMaxWidth);
+    int widest = 0;
+    lines.clear();
+    {
+        const WindowDC dc(hDlg);
+        SelectedObject selected(dc, font());
+        const auto measure = [&dc](std::string_view part) { return LayoutTextWidth(dc, part); };
+        for (const std::string& line : AlarmLines(call, unanswered))
+            for (std::string& row : WrapToWidth(line, kMaxWidth - kFrameWidth - kGap - kTextLeft, measure)) {
+                widest = std::max(widest, measure(row));
+                lines.push_back(std::move(row));
+            }
+    }
+    const int width = std::clamp(kTextLeft + widest + kGap + kFrameWidth, kMinWidth, kMaxWidth);
     const int textBottom = std::max(kIconBottom, kTextTop + kLineHeight * int(lines.size()));
     separatorY = textBottom + 10;
     buttonsY = separatorY + 11;
@@ -141,10 +142,9 @@ void AlarmDialog::MakeWayForCountdown() {
 void AlarmDialog::PaintContent(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SelectedObject selected(dc, font());
-    icon.Draw(dc, 10, 10);
+    icon.Draw(hwnd(), dc);
     for (int row = 0; const std::string& line : lines)
-        TextOutA(dc, ScaleForWindow(hwnd(), kTextLeft), ScaleForWindow(hwnd(), kTextTop + kLineHeight * row++),
-                 line.c_str(), int(line.size()));
+        DrawLayoutText(dc, kTextLeft, kTextTop + kLineHeight * row++, line);
     DrawEtchedFrame(dc, 8, clientWidth - 8, separatorY, separatorY);
     for (const int x : {buttonsX, buttonsX + kButtonWidth + kGap})
         DrawSunkenFrame(dc, x - 1, x + kButtonWidth + 1, buttonsY - 1, buttonsY + kButtonHeight + 1);

@@ -5,6 +5,7 @@
 
 #include "alarms/Countdown.h"
 #include "dialogkit/BuiltInDialog.h"
+#include "dialogkit/LayoutText.h"
 #include "dialogkit/ProgramIcon.h"
 #include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
@@ -21,18 +22,6 @@ constexpr int kRun = 1;
 constexpr int kCancel = 2;
 constexpr UINT_PTR kCountdownTimer = 2;
 
-// At the place the layout gives, scaled to the window painted.
-void DrawLine(HDC dc, int x, int y, const std::string& text) {
-    const HWND painted = WindowFromDC(dc);
-    TextOutA(dc, ScaleForWindow(painted, x), ScaleForWindow(painted, y), text.c_str(), static_cast<int>(text.size()));
-}
-
-int TextWidth(HDC dc, std::string_view text) {
-    SIZE extent{};
-    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &extent);
-    return extent.cx;
-}
-
 // The open countdown: what it was started with, its handles and where its texts go.
 class CountdownDialog : public SingleDialog<CountdownDialog> {
 public:
@@ -47,7 +36,7 @@ private:
     int ExitCounterX = 0;
     std::string ExitAction;
     bool ExitConfirmed = false;
-    ProgramIcon icon{kDialogIconSize};
+    DialogIcon icon;
     clsButton buttons;
     CountdownLayout layout;
     RECT figureArea{};  // in layout numbers
@@ -68,9 +57,8 @@ void CountdownDialog::LayOut() {
     {
         const WindowDC dc(hwnd());
         SelectedObject selected(dc, font());
-        const HWND hDlg = hwnd();
-        const auto measure = [&dc, hDlg](std::string_view text) { return LayoutForWindow(hDlg, TextWidth(dc, text)); };
-        layout = LayOutCountdown(lines, LayoutForWindow(hDlg, client.right) - kRightMargin, measure);
+        const auto measure = [&dc](std::string_view text) { return LayoutTextWidth(dc, text); };
+        layout = LayOutCountdown(lines, LayoutForWindow(hwnd(), client.right) - kRightMargin, measure);
         const int x = layout.figureX, y = layout.figureY;
         figureArea = {x - 1, y - 1, x + measure("30") + 2, y + 14};
     }
@@ -109,15 +97,15 @@ void CountdownDialog::OnTimer() {
 
 void CountdownDialog::DrawRows(HDC dc, int from, int to) const {
     for (const PlacedText& row : layout.rows)
-        if (row.line >= from && row.line <= to) DrawLine(dc, row.x, row.y, row.text);
+        if (row.line >= from && row.line <= to) DrawLayoutText(dc, row.x, row.y, row.text);
 }
 
 void CountdownDialog::PaintContent(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SelectedObject selected(dc, font());
-    icon.Draw(dc, 10, 10);
+    icon.Draw(hwnd(), dc);
     DrawRows(dc, 0, 2);
-    DrawLine(dc, ExitCounterX, layout.figureY, std::to_string(ExitCountdown));
+    DrawLayoutText(dc, ExitCounterX, layout.figureY, std::to_string(ExitCountdown));
     DrawWinExitHint(dc);
     const int shift = layout.shift;
     DrawEtchedFrame(dc, 10, 258, 76 + shift, 76 + shift);

@@ -1,27 +1,52 @@
 #include "app/AboutWindow.h"
 
+#include "dialogkit/CentredPlace.h"
 #include "dialogkit/ProgramIcon.h"
+#include "face/ClockSize.h"
+#include "face/EnlargedBitmap.h"
 #include "resources/resource.h"
-#include "system/HandleGuards.h"
+#include "system/DeviceContexts.h"
+#include "system/WindowDpi.h"
 
 namespace {
 
 constexpr char kClassName[] = "Form4";
-constexpr int kPictureWidth = 280;
-constexpr int kPictureHeight = 185;
+constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU;
 constexpr int kImage1 = 1;
 
 HWND form4 = nullptr;
 
 GdiBitmap picture;
 
+// The picture grows by whole multiples of the window's scale, as the clock's skin does, so it stays sharp; the
+// window's outer size for it.
+SIZE ShowPicture(HWND hwnd) {
+    const int multiple = ScaleMultiple(WindowDpi(hwnd));
+    const SkinDC loaded(nullptr, GdiBitmap(static_cast<HBITMAP>(LoadImageA(
+                                     GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_ABOUT), IMAGE_BITMAP, 0, 0, 0))));
+    GdiBitmap shown = EnlargedBitmap(loaded, multiple);
+    const HWND image = GetDlgItem(hwnd, kImage1);
+    // The static sizes itself to the bitmap.
+    SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown.get()));
+    picture = std::move(shown);
+    RECT frame{};
+    GetClientRect(image, &frame);
+    AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 void OnCreate(HWND hwnd) {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    picture.reset(static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(IDB_ABOUT), IMAGE_BITMAP, 0, 0, 0)));
-    const HWND image = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_NOTIFY, 0, 0,
-                                       kPictureWidth, kPictureHeight, hwnd,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kImage1)), instance, nullptr);
-    SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
+    CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_NOTIFY, 0, 0, 0, 0, hwnd,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kImage1)), GetModuleHandleA(nullptr), nullptr);
+    const SIZE size = ShowPicture(hwnd);
+    PlaceCentred(hwnd, size.cx, size.cy);
+}
+
+// On a monitor of another scale: the picture at its multiple there, from the corner the system suggests.
+void OnDpiChanged(HWND hwnd, LPARAM lParam) {
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    const SIZE size = ShowPicture(hwnd);
+    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void OnCommand(HWND hwnd, WPARAM wParam) {
@@ -38,6 +63,9 @@ LRESULT CALLBACK Form4Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         case WM_CREATE:
             OnCreate(hwnd);
             break;
+        case WM_DPICHANGED:
+            OnDpiChanged(hwnd, lParam);
+            return 0;
         case WM_COMMAND:
             OnCommand(hwnd, wParam);
             break;
@@ -72,14 +100,7 @@ void ShowForm4() {
     }
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     if (!RegisterForm4Class(instance)) return;
-    constexpr DWORD style = WS_CAPTION | WS_SYSMENU;
-    RECT frame{0, 0, kPictureWidth, kPictureHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    form4 = CreateWindowExA(0, kClassName, "Version", style, x, y, width, height, nullptr, nullptr, instance, nullptr);
+    form4 = CreateWindowExA(0, kClassName, "Version", kStyle, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     if (form4) ShowWindow(form4, SW_SHOWNORMAL);
 }
 

@@ -53,6 +53,19 @@ COLORREF TextColour(ItemText text) {
     }
 }
 
+// The system keeps the sizes owner-drawn items measured until an item changes: setting each item's type again
+// makes the menu ask for them anew, in the font of the new scale.
+void ForgetItemSizes(HMENU menu) {
+    const int count = GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE;
+        if (GetMenuItemInfoA(menu, position, TRUE, &info)) SetMenuItemInfoA(menu, position, TRUE, &info);
+        if (const HMENU sub = GetSubMenu(menu, position)) ForgetItemSizes(sub);
+    }
+}
+
 }  // namespace
 
 int clsMenu::CreatePopMenu() {
@@ -162,7 +175,9 @@ void clsMenu::FitFont(HWND hwnd) {
 }
 
 void clsMenu::PopMenu(HWND hwnd) {
+    const int measuredAt = fontDpi_;
     FitFont(hwnd);
+    if (fontDpi_ != measuredAt) ForgetItemSizes(menu_.get());
     POINT cursor{};
     GetCursorPos(&cursor);
     // Without the foreground, a menu opened from the tray icon would not close on a click elsewhere.

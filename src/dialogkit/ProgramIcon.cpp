@@ -1,5 +1,6 @@
 #include "dialogkit/ProgramIcon.h"
 
+#include "dialogkit/WindowScale.h"
 #include "resources/resource.h"
 #include "system/WindowDpi.h"
 
@@ -18,6 +19,15 @@ ProgramIcon::~ProgramIcon() {
 }
 
 void ProgramIcon::Draw(HDC dc, int x, int y) const { DrawIconEx(dc, x, y, icon_, 0, 0, 0, nullptr, DI_NORMAL); }
+
+void DialogIcon::Draw(HWND window, HDC dc) {
+    if (const int size = ScaleForWindow(window, 32); size != size_) {
+        icon_ = std::make_unique<ProgramIcon>(size);
+        size_ = size;
+    }
+    const int corner = ScaleForWindow(window, 10);
+    icon_->Draw(dc, corner, corner);
+}
 
 int IconSizeFor(HWND window, int metric) { return SystemMetricForDpi(metric, WindowDpi(window)); }
 

@@ -1,8 +1,7 @@
 #pragma once
 #include <windows.h>
 
-// The size at which the built-in dialogs draw the program's icon.
-inline constexpr int kDialogIconSize = 32;
+#include <memory>
 
 // The program's icon (resource 1) at the given size, destroyed when released. The resource holds an image drawn
 // for each common size, so the one picked is sharp.
@@ -18,6 +17,17 @@ public:
 
 private:
     HICON icon_;
+};
+
+// The program's icon at the top left of a built-in dialog: 32 layout pixels, drawn from the image made for the
+// window's DPI and loaded again when the window moves to a monitor of another scale.
+class DialogIcon {
+public:
+    void Draw(HWND window, HDC dc);
+
+private:
+    std::unique_ptr<ProgramIcon> icon_;
+    int size_ = 0;
 };
 
 // The size the shell shows an icon of the given metric (SM_CXSMICON or SM_CXICON) in for the window's DPI.

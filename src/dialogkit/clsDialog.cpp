@@ -1,6 +1,6 @@
 #include "dialogkit/clsDialog.h"
 
-#include "dialogkit/DialogCentre.h"
+#include "dialogkit/CentredPlace.h"
 #include "dialogkit/DialogTemplate.h"
 #include "dialogkit/WindowScale.h"
 
@@ -24,11 +24,7 @@ INT_PTR clsDialog::CreateDialog(HWND hwnd, DLGPROC lpDlgFunc, LPARAM param) {
 }
 
 void CentreOnDesktop(HWND hDlg, int layoutWidth, int layoutHeight) {
-    const int width = ScaleForWindow(hDlg, layoutWidth);
-    const int height = ScaleForWindow(hDlg, layoutHeight);
-    RECT desktop;
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    MoveWindow(hDlg, CentredOrigin(desktop.right, width), CentredOrigin(desktop.bottom, height), width, height, TRUE);
+    PlaceCentred(hDlg, ScaleForWindow(hDlg, layoutWidth), ScaleForWindow(hDlg, layoutHeight));
 }
 
 void DrawEtchedFrame(HDC hdc, int left, int right, int top, int bottom) {

@@ -12,7 +12,8 @@ public:
     INT_PTR CreateDialog(HWND hwnd, DLGPROC lpDlgFunc, LPARAM param = 0);
 };
 
-// Places the dialog, width x height in layout numbers scaled to its DPI, in the middle of the desktop.
+// Places the dialog, width x height in layout numbers scaled to its DPI, in the middle of the desktop (see
+// PlaceCentred).
 void CentreOnDesktop(HWND hDlg, int width, int height);
 
 // Group frames and the frame one pixel outside every push button.

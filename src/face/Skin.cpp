@@ -3,6 +3,7 @@
 #include "face/BitmapHeader.h"
 #include "face/ClockSize.h"
 #include "face/DCPixels.h"
+#include "face/EnlargedBitmap.h"
 #include "face/SkinRules.h"
 
 #include <exception>
@@ -10,16 +11,9 @@
 
 namespace {
 
-// The picture in `source` with each pixel a multiple x multiple block: nearest neighbour, so edges stay sharp.
 SkinDC Enlarged(HDC source, int multiple) {
-    BITMAP size{};
-    if (!source || !GetObjectA(GetCurrentObject(source, OBJ_BITMAP), sizeof size, &size)) return SkinDC();
-    const int width = size.bmWidth * multiple, height = size.bmHeight * multiple;
-    SkinDC big(nullptr, GdiBitmap(CreateCompatibleBitmap(WindowDC(nullptr), width, height)));
-    if (!big) return big;
-    SetStretchBltMode(big, COLORONCOLOR);
-    StretchBlt(big, 0, 0, width, height, source, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
-    return big;
+    GdiBitmap big = EnlargedBitmap(source, multiple);
+    return big ? SkinDC(nullptr, std::move(big)) : SkinDC();
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "forms/FormWindow.h"
 
 #include "dialogkit/ControlHandles.h"
-#include "dialogkit/DialogCentre.h"
+#include "dialogkit/CentredPlace.h"
 #include "dialogkit/DpiChange.h"
 #include "dialogkit/ProgramIcon.h"
 #include "dialogkit/WindowScale.h"
@@ -59,8 +59,7 @@ bool FormWindow::Create(const char* className, const char* caption, int clientWi
     AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    SetWindowPos(hwnd_, nullptr, CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width),
-                 CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceCentred(hwnd_, width, height);
     for (const FormControl& control : controls) {
         const HWND child =
             CreateChildControl(control.exStyle, control.windowClass, control.text,

@@ -40,4 +40,13 @@ TEST(ClockPlacement, CentresWithHalvesToTheEvenPixel) {
             << width << " x " << height;
 }
 
+// A window that fits stays put; one sticking out moves in; one larger than the work area keeps its top left on it.
+TEST(ClockPlacement, KeepsWindowsOnTheWorkArea) {
+    const std::tuple<int, int, int, int, int> cases[] = {{100, 300, 0, 738, 100}, {600, 300, 0, 738, 438},
+                                                         {-20, 300, 0, 738, 0},   {-35, 840, 0, 738, 0},
+                                                         {10, 200, 30, 738, 30},  {1700, 400, 1024, 2048, 1648}};
+    for (const auto& [origin, size, start, end, fitted] : cases)
+        EXPECT_EQ(FitInArea(origin, size, start, end), fitted) << origin << " + " << size;
+}
+
 }  // namespace

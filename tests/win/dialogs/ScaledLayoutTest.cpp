@@ -2,6 +2,7 @@
 #include "alarms/DlgAlarm.h"
 #include "alarms/DlgRemindText.h"
 #include "alarms/DlgWinExit.h"
+#include "app/AboutWindow.h"
 #include "dialogs/DlgCalendar.h"
 #include "dialogs/DlgOption.h"
 #include "dialogs/DlgSetSysTime.h"
@@ -26,8 +27,9 @@ void ExpectWholeLayout(HWND window, const char* name) {
     for (const std::string& fault : LayoutFaults(window)) ADD_FAILURE() << name << ": " << fault;
 }
 
-// Every window at the DPI of the display it opens on (run with the prefix's LogPixels at 96, 144 or 192): no
-// control past its window's client area, no text over another.
+// Every window at the DPI of the display it opens on (run with the prefix's LogPixels at 96, 144 or 192): on the
+// screen, no control or painted text past its window's client area, no text over another. The texts are long
+// enough to wrap.
 TEST(ScaledLayout, EveryWindowKeepsItsControlsInsideAndItsTextsApart) {
     const CleanSettings clean;
     const RecordingSeams recorded;
@@ -58,7 +60,9 @@ TEST(ScaledLayout, EveryWindowKeepsItsControlsInsideAndItsTextsApart) {
         const char* name;
         void (*open)();
         const char* windowClass;
-    } forms[] = {{"Alarm list", ShowAlarmList, "frmOptions"}, {"Alarm editor", ShowAddEditor, "frmAdditem"}};
+    } forms[] = {{"Alarm list", ShowAlarmList, "frmOptions"},
+                 {"Alarm editor", ShowAddEditor, "frmAdditem"},
+                 {"About", ShowForm4, "Form4"}};
     for (const auto& form : forms) {
         form.open();
         const HWND window = FindWindowA(form.windowClass, nullptr);

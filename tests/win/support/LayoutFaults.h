@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/PaintedTexts.h"
+
 namespace layout_faults {
 
 inline std::string NameOf(HWND control) {
@@ -59,12 +61,18 @@ inline RECT TextArea(HWND window, HWND control) {
 
 }  // namespace layout_faults
 
+// Painted texts count as texts too; and a window whose top left is off its monitor's work area is a fault.
 inline std::vector<std::string> LayoutFaults(HWND window) {
     using namespace layout_faults;
-    RECT client;
+    RECT client, frame;
     GetClientRect(window, &client);
     std::vector<HWND> texts;
     std::vector<std::string> faults;
+    GetWindowRect(window, &frame);
+    MONITORINFO monitor{sizeof monitor};
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    if (!PtInRect(&monitor.rcWork, {frame.left, frame.top}))
+        faults.push_back("the window's top left is off the screen");
     for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
         if (!IsWindowVisible(control)) continue;
         const RECT place = TextArea(window, control);
@@ -72,6 +80,16 @@ inline std::vector<std::string> LayoutFaults(HWND window) {
             faults.push_back(NameOf(control) + " reaches past the client area");
         // A group box holds the controls it frames.
         if (GetWindowTextLengthA(control) > 0 && !IsButtonOfType(control, {BS_GROUPBOX})) texts.push_back(control);
+    }
+    for (const PaintedRun& run : PaintedRuns(window)) {
+        const std::string name = "painted \"" + std::get<2>(run.text) + "\"";
+        const RECT box{run.box.left, run.box.top, run.box.right, run.box.bottom};
+        if (box.left < 0 || box.top < 0 || box.right > client.right || box.bottom > client.bottom)
+            faults.push_back(name + " reaches past the client area");
+        RECT both;
+        for (const HWND text : texts)
+            if (const RECT area = TextArea(window, text); IntersectRect(&both, &box, &area))
+                faults.push_back(name + " overlaps " + NameOf(text));
     }
     for (std::size_t i = 0; i < texts.size(); ++i)
         for (std::size_t j = i + 1; j < texts.size(); ++j) {
