@@ -69,7 +69,8 @@ inline std::vector<std::string> LayoutFaults(HWND window) {
     std::vector<HWND> texts;
     std::vector<std::string> faults;
     GetWindowRect(window, &frame);
-    MONITORINFO monitor{sizeof monitor};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
     if (!PtInRect(&monitor.rcWork, {frame.left, frame.top}))
         faults.push_back("the window's top left is off the screen");
