@@ -91,7 +91,7 @@ constexpr CheckBox kLaterBoxes[] = {
     {"Always On top-screen(&T)", kOnTop, 20, 212, 180, 18, WS_GROUP | BS_AUTOCHECKBOX},
     {"Start with windows start(&U)", kAutoRun, 20, 231, 180, 18, BS_AUTOCHECKBOX},
     {"Minimized on start(&I)", kStartMinimized, 20, 249, 180, 18, BS_AUTOCHECKBOX},
-    {"Wake the computer for alarms", kWakeForAlarms, 20, 267, 186, 18, BS_AUTOCHECKBOX},
+    {"Wake the computer for alarms", kWakeForAlarms, 20, 267, 180, 18, BS_AUTOCHECKBOX},
 };
 constexpr CheckBox kChimeBox{"Chime every full hour(&H)", kChime, 20, 290 + kWakeRow, 180, 18,
                              WS_GROUP | BS_AUTOCHECKBOX};

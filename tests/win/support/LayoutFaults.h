@@ -26,13 +26,16 @@ inline bool IsButtonOfType(HWND control, std::initializer_list<LONG> types) {
     return _stricmp(kind, "Button") == 0 && std::find(types.begin(), types.end(), type) != types.end();
 }
 
+// As shown: the mnemonic's "&" takes no room.
 inline SIZE TextExtent(HWND control) {
     char text[256] = {};
-    const int length = GetWindowTextA(control, text, sizeof text);
+    GetWindowTextA(control, text, sizeof text);
+    std::string shown(text);
+    std::erase(shown, '&');
     const HDC dc = GetDC(control);
     const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
     SIZE extent{};
-    GetTextExtentPoint32A(dc, text, length, &extent);
+    GetTextExtentPoint32A(dc, shown.c_str(), int(shown.size()), &extent);
     SelectObject(dc, previous);
     ReleaseDC(control, dc);
     return extent;
@@ -59,6 +62,18 @@ inline RECT TextArea(HWND window, HWND control) {
     return area;
 }
 
+// A push button, check box or option button too narrow for its caption on one line (a box's caption starts
+// right of its check mark).
+inline bool IsClipped(HWND control) {
+    RECT area;
+    GetClientRect(control, &area);
+    const bool box = IsButtonOfType(control, {BS_CHECKBOX, BS_AUTOCHECKBOX, BS_RADIOBUTTON, BS_AUTORADIOBUTTON,
+                                              BS_3STATE, BS_AUTO3STATE});
+    if (!box && !IsButtonOfType(control, {BS_PUSHBUTTON, BS_DEFPUSHBUTTON})) return false;
+    const int beside = box ? GetSystemMetrics(SM_CXMENUCHECK) + 2 : 2;
+    return TextExtent(control).cx + beside > area.right;
+}
+
 }  // namespace layout_faults
 
 // Painted texts count as texts too; and a window whose top left is off its monitor's work area is a fault.
@@ -79,6 +94,7 @@ inline std::vector<std::string> LayoutFaults(HWND window) {
         const RECT place = TextArea(window, control);
         if (place.left < 0 || place.top < 0 || place.right > client.right || place.bottom > client.bottom)
             faults.push_back(NameOf(control) + " reaches past the client area");
+        if (IsClipped(control)) faults.push_back(NameOf(control) + " is too narrow for its text");
         // A group box holds the controls it frames.
         if (GetWindowTextLengthA(control) > 0 && !IsButtonOfType(control, {BS_GROUPBOX})) texts.push_back(control);
     }
