@@ -20,8 +20,8 @@ GdiBitmap picture;
 
 // The picture grows by whole multiples of the window's scale, as the clock's skin does, so it stays sharp; the
 // window's outer size for it.
-SIZE ShowPicture(HWND hwnd) {
-    const int multiple = ScaleMultiple(WindowDpi(hwnd));
+SIZE ShowPicture(HWND hwnd, int dpi) {
+    const int multiple = ScaleMultiple(dpi);
     const SkinDC loaded(nullptr, GdiBitmap(static_cast<HBITMAP>(LoadImageA(
                                      GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_ABOUT), IMAGE_BITMAP, 0, 0, 0))));
     GdiBitmap shown = EnlargedBitmap(loaded, multiple);
@@ -38,14 +38,14 @@ SIZE ShowPicture(HWND hwnd) {
 void OnCreate(HWND hwnd) {
     CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_NOTIFY, 0, 0, 0, 0, hwnd,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kImage1)), GetModuleHandleA(nullptr), nullptr);
-    const SIZE size = ShowPicture(hwnd);
+    const SIZE size = ShowPicture(hwnd, WindowDpi(hwnd));
     PlaceCentred(hwnd, size.cx, size.cy);
 }
 
 // On a monitor of another scale: the picture at its multiple there, from the corner the system suggests.
-void OnDpiChanged(HWND hwnd, LPARAM lParam) {
+void OnDpiChanged(HWND hwnd, WPARAM dpi, LPARAM lParam) {
     const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-    const SIZE size = ShowPicture(hwnd);
+    const SIZE size = ShowPicture(hwnd, LOWORD(dpi));
     SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -64,7 +64,7 @@ LRESULT CALLBACK Form4Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             OnCreate(hwnd);
             break;
         case WM_DPICHANGED:
-            OnDpiChanged(hwnd, lParam);
+            OnDpiChanged(hwnd, wParam, lParam);
             return 0;
         case WM_COMMAND:
             OnCommand(hwnd, wParam);
