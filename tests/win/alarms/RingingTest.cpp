@@ -15,12 +15,10 @@
 #include "support/Recorders.h"
 #include "support/SoundFiles.h"
 #include "support/StoredRings.h"
-#include "system/CivilTime.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <functional>
 
 namespace {
@@ -54,9 +52,7 @@ TEST(RingSound, LoopsPcmWavesAndRingsTheBuiltInRingForAnythingElse) {
             EXPECT_TRUE(sound.Start(c.path)) << c.path;
             EXPECT_EQ(recorder.calls().front(), c.opened) << c.path;
             EXPECT_EQ(recorder.calls().size(), 1u + LoopingSound::kRingBuffers) << c.path;
-            if (c.path == pcm8.path) {
-                EXPECT_EQ(recorder.calls()[1], quietQuarter);
-            }
+            if (c.path == pcm8.path) EXPECT_EQ(recorder.calls()[1], quietQuarter);
         }
         EXPECT_EQ(std::vector(recorder.calls().end() - 2, recorder.calls().end()), kSilenced) << c.path;
         EXPECT_EQ(CanPlaySoundFile(c.path), c.playable) << c.path;
@@ -204,48 +200,6 @@ TEST(AlarmWindow, FallsSilentAfterTenMinutesAndSaysItRangUnanswered) {
     }
 }
 
-// In the real registry as in the memory store: a snooze is a text value "Snooze" + the item's number beside its
-// record, holding the due time in UTC, and it goes with its item.
-TEST(SnoozeStore, KeepsTheDueTimeAsUtcTextBesideTheItemInTheRegistry) {
-    const CleanSettings clean;
-    ReloadSnoozes();
-    StoreRings({{{1, 0, 2, 0, 7, 30, 20, 26, 1, 1, 0}, {}}});
-    SnoozeRing(1, 10, CivilSeconds({2026, 12, 7, 12, 0, 0}), 0);
-    const auto stored = [] {
-        char text[64] = "";
-        DWORD type = 0, size = sizeof text;
-        const LSTATUS status =
-            RegGetValueA(HKEY_CURRENT_USER, "Software\\Tollwick\\Data", "Snooze1", RRF_RT_ANY, &type, text, &size);
-        return status == ERROR_SUCCESS ? std::to_string(type) + " " + text : std::string("none");
-    };
-    EXPECT_EQ(stored(), "1 2026-12-07T12:10:00Z");
-    RemoveStoredRing(1);
-    EXPECT_EQ(stored(), "none");
-    ReloadSnoozes();
-}
-
-std::vector<std::function<void(HWND)>>* pendingAnswers = nullptr;
-HWND lastAnswered = nullptr;
-int answeredCount = 0;
-
-void CALLBACK AnswerNext(HWND, UINT, UINT_PTR, DWORD) {
-    const HWND open = FindWindowA("#32770", nullptr);
-    if (!open || open == lastAnswered || !IsWindowVisible(open) || pendingAnswers->empty()) return;
-    lastAnswered = open, ++answeredCount;
-    const auto act = pendingAnswers->front();
-    pendingAnswers->erase(pendingAnswers->begin());
-    act(open);
-}
-
-// Runs `open`, answering each modal window it shows, in turn, by the next of `acts`; the count of windows answered.
-int AnswerEach(const std::function<void()>& open, std::vector<std::function<void(HWND)>> acts) {
-    pendingAnswers = &acts, lastAnswered = nullptr, answeredCount = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, AnswerNext);
-    open();
-    KillTimer(nullptr, timer);
-    return answeredCount;
-}
-
 std::string SnoozesStored() {
     std::string stored;
     for (int number = 1; number <= 3; ++number)
@@ -264,9 +218,7 @@ TEST(AlarmFlow, RingingItemsAndRemindersSnoozeAndRingAgainOnce) {
     SettableClock clock;
     clock.SetLocal(2026, 12, 7, 7, 29, 59);
     RecordingSeams recorder;
-    const auto daily = [](BYTE action, const char* text) {
-        return StoredRing{{1, action, 2, 0, 7, 30, 20, 26, 1, 1, 0}, {{"Text", text}}};
-    };
+    const auto daily = [](BYTE action, const char* text) { return DailyAt7(30, action, {{"Text", text}}); };
     StoreRings({daily(0, "first"), daily(1, "Read me"), daily(0, "second")});
     for (const char* ring : {"Ring1", "Ring3"})
         SaveRegValue(RegRoot::CurrentUser, keys::Data, ring, RegType::Number, 1);
@@ -285,7 +237,7 @@ TEST(AlarmFlow, RingingItemsAndRemindersSnoozeAndRingAgainOnce) {
         look(0)(dialog);
         SendDlgItemMessageA(dialog, 3, BM_CLICK, 0, 0);
     };
-    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); }, {look(VK_ESCAPE), snoozeReminder}), 2);
+    EXPECT_EQ(DriveModals([] { CheckRingTime(nullptr); }, {look(VK_ESCAPE), snoozeReminder}), 2);
     EXPECT_EQ(seen, (std::vector<std::string>{"Alarm: 07:30 first second", "Text Hint: Read me"}));
     EXPECT_EQ(SnoozesStored(), "123");
     SaveStoredRingState(3, false);
@@ -296,7 +248,7 @@ TEST(AlarmFlow, RingingItemsAndRemindersSnoozeAndRingAgainOnce) {
     CheckRingTime(nullptr);
     EXPECT_TRUE(seen.empty()) << "not before five minutes";
     clock.Advance(1);
-    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); }, {look(VK_RETURN), look(VK_RETURN)}), 2);
+    EXPECT_EQ(DriveModals([] { CheckRingTime(nullptr); }, {look(VK_RETURN), look(VK_RETURN)}), 2);
     EXPECT_EQ(seen, (std::vector<std::string>{"Alarm: 07:30 first", "Text Hint: Read me"}));
     EXPECT_EQ(SnoozesStored(), "");
     clock.Advance(600);
@@ -311,15 +263,16 @@ TEST(AlarmFlow, RingingItemsAndRemindersSnoozeAndRingAgainOnce) {
     RingSuspending();
     clock.Advance(3600);
     RingResumed();
-    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); }, {look(VK_RETURN)}), 1);
+    EXPECT_EQ(DriveModals([] { CheckRingTime(nullptr); }, {look(VK_RETURN)}), 1);
     EXPECT_EQ(seen, (std::vector<std::string>{"Text Hint: Read me Due at 07:30"}));
     // The first item deleted while its window was open: the last took over its number, and neither is snoozed.
     StoreRings({daily(0, "first"), daily(0, "last")});
-    for (const char* ring : {"Ring1", "Ring2"}) SaveRegValue(RegRoot::CurrentUser, keys::Data, ring, RegType::Number, 1);
+    for (const char* ring : {"Ring1", "Ring2"})
+        SaveRegValue(RegRoot::CurrentUser, keys::Data, ring, RegType::Number, 1);
     LoadRingData();
     clock.SetLocal(2026, 12, 9, 7, 30, 0);
-    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); },
-                         {[](HWND dialog) { RemoveStoredRing(1), LoadRingData(), Key(dialog, VK_ESCAPE); }}),
+    EXPECT_EQ(DriveModals([] { CheckRingTime(nullptr); },
+                          {[](HWND dialog) { RemoveStoredRing(1), LoadRingData(), Key(dialog, VK_ESCAPE); }}),
               1);
     EXPECT_EQ(SnoozesStored(), "");
 }

@@ -190,7 +190,7 @@ TEST_F(Options, CancelWritesNothingAndAListWithNothingSelectedKeepsTheStoredPict
     SaveSetting(settings::Alpha, 200);
     SettableClock settable;
     settable.SetLocal(2026, 3, 2, 7, 0, 0);
-    StoreRings({{{1, 1, 2, 0, 7, 0, 20, 26, 3, 2, 0}, {{"Text", "Wake up"}}}});
+    StoreRings({DailyAt7(0, 1, {{"Text", "Wake up"}})});
     ClockWindow clock;
     const std::string before = StoredSettings(true);
     EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
