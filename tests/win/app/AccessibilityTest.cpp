@@ -1,4 +1,5 @@
 #include "ClockHarness.h"
+#include "support/WindowText.h"
 
 #include <oleacc.h>
 
@@ -105,9 +106,7 @@ TEST_F(ClockTest, TheClockIsNamedWithTheTimeItShowsAndKeepsItsTitle) {
     EXPECT_EQ(names, (std::vector<std::string>{"Marrowby Clock, 07:29", "Marrowby Clock, 07:29",
                                                "Marrowby Clock, 07:30", "Marrowby Clock, 07:30"}));
     EXPECT_EQ(nameChanges, 1);
-    char title[64] = {};
-    GetWindowTextA(clock.hwnd(), title, sizeof title);
-    EXPECT_STREQ(title, "Marrowby Clock");
+    EXPECT_EQ(WindowText(clock.hwnd()), "Marrowby Clock");
 }
 
 }  // namespace

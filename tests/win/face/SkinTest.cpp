@@ -13,12 +13,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <random>
 #include <string>
 
 namespace {
@@ -175,7 +172,7 @@ struct Case {
 constexpr char kPngStart[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x96\0\0\0\x28\x08\x02\0\0\0";
 
 // Headers that claim 30000 x 30000 or 0 x 0, compressed and top-down rows, a PNG under a .bmp name, files cut
-// short or with bytes changed at random.
+// short. Random header bytes are the native header check's to refuse.
 std::vector<Case> BadSkinFiles() {
     const std::string rows(452 * 40, '\x40');  // 150 x 40 at 24 bits, rows padded to four bytes
     const std::string good = Bmp(150, 40, 24, BI_RGB, rows), end = std::string("\x00\x01", 2);
@@ -202,15 +199,6 @@ std::vector<Case> BadSkinFiles() {
     // A file too short for its header or pixels never loads.
     for (const std::size_t length : {2, 14, 30, 53, 54, 1000, 17000})
         cases.push_back({"cut at " + std::to_string(length) + " bytes", good.substr(0, length)});
-    std::mt19937 random(13);
-    for (int i = 0; i < 40; ++i) {
-        std::string changed = good;
-        for (int n = 0; n <= i % 4; ++n) changed[random() % 54] = char(random());
-        BITMAPINFOHEADER info;
-        std::memcpy(&info, changed.data() + sizeof(BITMAPFILEHEADER), sizeof info);
-        cases.push_back(
-            {"header bytes changed " + std::to_string(i), changed, {info.biWidth, std::abs(info.biHeight)}, true});
-    }
     return cases;
 }
 
