@@ -51,38 +51,33 @@ TEST_F(ClockTest, AnAutomaticSizeFollowsTheMonitorsScaleAroundTheDraggedPoint) {
     }
 }
 
-// Started in the tray; its icon outlives a restart of the shell and its callback brings the clock back. A second
-// copy shows the first and makes no window of its own. The end of a session stores the place, unless minimised.
-TEST_F(ClockTest, ASecondCopyBringsTheFirstBackFromTheTray) {
+// Started in the tray; its icon outlives a restart of the shell and its callback brings the clock back. The end of
+// a session stores the place, unless minimised. (A second copy bringing the first back is the end-to-end test's.)
+TEST_F(ClockTest, TheTrayIconOutlivesTheShellAndTheEndOfASessionStoresThePlace) {
     SaveSetting(settings::IconRun, 1);
     ClockWindow clock;
     EXPECT_EQ(clock.State(), kInTray) << "started with IconRun";
-    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated"),
+               callback = clock.tray.LastAdded().uCallbackMessage;
+    const auto stored = [] { return ReadSettingText(settings::ClockLeft) + "," + ReadSettingText(settings::ClockTop); };
     const std::tuple<const char*, UINT, WPARAM, LPARAM, const char*> steps[] = {
         {"shell restart", taskbarCreated, 0, 0, kInTray},
-        {"double click on the icon", clock.tray.LastAdded().uCallbackMessage, 0, WM_LBUTTONDBLCLK, kShown},
+        {"double click on the icon", callback, 0, WM_LBUTTONDBLCLK, kShown},
         {"menu Minimized", WM_COMMAND, 1, 0, kInTray},
+        {"end of session while minimised", WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, kInTray},
+        {"double click on the icon again", callback, 0, WM_LBUTTONDBLCLK, kShown},
     };
     for (const auto& [step, message, wParam, lParam, state] : steps) {
         if (message == taskbarCreated) clock.tray.Restart();
         clock.Send(message, wParam, lParam);
         EXPECT_EQ(clock.State(), state) << step;
     }
-    const auto stored = [] { return ReadSettingText(settings::ClockLeft) + "," + ReadSettingText(settings::ClockTop); };
-    clock.Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(stored(), ",") << "minimised";
-    const HANDLE running = CreateMutexA(nullptr, TRUE, kInstanceMutex);  // as the first copy holds it
-    Main();                                                              // finds this window and ends
-    PumpMessages(10);
-    EXPECT_EQ(clock.State(), kShown);
-    EXPECT_EQ(hMainWnd, clock.hwnd()) << "the second run made no window of its own";
     MoveWindow(clock.hwnd(), 300, 200, 120, 38, TRUE);
     clock.Send(WM_ENDSESSION, FALSE);
     EXPECT_EQ(stored(), ",") << "a drag or a cancelled end of session";
     clock.Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(stored(), "300,200");
-    ReleaseMutex(running);
-    CloseHandle(running);
 }
 
 TEST_F(ClockTest, TheTooltipShowsTodaysDateAcrossMidnightAndClockChanges) {
