@@ -4,7 +4,6 @@
 # the popup menu, and the position the clock stored. $1 is Tollwick.exe; WINEPREFIX and DISPLAY are set
 # by the test command.
 . "$(dirname "$0")/session.sh"
-clock='^Marrowby Clock$'
 # Pixels of the time area brighter than the dark panel, in a screenshot.
 bright_pixels() {
   convert "$1" -crop "110x25+$2+$3" +repage -colorspace Gray -threshold 30% -format '%[fx:int(mean*w*h+0.5)]' info:
@@ -13,9 +12,7 @@ bright_pixels() {
 # Started together (the Run key and a double click at log-on): the later one must find the first and end.
 wine "$exe" &
 started+=($!)
-wine "$exe" &
-started+=($!)
-wait_for "$clock" 200 || fail "no clock window appeared"
+start_clock
 for _ in $(seq 1 100); do
   alive=$(for copy in "${started[@]}"; do kill -0 "$copy" 2>/dev/null && echo "$copy"; done)
   [ "$(wc -w <<<"$alive")" -eq 1 ] && break
@@ -52,13 +49,7 @@ wait_for "$clock" 200 || fail "the second copy did not bring the first back"
 [ "$(visible "$clock")" = "$window" ] || fail "the second copy made a window of its own"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended"
 
-# Exit from the popup menu: the last item, reached with the Up key.
-xdotool mousemove $((x + 60)) $((y + 19)) click 3
-sleep 0.7
-import -display "$DISPLAY" -window root "$shots/menu.png"
-xdotool key Up
-sleep 0.2
-xdotool key Return
+exit_clock
 for _ in $(seq 1 100); do kill -0 "$first" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$first" 2>/dev/null && fail "Exit did not end the clock"
 [ "$(stored Load ClockLeft) $(stored Load ClockTop)" = "REG_SZ 552 REG_SZ 215" ] ||

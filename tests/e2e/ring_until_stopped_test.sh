@@ -5,45 +5,12 @@
 # wait five minutes, the stored snooze is brought forward to a few seconds from now while the clock is not running.
 # $1 is Tollwick.exe; WINEPREFIX and DISPLAY are set by the test command.
 . "$(dirname "$0")/session.sh"
-keys() { for key in "$@"; do xdotool key "$key"; sleep 0.15; done; }
-clock='^Marrowby Clock$'
-start_clock() {
-  wine "$exe" &
-  started+=($!)
-  wait_for "$clock" 200 || fail "no clock window appeared"
-}
-# Exit from the clock's popup menu: the last item, reached with the Up key.
-exit_clock() {
-  read -r x y < <(position "$(visible "$clock")")
-  xdotool mousemove $((x + 60)) $((y + 19)) click 3
-  sleep 0.7
-  keys Up Return
-  wait_gone "$clock" 100 || fail "Exit did not end the clock"
-}
-
 start_clock
-target=$((($(date +%s) + 12 + 59) / 60 * 60))
-hour=$(date -d "@$target" +%-H)
-minute=$(date -d "@$target" +%-M)
-
-read -r x y < <(position "$(visible "$clock")")
-xdotool mousemove $((x + 60)) $((y + 19)) click 3
-sleep 0.7
-xdotool mousemove $((x + 126)) $((y + 125)) click 1
-wait_for '^Alarm Item$' 50 || fail "the menu command opened no alarm list"
-keys alt+a
-wait_for '^Alarm item $' 50 || fail "Alt+A opened no editor"
-# Daily; the action list up one to "Play a sound"; past the sound box (empty: the built-in ring) and its button
-# to the check box; then the hour and the minute.
-keys Down Tab Up Tab Tab Tab space
-import -display "$DISPLAY" -window root "$shots/ring-editor.png"
-keys Tab
-xdotool type "$hour"
-keys Tab Tab
-xdotool type "$minute"
-keys Return
-wait_gone '^Alarm item $' 20 || fail "the editor stayed open after OK"
-wait_for '^Alarm Item$' 50 || fail "the list did not come back after OK"
+coming_minute 12
+open_alarm_list
+# The action list up one to "Play a sound"; past the sound box (empty: the built-in ring) and its button to the
+# check box.
+add_daily Tab Up Tab Tab Tab space Tab
 keys Escape
 [[ "$(stored Data Data1)" == "REG_BINARY 010002"* ]] || fail "item 1 stored as $(stored Data Data1)"
 [ "$(stored Data Ring1)" = "REG_DWORD 0x1" ] || fail "Ring1 stored as '$(stored Data Ring1)'"

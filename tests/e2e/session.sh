@@ -31,3 +31,52 @@ position() { xdotool getwindowgeometry "$1" | sed -n 's/ *Position: \([-0-9]*\),
 stored() {
   wine reg query "HKCU\\Software\\Tollwick\\$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v n="$2" '$1 == n { print $2 " " $3 }'
 }
+clock='^Marrowby Clock$'
+keys() { for key in "$@"; do xdotool key "$key"; sleep 0.15; done; }
+start_clock() {
+  wine "$exe" &
+  started+=($!)
+  wait_for "$clock" 200 || fail "no clock window appeared"
+}
+# A right click on the clock's face, where its popup menu opens; x and y are the clock's place.
+clock_menu() {
+  read -r x y < <(position "$(visible "$clock")")
+  xdotool mousemove $((x + 60)) $((y + 19)) click 3
+  sleep 0.7
+  import -display "$DISPLAY" -window root "$shots/$(basename "$0" .sh)-menu.png"
+}
+# Exit: the menu's last item, reached with the Up key.
+exit_clock() {
+  clock_menu
+  keys Up Return
+  wait_gone "$clock" 100 || fail "Exit did not end the clock"
+}
+# "Alarm Setting(&R)..." is the fifth item of the menu.
+open_alarm_list() {
+  clock_menu
+  xdotool mousemove $((x + 126)) $((y + 125)) click 1
+  wait_for '^Alarm Item$' 50 || fail "the menu command opened no alarm list"
+}
+# Sets target, hour and minute: the first whole minute at least $1 seconds away.
+coming_minute() {
+  target=$((($(date +%s) + $1 + 59) / 60 * 60))
+  hour=$(date -d "@$target" +%-H)
+  minute=$(date -d "@$target" +%-M)
+}
+# Adds a daily item at $hour:$minute with the add editor of the open list: Down picks Daily, then $@ are the keys
+# (or "type:text") that fill the item and reach the hour box.
+add_daily() {
+  keys alt+a
+  wait_for '^Alarm item $' 50 || fail "Alt+A opened no editor"
+  keys Down
+  for step in "$@"; do
+    if [[ "$step" == type:* ]]; then xdotool type --delay 20 "${step#type:}"; else keys "$step"; fi
+  done
+  xdotool type "$hour"
+  keys Tab Tab
+  xdotool type "$minute"
+  import -display "$DISPLAY" -window root "$shots/$(basename "$0" .sh)-editor.png"
+  keys Return
+  wait_gone '^Alarm item $' 20 || fail "the editor stayed open after OK"
+  wait_for '^Alarm Item$' 50 || fail "the list did not come back after OK"
+}

@@ -17,8 +17,7 @@ using Calls = std::vector<std::string>;
 
 // A daily item at 7:mm with the file it plays (action 0) or runs.
 StoredRing Daily(BYTE action, BYTE minute, const std::string& file, const std::string& parameters = "") {
-    return {{1, action, 2, 0, 7, minute, 20, 26, 1, 1, 0},
-            {{action ? "RunExe" : "WavFile", file}, {"Parameters", parameters}}};
+    return DailyAt7(minute, action, {{action ? "RunExe" : "WavFile", file}, {"Parameters", parameters}});
 }
 
 // Keeps what the sound action is handed. The first is modal: meanwhile a minute is ticked and the list emptied.
@@ -85,7 +84,7 @@ TEST(RingEngine, StoredDatesFireOnTheirDays) {
 // after the wake: then until the reminder closes.
 TEST(RingEngine, AWokenComputerStaysOnForAReminderTenMinutesUnlessSomeoneUsesIt) {
     const CleanSettings clean;
-    StoreRings({{{1, 1, 2, 0, 7, 0, 20, 26, 1, 1, 0}, {{"Text", "Get up"}}}});
+    StoreRings({DailyAt7(0, 1, {{"Text", "Get up"}})});
     static DWORD inputTick;
     for (const bool touched : {false, true}) {
         RecordingSeams recorder;

@@ -91,7 +91,7 @@ TEST(WinExit, ShowsItsOwnItemsTextReadablyAndActsOnlyOnRunEnterOrAfterThirtySeco
     };
     GdiObjectCounter fonts;
     for (int day = 6; const auto& c : cases) {
-        StoreRings({{{1, BYTE(c.restart ? 3 : 4), 2, 0, 7, 30, 20, 26, 1, 1, 0}, {{"Text", c.text}}}});
+        StoreRings({DailyAt7(30, c.restart ? 3 : 4, {{"Text", c.text}})});
         clock.SetLocal(2026, 1, day++, 7, 30, 0);  // a day of its own: the scan remembers the last tick it saw
         RecordingSeams recorder;
         const std::string action = c.restart ? "Re-start computer" : "Shut down";

@@ -15,12 +15,11 @@
 #include "support/Recorders.h"
 #include "support/SoundFiles.h"
 #include "support/StoredRings.h"
-#include "system/CivilTime.h"
+#include "support/WindowText.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <functional>
 
 namespace {
@@ -29,7 +28,8 @@ const std::string kBuiltIn = "waveOutOpen 22050 Hz 16 bit 1 ch";
 const std::vector<std::string> kSilenced{"waveOutReset", "waveOutClose"};
 
 // A file that is missing, empty, not a wave or in a format that cannot be scaled rings the built-in ring in its
-// place; 8- and 16-bit PCM rings itself. The list's and the chime's test agrees on what can be played at all.
+// place; 8- and 16-bit PCM rings itself. The list's and the chime's test agrees on what can be played at all. Stop
+// leaves no buffer with the device, and Stop again does nothing.
 TEST(RingSound, LoopsPcmWavesAndRingsTheBuiltInRingForAnythingElse) {
     const SoundFile pcm8("pcm8.wav", WaveBytes(1, 2, 8000, 8)), adpcm("adpcm.wav", WaveBytes(2, 1, 22050, 4)),
         empty("empty.wav", ""), midi("tune.mid", "MThd\0\0\0\6");
@@ -57,31 +57,26 @@ TEST(RingSound, LoopsPcmWavesAndRingsTheBuiltInRingForAnythingElse) {
             if (c.path == pcm8.path) {
                 EXPECT_EQ(recorder.calls()[1], quietQuarter);
             }
+            sound.Stop();
         }
         EXPECT_EQ(std::vector(recorder.calls().end() - 2, recorder.calls().end()), kSilenced) << c.path;
+        EXPECT_EQ(recorder.calls().size(), 3u + LoopingSound::kRingBuffers) << "a second Stop does nothing";
         EXPECT_EQ(CanPlaySoundFile(c.path), c.playable) << c.path;
     }
 }
 
-struct Queued {
-    int ms;
-    int peak;
-};
-
-std::vector<Queued> Writes(const std::vector<std::string>& calls) {
-    std::vector<Queued> writes;
-    for (const std::string& call : calls) {
-        Queued queued{};
-        if (std::sscanf(call.c_str(), "waveOutWrite %d ms peak %d", &queued.ms, &queued.peak) == 2)
-            writes.push_back(queued);
-    }
-    return writes;
+// The peak of every buffer written, in order.
+std::vector<int> WrittenPeaks(const std::vector<std::string>& calls) {
+    std::vector<int> peaks;
+    for (const std::string& call : calls)
+        if (int ms, peak; std::sscanf(call.c_str(), "waveOutWrite %d ms peak %d", &ms, &peak) == 2)
+            peaks.push_back(peak);
+    return peaks;
 }
 
 // The device always has a second of sound ahead; the loudest sample of every five seconds follows the fade (the
-// built-in ring repeats every 2.3 seconds) and reaches the ring's own loudest at 30 seconds. Stop, in the middle
-// of the rise, leaves no buffer with the device.
-TEST(RingSound, RisesToFullVolumeOverThirtySecondsAndStopsAtAnyMoment) {
+// built-in ring repeats every 2.3 seconds) and reaches the ring's own loudest at 30 seconds.
+TEST(RingSound, RisesToFullVolumeOverThirtySeconds) {
     const std::optional<WaveChunks> ring = ParseWave(BuiltInRingSound());
     ASSERT_TRUE(ring);
     int ringPeak = 0;
@@ -92,37 +87,21 @@ TEST(RingSound, RisesToFullVolumeOverThirtySecondsAndStopsAtAnyMoment) {
     LoopingSound sound;
     sound.Start("");
     sound.Refill();
-    EXPECT_EQ(Writes(recorder.calls()).size(), 4u) << "nothing finished, nothing added";
+    EXPECT_EQ(WrittenPeaks(recorder.calls()).size(), 4u) << "nothing finished, nothing added";
     for (int i = 0; i < 34; ++i) RecordingSeams::FinishQueuedSound(), sound.Refill();
-    const std::vector<Queued> writes = Writes(recorder.calls());
-    ASSERT_EQ(writes.size(), 140u);
+    const std::vector<int> peaks = WrittenPeaks(recorder.calls());
+    ASSERT_EQ(peaks.size(), 140u);
     for (int window = 0; window < 7; ++window) {
-        int loudest = 0;
-        for (int i = window * 20; i < window * 20 + 20; ++i) loudest = std::max(loudest, writes[i].peak);
-        const double gain = FadeGain((window + 1) * 5.0);
-        EXPECT_LE(loudest, ringPeak * gain + 1) << "seconds " << window * 5 << " to " << window * 5 + 5;
-        EXPECT_GE(loudest, ringPeak * FadeGain(window * 5.0) - 1)
-            << "seconds " << window * 5 << " to " << window * 5 + 5;
+        const int loudest = *std::max_element(peaks.begin() + window * 20, peaks.begin() + window * 20 + 20);
+        EXPECT_LE(loudest, ringPeak * FadeGain((window + 1) * 5.0) + 1) << "from second " << window * 5;
+        EXPECT_GE(loudest, ringPeak * FadeGain(window * 5.0) - 1) << "from second " << window * 5;
     }
-    recorder.clear();
-    LoopingSound early;
-    early.Start("");
-    early.Stop();
-    early.Stop();
-    EXPECT_EQ(std::vector(recorder.calls().end() - 2, recorder.calls().end()), kSilenced);
-    EXPECT_EQ(recorder.calls().size(), 5u + 2u) << "a second Stop does nothing";
 }
 
 std::vector<std::string> Lines(HWND dialog) {
     std::vector<std::string> lines;
     for (const auto& [x, y, text] : PaintedTexts(dialog)) lines.push_back(text);
     return lines;
-}
-
-std::string TextOf(HWND window) {
-    char text[64] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
 }
 
 AlarmAnswer Ring(const AlarmCall& call, const std::function<void(HWND)>& act) {
@@ -146,7 +125,7 @@ TEST(AlarmWindow, ListsTheItemsDueTogetherAndAnswersStopOrSnooze) {
     AlarmAnswer answer = Ring(two, [&](HWND dialog) {
         EXPECT_EQ(PaintedTexts(dialog),
                   (std::vector<PaintedText>{{55, 14, "07:30"}, {55, 30, "Wake up"}, {55, 46, "Feed the cat"}}));
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, 3)), "5 minutes");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, 3)), "5 minutes");
         EXPECT_EQ(ButtonFrameFaults(dialog), std::vector<std::string>{});
         EXPECT_EQ(fonts.Live(), 1u);
         Key(dialog, VK_RETURN);
@@ -169,7 +148,7 @@ TEST(AlarmWindow, ListsTheItemsDueTogetherAndAnswersStopOrSnooze) {
     EXPECT_EQ(answer.snoozeMinutes, 15);
     EXPECT_EQ(ReadSettingNumber(settings::SnoozeMinutes), 15);
     answer = Ring(two, [](HWND dialog) {
-        EXPECT_EQ(TextOf(GetDlgItem(dialog, 3)), "15 minutes");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, 3)), "15 minutes");
         Key(dialog, VK_ESCAPE);
     });
     EXPECT_EQ(answer.snoozeMinutes, 15);
@@ -193,7 +172,7 @@ TEST(AlarmWindow, FallsSilentAfterTenMinutesAndSaysItRangUnanswered) {
             SendMessageA(dialog, WM_TIMER, 1, 0);
             EXPECT_EQ(std::vector(recorder.calls().end() - 2, recorder.calls().end()), kSilenced);
             EXPECT_EQ(Lines(dialog), (std::vector<std::string>{"07:30", "Wake up", "Rang unanswered at 07:30"}));
-            EXPECT_EQ(TextOf(GetDlgItem(dialog, IDOK)), "Close");
+            EXPECT_EQ(WindowText(GetDlgItem(dialog, IDOK)), "Close");
             EXPECT_EQ(ButtonFrameFaults(dialog), std::vector<std::string>{});
             clock.Advance(3600);
             SendMessageA(dialog, WM_TIMER, 1, 0);
@@ -202,48 +181,6 @@ TEST(AlarmWindow, FallsSilentAfterTenMinutesAndSaysItRangUnanswered) {
         });
         EXPECT_EQ(answer.kind, snoozeAfter ? AlarmAnswer::Kind::Snooze : AlarmAnswer::Kind::Unanswered);
     }
-}
-
-// In the real registry as in the memory store: a snooze is a text value "Snooze" + the item's number beside its
-// record, holding the due time in UTC, and it goes with its item.
-TEST(SnoozeStore, KeepsTheDueTimeAsUtcTextBesideTheItemInTheRegistry) {
-    const CleanSettings clean;
-    ReloadSnoozes();
-    StoreRings({{{1, 0, 2, 0, 7, 30, 20, 26, 1, 1, 0}, {}}});
-    SnoozeRing(1, 10, CivilSeconds({2026, 12, 7, 12, 0, 0}), 0);
-    const auto stored = [] {
-        char text[64] = "";
-        DWORD type = 0, size = sizeof text;
-        const LSTATUS status =
-            RegGetValueA(HKEY_CURRENT_USER, "Software\\Tollwick\\Data", "Snooze1", RRF_RT_ANY, &type, text, &size);
-        return status == ERROR_SUCCESS ? std::to_string(type) + " " + text : std::string("none");
-    };
-    EXPECT_EQ(stored(), "1 2026-12-07T12:10:00Z");
-    RemoveStoredRing(1);
-    EXPECT_EQ(stored(), "none");
-    ReloadSnoozes();
-}
-
-std::vector<std::function<void(HWND)>>* pendingAnswers = nullptr;
-HWND lastAnswered = nullptr;
-int answeredCount = 0;
-
-void CALLBACK AnswerNext(HWND, UINT, UINT_PTR, DWORD) {
-    const HWND open = FindWindowA("#32770", nullptr);
-    if (!open || open == lastAnswered || !IsWindowVisible(open) || pendingAnswers->empty()) return;
-    lastAnswered = open, ++answeredCount;
-    const auto act = pendingAnswers->front();
-    pendingAnswers->erase(pendingAnswers->begin());
-    act(open);
-}
-
-// Runs `open`, answering each modal window it shows, in turn, by the next of `acts`; the count of windows answered.
-int AnswerEach(const std::function<void()>& open, std::vector<std::function<void(HWND)>> acts) {
-    pendingAnswers = &acts, lastAnswered = nullptr, answeredCount = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, AnswerNext);
-    open();
-    KillTimer(nullptr, timer);
-    return answeredCount;
 }
 
 std::string SnoozesStored() {
@@ -264,9 +201,7 @@ TEST(AlarmFlow, RingingItemsAndRemindersSnoozeAndRingAgainOnce) {
     SettableClock clock;
     clock.SetLocal(2026, 12, 7, 7, 29, 59);
     RecordingSeams recorder;
-    const auto daily = [](BYTE action, const char* text) {
-        return StoredRing{{1, action, 2, 0, 7, 30, 20, 26, 1, 1, 0}, {{"Text", text}}};
-    };
+    const auto daily = [](BYTE action, const char* text) { return DailyAt7(30, action, {{"Text", text}}); };
     StoreRings({daily(0, "first"), daily(1, "Read me"), daily(0, "second")});
     for (const char* ring : {"Ring1", "Ring3"})
         SaveRegValue(RegRoot::CurrentUser, keys::Data, ring, RegType::Number, 1);
@@ -276,7 +211,7 @@ TEST(AlarmFlow, RingingItemsAndRemindersSnoozeAndRingAgainOnce) {
     std::vector<std::string> seen;
     const auto look = [&](WPARAM key) {
         return [&seen, key](HWND dialog) {
-            seen.push_back(TextOf(dialog) + ":");
+            seen.push_back(WindowText(dialog) + ":");
             for (const std::string& line : Lines(dialog)) seen.back() += " " + line;
             if (key) Key(dialog, key);
         };
@@ -285,7 +220,7 @@ TEST(AlarmFlow, RingingItemsAndRemindersSnoozeAndRingAgainOnce) {
         look(0)(dialog);
         SendDlgItemMessageA(dialog, 3, BM_CLICK, 0, 0);
     };
-    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); }, {look(VK_ESCAPE), snoozeReminder}), 2);
+    EXPECT_EQ(DriveModals([] { CheckRingTime(nullptr); }, {look(VK_ESCAPE), snoozeReminder}), 2);
     EXPECT_EQ(seen, (std::vector<std::string>{"Alarm: 07:30 first second", "Text Hint: Read me"}));
     EXPECT_EQ(SnoozesStored(), "123");
     SaveStoredRingState(3, false);
@@ -296,7 +231,7 @@ TEST(AlarmFlow, RingingItemsAndRemindersSnoozeAndRingAgainOnce) {
     CheckRingTime(nullptr);
     EXPECT_TRUE(seen.empty()) << "not before five minutes";
     clock.Advance(1);
-    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); }, {look(VK_RETURN), look(VK_RETURN)}), 2);
+    EXPECT_EQ(DriveModals([] { CheckRingTime(nullptr); }, {look(VK_RETURN), look(VK_RETURN)}), 2);
     EXPECT_EQ(seen, (std::vector<std::string>{"Alarm: 07:30 first", "Text Hint: Read me"}));
     EXPECT_EQ(SnoozesStored(), "");
     clock.Advance(600);
@@ -311,15 +246,16 @@ TEST(AlarmFlow, RingingItemsAndRemindersSnoozeAndRingAgainOnce) {
     RingSuspending();
     clock.Advance(3600);
     RingResumed();
-    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); }, {look(VK_RETURN)}), 1);
+    EXPECT_EQ(DriveModals([] { CheckRingTime(nullptr); }, {look(VK_RETURN)}), 1);
     EXPECT_EQ(seen, (std::vector<std::string>{"Text Hint: Read me Due at 07:30"}));
     // The first item deleted while its window was open: the last took over its number, and neither is snoozed.
     StoreRings({daily(0, "first"), daily(0, "last")});
-    for (const char* ring : {"Ring1", "Ring2"}) SaveRegValue(RegRoot::CurrentUser, keys::Data, ring, RegType::Number, 1);
+    for (const char* ring : {"Ring1", "Ring2"})
+        SaveRegValue(RegRoot::CurrentUser, keys::Data, ring, RegType::Number, 1);
     LoadRingData();
     clock.SetLocal(2026, 12, 9, 7, 30, 0);
-    EXPECT_EQ(AnswerEach([] { CheckRingTime(nullptr); },
-                         {[](HWND dialog) { RemoveStoredRing(1), LoadRingData(), Key(dialog, VK_ESCAPE); }}),
+    EXPECT_EQ(DriveModals([] { CheckRingTime(nullptr); },
+                          {[](HWND dialog) { RemoveStoredRing(1), LoadRingData(), Key(dialog, VK_ESCAPE); }}),
               1);
     EXPECT_EQ(SnoozesStored(), "");
 }

@@ -1,8 +1,7 @@
 #include "ClockHarness.h"
+#include "support/WindowText.h"
 
 #include <oleacc.h>
-
-#include <set>
 
 namespace {
 
@@ -32,44 +31,6 @@ TEST_F(ClockTest, OwnerDrawnMenuItemsCarryTheirCaptions) {
     for (const auto& [of, expected] : menus) EXPECT_EQ(captions(of), expected);
     clock.Send(WM_COMMAND, 1);
     EXPECT_EQ(captions(menu)[0], "Resume(&M)");
-}
-
-// In high contrast every pixel of every kind of item is one of the menu's system colours: no 3-D shades. A
-// selection fills the whole item and a separator is a line in the text colour.
-TEST_F(ClockTest, InHighContrastTheMenuIsDrawnInTheSystemColoursAlone) {
-    ClockWindow clock;
-    ScopedSeams saved;
-    seams.HighContrastOn = [] { return true; };
-    const std::set<COLORREF> system = {GetSysColor(COLOR_MENU), GetSysColor(COLOR_MENUTEXT),
-                                       GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHTTEXT),
-                                       GetSysColor(COLOR_GRAYTEXT)};
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ oldBitmap = SelectObject(dc, CreateBitmap(140, 18, 1, 32, nullptr));
-    constexpr ULONG_PTR option = 2, separator = 3, horolink = 4, exit = 16;
-    const struct {
-        ULONG_PTR record;
-        UINT state;
-        POINT probe;
-        int colour;
-    } items[] = {
-        {option, 0, {2, 9}, COLOR_MENU},
-        {option, ODS_SELECTED, {2, 9}, COLOR_HIGHLIGHT},
-        {exit, ODS_SELECTED, {0, 0}, COLOR_HIGHLIGHT},
-        {separator, ODS_SELECTED, {10, 2}, COLOR_MENUTEXT},
-        {horolink, ODS_SELECTED | ODS_GRAYED, {2, 9}, COLOR_MENU},
-    };
-    for (const auto& item : items) {
-        const RECT all{0, 0, 140, 18};
-        DRAWITEMSTRUCT draw{ODT_MENU, 0, 0, ODA_DRAWENTIRE, item.state, nullptr, dc, all, item.record};
-        SendMessageA(clock.hwnd(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
-        int strays = 0;
-        for (int x = 0; x < 140; ++x)
-            for (int y = 0; y < 18; ++y) strays += !system.count(GetPixel(dc, x, y));
-        EXPECT_EQ(std::pair(strays, GetPixel(dc, item.probe.x, item.probe.y)), std::pair(0, GetSysColor(item.colour)))
-            << "item " << item.record << " state " << item.state;
-    }
-    DeleteObject(SelectObject(dc, oldBitmap));
-    DeleteDC(dc);
 }
 
 // The icon holds an image drawn for each size the shell asks for from 100 to 200 %; the tray takes the small one.
@@ -145,9 +106,7 @@ TEST_F(ClockTest, TheClockIsNamedWithTheTimeItShowsAndKeepsItsTitle) {
     EXPECT_EQ(names, (std::vector<std::string>{"Marrowby Clock, 07:29", "Marrowby Clock, 07:29",
                                                "Marrowby Clock, 07:30", "Marrowby Clock, 07:30"}));
     EXPECT_EQ(nameChanges, 1);
-    char title[64] = {};
-    GetWindowTextA(clock.hwnd(), title, sizeof title);
-    EXPECT_STREQ(title, "Marrowby Clock");
+    EXPECT_EQ(WindowText(clock.hwnd()), "Marrowby Clock");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "support/DialogDriver.h"
 #include "support/PaintedTexts.h"
 #include "support/StoredRings.h"
+#include "support/WindowText.h"
 
 #include <functional>
 
@@ -19,12 +20,10 @@ std::string CallsOf(RecordingSeams& recorder, const std::function<void()>& act) 
     std::vector<std::string> calls;
     recorder.clear();
     DriveModal(act, [&](HWND dialog) {
-        char caption[64] = {};
-        GetWindowTextA(dialog, caption, sizeof caption);
         calls = recorder.calls();
-        std::string shown;
+        std::string shown = WindowText(dialog) + ": ";
         for (const auto& [x, y, text] : PaintedTexts(dialog)) shown += text;
-        calls.push_back(std::string("[") + caption + ": " + shown + "]");
+        calls.push_back("[" + shown + "]");
         recorder.clear();
         SendMessageA(dialog, WM_CLOSE, 0, 0);
     });
@@ -65,8 +64,9 @@ TEST_F(ClockTest, AlarmsAcrossSleep) {
         // Thursday's one-time text is more than a day old.
         {7, 10, 0, 0, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, Armed(8, 6)},
         {7, 10, 0, 0, WM_TIMER, 8,
-         Armed(8, 6) + ", PlaySound 0x5 (memory), SetThreadExecutionState 0x80000003, [Text Hint: Stand-upDue at 08:00], "
-                       "SetThreadExecutionState 0x80000000, ShellExecute Open|backup.exe||C:\\Tools\\|5"},
+         Armed(8, 6) +
+             ", PlaySound 0x5 (memory), SetThreadExecutionState 0x80000003, [Text Hint: Stand-upDue at 08:00], "
+             "SetThreadExecutionState 0x80000000, ShellExecute Open|backup.exe||C:\\Tools\\|5"},
         // The clock's own time changed while waking is switched off.
         {7, 10, 0, 1, WM_TIMECHANGE, 0, "CancelWaitableTimer"},
     };

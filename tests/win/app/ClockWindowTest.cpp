@@ -3,6 +3,7 @@
 #include "system/PublicFunction.h"
 
 #include <fstream>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -50,38 +51,33 @@ TEST_F(ClockTest, AnAutomaticSizeFollowsTheMonitorsScaleAroundTheDraggedPoint) {
     }
 }
 
-// Started in the tray; its icon outlives a restart of the shell and its callback brings the clock back. A second
-// copy shows the first and makes no window of its own. The end of a session stores the place, unless minimised.
-TEST_F(ClockTest, ASecondCopyBringsTheFirstBackFromTheTray) {
+// Started in the tray; its icon outlives a restart of the shell and its callback brings the clock back. The end of
+// a session stores the place, unless minimised. (A second copy bringing the first back is the end-to-end test's.)
+TEST_F(ClockTest, TheTrayIconOutlivesTheShellAndTheEndOfASessionStoresThePlace) {
     SaveSetting(settings::IconRun, 1);
     ClockWindow clock;
     EXPECT_EQ(clock.State(), kInTray) << "started with IconRun";
-    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated"),
+               callback = clock.tray.LastAdded().uCallbackMessage;
+    const auto stored = [] { return ReadSettingText(settings::ClockLeft) + "," + ReadSettingText(settings::ClockTop); };
     const std::tuple<const char*, UINT, WPARAM, LPARAM, const char*> steps[] = {
         {"shell restart", taskbarCreated, 0, 0, kInTray},
-        {"double click on the icon", clock.tray.LastAdded().uCallbackMessage, 0, WM_LBUTTONDBLCLK, kShown},
+        {"double click on the icon", callback, 0, WM_LBUTTONDBLCLK, kShown},
         {"menu Minimized", WM_COMMAND, 1, 0, kInTray},
+        {"end of session while minimised", WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, kInTray},
+        {"double click on the icon again", callback, 0, WM_LBUTTONDBLCLK, kShown},
     };
     for (const auto& [step, message, wParam, lParam, state] : steps) {
         if (message == taskbarCreated) clock.tray.Restart();
         clock.Send(message, wParam, lParam);
         EXPECT_EQ(clock.State(), state) << step;
     }
-    const auto stored = [] { return ReadSettingText(settings::ClockLeft) + "," + ReadSettingText(settings::ClockTop); };
-    clock.Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(stored(), ",") << "minimised";
-    const HANDLE running = CreateMutexA(nullptr, TRUE, kInstanceMutex);  // as the first copy holds it
-    Main();                                                              // finds this window and ends
-    PumpMessages(10);
-    EXPECT_EQ(clock.State(), kShown);
-    EXPECT_EQ(hMainWnd, clock.hwnd()) << "the second run made no window of its own";
     MoveWindow(clock.hwnd(), 300, 200, 120, 38, TRUE);
     clock.Send(WM_ENDSESSION, FALSE);
     EXPECT_EQ(stored(), ",") << "a drag or a cancelled end of session";
     clock.Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(stored(), "300,200");
-    ReleaseMutex(running);
-    CloseHandle(running);
 }
 
 TEST_F(ClockTest, TheTooltipShowsTodaysDateAcrossMidnightAndClockChanges) {
@@ -136,14 +132,16 @@ TEST_F(ClockTest, MenuCommandsWhoseFilesAreMissingAreGreyedAndTheOthersOpenShown
 }
 
 // Items are measured in the menu font. A selected item is filled with the highlight colour and its caption drawn
-// in the highlight text colour; a greyed one never looks selected.
-TEST_F(ClockTest, MenuItemsAreMeasuredInTheMenuFontAndTheSelectionIsHighlighted) {
+// in the highlight text colour; a greyed one never looks selected. In high contrast every pixel is one of the menu's
+// system colours (no 3-D shades), a selection fills the whole item and a separator is a line in the text colour.
+TEST_F(ClockTest, MenuItemsAreMeasuredInTheMenuFontAndDrawnInTheSystemColours) {
     ClockWindow clock;
-    constexpr ULONG_PTR option = 2, horolink = 4;
+    const ScopedSeams saved;
+    constexpr ULONG_PTR option = 2, separator = 3, horolink = 4, exit = 16;
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    const SkinDC dc(nullptr, GdiBitmap(CreateBitmap(120, 18, 1, 32, nullptr)));
+    const SkinDC dc(nullptr, GdiBitmap(CreateBitmap(140, 18, 1, 32, nullptr)));
     const GdiFont menuFont(CreateFontIndirectA(&metrics.lfMenuFont));
     const SelectedObject selected(dc, menuFont);
     const std::string caption = ClockMenu.Item(int(option)).Text;
@@ -153,20 +151,42 @@ TEST_F(ClockTest, MenuItemsAreMeasuredInTheMenuFontAndTheSelectionIsHighlighted)
     SendMessageA(clock.hwnd(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
     EXPECT_EQ(std::pair(int(measure.itemWidth), int(measure.itemHeight)),
               std::pair(int(extent.cx) + 19, GetSystemMetrics(SM_CYMENU)));
-    // The fill beside the mark column, and whether any caption pixel has the given colour.
-    const auto drawn = [&](ULONG_PTR record, UINT state, int captionColour) {
-        const RECT all{0, 0, 120, 18};
+    const std::set<COLORREF> system = {GetSysColor(COLOR_MENU), GetSysColor(COLOR_MENUTEXT),
+                                       GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHTTEXT),
+                                       GetSysColor(COLOR_GRAYTEXT)};
+    const struct {
+        bool highContrast;
+        ULONG_PTR record;
+        UINT state;
+        POINT probe;
+        int fill, caption;  // the colour at the probe, and one the caption has
+    } items[] = {
+        {false, option, 0, {21, 9}, COLOR_MENU, COLOR_MENUTEXT},
+        {false, option, ODS_SELECTED, {21, 9}, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT},
+        {false, horolink, ODS_SELECTED | ODS_GRAYED, {21, 9}, COLOR_MENU, COLOR_GRAYTEXT},
+        {true, option, 0, {2, 9}, COLOR_MENU, COLOR_MENUTEXT},
+        {true, option, ODS_SELECTED, {2, 9}, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT},
+        {true, exit, ODS_SELECTED, {0, 0}, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT},
+        {true, separator, ODS_SELECTED, {10, 2}, COLOR_MENUTEXT, COLOR_MENUTEXT},
+        {true, horolink, ODS_SELECTED | ODS_GRAYED, {2, 9}, COLOR_MENU, COLOR_GRAYTEXT},
+    };
+    for (const auto& item : items) {
+        seams.HighContrastOn = item.highContrast ? +[] { return true; } : +[] { return false; };
+        const RECT all{0, 0, 140, 18};
         FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOWTEXT));
-        DRAWITEMSTRUCT draw{ODT_MENU, 0, 0, ODA_DRAWENTIRE, state, nullptr, dc, all, record};
+        DRAWITEMSTRUCT draw{ODT_MENU, 0, 0, ODA_DRAWENTIRE, item.state, nullptr, dc, all, item.record};
         SendMessageA(clock.hwnd(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
         bool caption = false;
-        for (int x = 23; x < 119; ++x)
-            for (int y = 1; y < 17; ++y) caption |= GetPixel(dc, x, y) == GetSysColor(captionColour);
-        return std::pair(GetPixel(dc, 21, 9), caption);
-    };
-    EXPECT_EQ(drawn(option, 0, COLOR_MENUTEXT), std::pair(GetSysColor(COLOR_MENU), true));
-    EXPECT_EQ(drawn(option, ODS_SELECTED, COLOR_HIGHLIGHTTEXT), std::pair(GetSysColor(COLOR_HIGHLIGHT), true));
-    EXPECT_EQ(drawn(horolink, ODS_SELECTED | ODS_GRAYED, COLOR_GRAYTEXT), std::pair(GetSysColor(COLOR_MENU), true));
+        int strays = 0;
+        for (int x = 0; x < 140; ++x)
+            for (int y = 0; y < 18; ++y) {
+                caption |= x > 22 && GetPixel(dc, x, y) == GetSysColor(item.caption);
+                strays += item.highContrast && !system.count(GetPixel(dc, x, y));
+            }
+        EXPECT_EQ(std::tuple(GetPixel(dc, item.probe.x, item.probe.y), caption, strays),
+                  std::tuple(GetSysColor(item.fill), true, 0))
+            << "item " << item.record << " state " << item.state << (item.highContrast ? " in high contrast" : "");
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "settings/RegStore.h"
 #include "support/DialogDriver.h"
 #include "support/StoredRings.h"
+#include "support/WindowText.h"
 #include "system/PublicFunction.h"
 
 #include <commctrl.h>
@@ -190,7 +191,7 @@ TEST_F(Options, CancelWritesNothingAndAListWithNothingSelectedKeepsTheStoredPict
     SaveSetting(settings::Alpha, 200);
     SettableClock settable;
     settable.SetLocal(2026, 3, 2, 7, 0, 0);
-    StoreRings({{{1, 1, 2, 0, 7, 0, 20, 26, 3, 2, 0}, {{"Text", "Wake up"}}}});
+    StoreRings({DailyAt7(0, 1, {{"Text", "Wake up"}})});
     ClockWindow clock;
     const std::string before = StoredSettings(true);
     EXPECT_TRUE(Open(clock.hwnd(), [&](HWND dialog) {
@@ -227,11 +228,7 @@ TEST_F(Options, CancelWritesNothingAndAListWithNothingSelectedKeepsTheStoredPict
 std::string asked;            // the file picker's filter
 std::string picked, browsed;  // what the pickers answer; empty: cancelled
 
-std::string Text(HWND dialog, int id) {
-    std::string text(GetWindowTextLengthA(GetDlgItem(dialog, id)) + 1, '\0');
-    text.resize(GetDlgItemTextA(dialog, id, text.data(), static_cast<int>(text.size())));
-    return text;
-}
+std::string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 // The picture folder is listed, "Default" selected, when chosen with Browse, or typed once the user leaves the box
 // or presses Enter in it; the sound's "..." asks for wave files. An empty pick changes nothing. Paths are kept

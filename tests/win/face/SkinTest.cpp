@@ -13,12 +13,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <random>
 #include <string>
 
 namespace {
@@ -58,37 +55,26 @@ void CALLBACK CloseBoxes(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-// The outline and time place from one pixel read equal the per-pixel method's; no black keeps the place before.
-TEST_F(Skin, RegionAndTimePlaceMatchThePerPixelMethod) {
-    LoadSkin();
-    const struct {
-        const char* name;
-        int width, height;
-        COLORREF (*colourAt)(int, int);
-    } cases[] = {
-        {"built-in", skin.width(), skin.height(), nullptr},
-        {"black areas with holes, top-left colour scattered", 200, 200,
-         [](int x, int y) {
-             const bool black = (x >= 10 && x < 80 && y >= 20 && y < 45) || (x >= 90 && y >= 120 && (x + y) % 4);
-             return black ? 0 : (x * 7 + y * 3) % 11 ? RGB(60 + x / 2, 60, 200 - y / 2) : RGB(60, 60, 200);
-         }},
-        {"one colour", 130, 30, [](int, int) { return RGB(1, 2, 3); }},
+// The scan itself is tested natively; here the window really takes the outline read from a GDI bitmap (holes and
+// pixels of the top-left colour scattered inside) and loses it to a background of one colour, and the time goes
+// where the per-pixel method finds it (no black keeps the place before).
+TEST_F(Skin, TheWindowTakesTheOutlineReadFromTheBackground) {
+    const auto scattered = [](int x, int y) -> COLORREF {
+        const bool black = (x >= 10 && x < 80 && y >= 20 && y < 45) || (x >= 90 && y >= 120 && (x + y) % 4);
+        return black ? 0 : (x * 7 + y * 3) % 11 ? RGB(60 + x / 2, 60, 200 - y / 2) : RGB(60, 60, 200);
     };
     clsDrawTime drawer;
     POINT expected{};
-    for (const auto& c : cases) {
-        const ::Skin synthetic(c.colourAt ? SyntheticBackground(c.width, c.height, c.colourAt) : GdiBitmap(), {});
-        const ::Skin& shown = c.colourAt ? synthetic : skin;
-        const HDC background = shown.hBackDC();
+    for (const bool plain : {false, true}) {
+        const ::Skin shown(SyntheticBackground(200, 200, plain ? +[](int, int) { return RGB(1, 2, 3); } : +scattered),
+                           {});
         ShapeWindowFromBitmap(window, shown);
-        GdiRegion fast(CreateRectRgn(0, 0, 0, 0)), slow(PerPixelRegion(background, c.width, c.height));
-        const bool shaped = GetWindowRgn(window, fast) != ERROR;
-        EXPECT_TRUE(slow ? shaped && EqualRgn(fast, slow) : !shaped) << c.name;
-
+        GdiRegion applied(CreateRectRgn(0, 0, 0, 0)), perPixel(PerPixelRegion(shown.hBackDC(), 200, 200));
+        const bool shaped = GetWindowRgn(window, applied) != ERROR;
+        EXPECT_TRUE(plain ? !shaped && !perPixel : shaped && EqualRgn(applied, perPixel)) << plain;
         drawer.PaintTimePos(shown.timeCorner());
-        expected = PerPixelTimePos(background, c.width, c.height).value_or(expected);
-        EXPECT_EQ(drawer.ReLeft(), expected.x) << c.name;
-        EXPECT_EQ(drawer.ReTop(), expected.y) << c.name;
+        expected = PerPixelTimePos(shown.hBackDC(), 200, 200).value_or(expected);
+        EXPECT_EQ(std::pair(drawer.ReLeft(), drawer.ReTop()), std::pair(int(expected.x), int(expected.y))) << plain;
     }
 }
 
@@ -186,7 +172,7 @@ struct Case {
 constexpr char kPngStart[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x96\0\0\0\x28\x08\x02\0\0\0";
 
 // Headers that claim 30000 x 30000 or 0 x 0, compressed and top-down rows, a PNG under a .bmp name, files cut
-// short or with bytes changed at random.
+// short. Random header bytes are the native header check's to refuse.
 std::vector<Case> BadSkinFiles() {
     const std::string rows(452 * 40, '\x40');  // 150 x 40 at 24 bits, rows padded to four bytes
     const std::string good = Bmp(150, 40, 24, BI_RGB, rows), end = std::string("\x00\x01", 2);
@@ -213,15 +199,6 @@ std::vector<Case> BadSkinFiles() {
     // A file too short for its header or pixels never loads.
     for (const std::size_t length : {2, 14, 30, 53, 54, 1000, 17000})
         cases.push_back({"cut at " + std::to_string(length) + " bytes", good.substr(0, length)});
-    std::mt19937 random(13);
-    for (int i = 0; i < 40; ++i) {
-        std::string changed = good;
-        for (int n = 0; n <= i % 4; ++n) changed[random() % 54] = char(random());
-        BITMAPINFOHEADER info;
-        std::memcpy(&info, changed.data() + sizeof(BITMAPFILEHEADER), sizeof info);
-        cases.push_back(
-            {"header bytes changed " + std::to_string(i), changed, {info.biWidth, std::abs(info.biHeight)}, true});
-    }
     return cases;
 }
 

@@ -1,34 +1,44 @@
 #pragma once
-// Drives a modal dialog from inside its own message loop, so a test never blocks on one.
+// Drives modal dialogs from inside their own message loops, so a test never blocks on one.
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 namespace dialog_driver {
 struct Drive {
-    std::function<void(HWND)> act;
+    std::vector<std::function<void(HWND)>> acts;
     DWORD start, limit;
-    HWND dialog = nullptr;
+    HWND last = nullptr;
+    std::size_t answered = 0;
     bool timedOut = false;
 };
 inline Drive* current = nullptr;
 
 inline void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    Drive& drive = *current;
     const HWND open = FindWindowA("#32770", nullptr);
-    if (!current->dialog && open && IsWindowVisible(open)) return current->act(current->dialog = open);
-    if (!open || GetTickCount() - current->start < current->limit) return;
-    current->timedOut = true;
+    if (open && open != drive.last && IsWindowVisible(open) && drive.answered < drive.acts.size())
+        return drive.acts[drive.answered++](drive.last = open);
+    if (!open || GetTickCount() - drive.start < drive.limit) return;
+    drive.timedOut = true;
     EndDialog(open, 0);
 }
 }  // namespace dialog_driver
 
-// Calls `open`, which shows a modal dialog, and `act` once with that dialog as soon as it is up. A dialog
-// still open after `limitMs` is closed and the result is false.
-inline bool DriveModal(const std::function<void()>& open, std::function<void(HWND)> act, DWORD limitMs = 5000) {
-    dialog_driver::Drive drive{std::move(act), GetTickCount(), limitMs};
+// Calls `open`, which shows modal dialogs one after another, and answers each as soon as it is up with the next of
+// `acts`. The count of dialogs answered, or -1 when one was still open after `limitMs` and was closed.
+inline int DriveModals(const std::function<void()>& open, std::vector<std::function<void(HWND)>> acts,
+                       DWORD limitMs = 5000) {
+    dialog_driver::Drive drive{std::move(acts), GetTickCount(), limitMs};
     dialog_driver::current = &drive;
     const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, dialog_driver::Tick);
     open();
     KillTimer(nullptr, timer);
-    return drive.dialog && !drive.timedOut;
+    return drive.timedOut ? -1 : static_cast<int>(drive.answered);
+}
+
+// One dialog, answered by `act`: whether it came up and was closed in time.
+inline bool DriveModal(const std::function<void()>& open, std::function<void(HWND)> act, DWORD limitMs = 5000) {
+    return DriveModals(open, {std::move(act)}, limitMs) == 1;
 }

@@ -8,10 +8,17 @@
 #include <utility>
 #include <vector>
 
+using RingTexts = std::vector<std::pair<const char*, std::string>>;  // "Text", "RunExe", ... without the number
+
 struct StoredRing {
     std::vector<std::uint8_t> record;
-    std::vector<std::pair<const char*, std::string>> texts;  // "Text", "RunExe", ... with the item's number to come
+    RingTexts texts;
 };
+
+// An enabled daily item at 7:`minute`; `action` is record byte 1 (0 sound, 1 text, 2 program, 3 restart, 4 shut down).
+inline StoredRing DailyAt7(std::uint8_t minute, std::uint8_t action, RingTexts texts = {}) {
+    return {{1, action, 2, 0, 7, minute, 20, 26, 1, 1, 0}, std::move(texts)};
+}
 
 inline void StoreRings(const std::vector<StoredRing>& items) {
     DeleteRegKey(RegRoot::CurrentUser, "Software\\Tollwick", "Data");
