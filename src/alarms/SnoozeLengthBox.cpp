@@ -1,6 +1,7 @@
 #include "alarms/SnoozeLengthBox.h"
 
 #include "alarms/SnoozeRules.h"
+#include "dialogkit/ReaderLabel.h"
 #include "settings/SettingsKeys.h"
 
 #include <algorithm>
@@ -19,6 +20,8 @@ void SnoozeLengthBox::Create(HWND dialog, int id, int x, int y, int width, HFONT
     for (const int minutes : kSnoozeChoices) box_.AddItem(dialog, id, std::to_string(minutes) + " minutes");
     const int last = SnoozeMinutesOrFirst(ReadSettingNumber(settings::SnoozeMinutes));
     box_.ListIndex(dialog, id, int(std::ranges::find(kSnoozeChoices, last) - std::begin(kSnoozeChoices)));
+    // The Snooze button beside it shows what the length is for.
+    AddHiddenLabel(GetDlgItem(dialog, id), "Snooze length");
 }
 
 int SnoozeLengthBox::TakeChoice(HWND dialog) const {

@@ -7,6 +7,7 @@
 #include "dialogkit/BuiltInDialog.h"
 #include "dialogkit/ControlHandles.h"
 #include "dialogkit/DateFromToday.h"
+#include "dialogkit/ReaderLabel.h"
 #include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDTPicker.h"
@@ -115,7 +116,9 @@ void CalendarDialog::OnInitDialog() {
     calendar.CreateMonthCalendar(hDlg, kCalendar);
     FitCalendar();
     labels.CreateLabel(hDlg, "Current date", 22, 8, font());
+    PutLabelBefore(labels.hwnd(), picker.hwnd(0));
     labels.CreateLabel(hDlg, "Distance", 22, 279, font());
+    PutLabelBefore(labels.hwnd(), edit.hwnd(0));
     labels.CreateLabel(hDlg, "Days", 146, 279, font());
     // The controls start on the computer's date; the dialog's today is the program's clock.
     ShowDate(0);

@@ -2,6 +2,7 @@
 
 #include "dialogkit/BoxHint.h"
 #include "dialogkit/BuiltInDialog.h"
+#include "dialogkit/ReaderLabel.h"
 #include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsComboBox.h"
@@ -61,19 +62,21 @@ constexpr RECT kGroupFrames[] = {{10, 10, 290, 50},
                                  {10, 280 + kWakeRow, 434, 340 + kWakeRow},
                                  {10, 350 + kWakeRow, 434, 390 + kWakeRow}};
 
-// The groups' captions, on their frames' top edges, and what an empty sound means.
+// The groups' captions, on their frames' top edges, and what an empty sound means; each is also the name screen
+// readers give the control it heads (none for a group of check boxes, which carry their own).
 struct Caption {
     const char* text;
     int x, y;
+    int names = 0;
 };
-constexpr Caption kCaptions[] = {{"Picture directory", 20, 4},
-                                 {"Background picture", 20, 55},
-                                 {"Time picture", 20, 126},
+constexpr Caption kCaptions[] = {{"Picture directory", 20, 4, kSkinFolder},
+                                 {"Background picture", 20, 55, kBackgroundList},
+                                 {"Time picture", 20, 126, kTimeList},
                                  {"Option", 20, 197},
-                                 {"Transparency", 310, 4},
+                                 {"Transparency", 310, 4, kTransparency},
                                  {"Hourly chime", 20, 274 + kWakeRow},
-                                 {"Sound (empty: the built-in one)", 216, 292 + kWakeRow},
-                                 {"Clock size", 20, 344 + kWakeRow}};
+                                 {"Sound (empty: the built-in one)", 216, 292 + kWakeRow, kChimeSound},
+                                 {"Clock size", 20, 344 + kWakeRow, kClockSize}};
 constexpr Place kClockSizePlace{20, 361 + kWakeRow, 120, 120};
 // The clock size list's entries: Automatic (nothing stored), then the sizes in order.
 constexpr const char* kClockSizeNames[] = {"Automatic", "100 %", "200 %", "300 %"};
@@ -228,7 +231,6 @@ void OptionDialog::CreateControls() {
     lists.CreateCombox(hDlg, kTimeList, 20, 144, 175, 500, font);
     lists.AddItem(hDlg, kTimeList, "Default");
     for (const CheckBox& box : kLaterBoxes) CreateCheckBox(box);
-    for (const Caption& caption : kCaptions) labels.CreateLabel(hDlg, caption.text, caption.x, caption.y, font);
     CreateCheckBox(kChimeBox);
     edits.CreateEdit(hDlg, kChimeSound, 20, 312 + kWakeRow, 300, 20, font, ES_READONLY);
     CreatePushButton("...", kChooseChimeSound, kChoosePlace);
@@ -236,6 +238,10 @@ void OptionDialog::CreateControls() {
     lists.CreateCombox(hDlg, kClockSize, kClockSizePlace.x, kClockSizePlace.y, kClockSizePlace.width,
                        kClockSizePlace.height, font, WS_GROUP);
     for (const char* name : kClockSizeNames) lists.AddItem(hDlg, kClockSize, name);
+    for (const Caption& caption : kCaptions) {
+        labels.CreateLabel(hDlg, caption.text, caption.x, caption.y, font);
+        if (caption.names) PutLabelBefore(labels.hwnd(), GetDlgItem(hDlg, caption.names));
+    }
 }
 
 // The entry of the stored size; Automatic for none or one the list does not offer.

@@ -6,6 +6,7 @@
 
 #include "dialogkit/BuiltInDialog.h"
 #include "dialogkit/ControlHandles.h"
+#include "dialogkit/ReaderLabel.h"
 #include "dialogkit/WindowScale.h"
 #include "dialogkit/clsButton.h"
 #include "dialogkit/clsDTPicker.h"
@@ -145,6 +146,8 @@ void SysTimeDialog::OnInitDialog() {
     SetFocus(pickers.hwnd(0));
     pickers.CreateDTPicker(hDlg, kTime, kTimeX, kPickerY, kTimeWidth, kPickerHeight, DTS_TIMEFORMAT);
     label.CreateLabel(hDlg, "Date and Time", 21, 6, font());
+    PutLabelBefore(label.hwnd(), pickers.hwnd(0));
+    AddHiddenLabel(pickers.hwnd(1), "Time");
     refusal.Set(CreateChildControl(0, "STATIC", nullptr, WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, hDlg, kRefusal));
     SendMessageA(refusal.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
     FitPickers();

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "support/CleanSettings.h"
+#include "support/ControlLabels.h"
 #include "support/DialogDriver.h"
 #include "support/LayoutFaults.h"
 #include "support/Recorders.h"
@@ -25,6 +26,7 @@ namespace {
 
 void ExpectWholeLayout(HWND window, const char* name) {
     for (const std::string& fault : LayoutFaults(window)) ADD_FAILURE() << name << ": " << fault;
+    for (const std::string& control : UnlabelledControls(window)) ADD_FAILURE() << name << ": unlabelled " << control;
 }
 
 // Every window at the DPI of the display it opens on (run with the prefix's LogPixels at 96, 144 or 192): on the
