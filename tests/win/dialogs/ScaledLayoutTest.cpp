@@ -29,9 +29,9 @@ void ExpectWholeLayout(HWND window, const char* name) {
     for (const std::string& control : UnlabelledControls(window)) ADD_FAILURE() << name << ": unlabelled " << control;
 }
 
-// Every window at the DPI of the display it opens on (run with the prefix's LogPixels at 96, 144 or 192): on the
-// screen, no control or painted text past its window's client area, no text over another. The texts are long
-// enough to wrap.
+// Every window at the DPI of the display it opens on (run with the prefix's LogPixels at 96, 120, 144 or 192): on
+// the screen, no control or painted text past its window's client area, no text over another, and a label for
+// screen readers before every control without a caption. The texts are long enough to wrap.
 TEST(ScaledLayout, EveryWindowKeepsItsControlsInsideAndItsTextsApart) {
     const CleanSettings clean;
     const RecordingSeams recorded;
