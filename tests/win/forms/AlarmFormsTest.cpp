@@ -8,7 +8,6 @@
 #include "settings/RegProcess.h"
 #include "settings/SettingsKeys.h"
 #include "support/CleanSettings.h"
-#include "support/ControlLabels.h"
 #include "support/DialogDriver.h"
 #include "support/PaintedTexts.h"
 #include "support/Recorders.h"
@@ -90,15 +89,6 @@ protected:
     CleanSettings settings_;
     SettableClock clock_;
 };
-
-// Every box of both forms has its label right before it, where a screen reader looks for its name.
-TEST_F(AlarmForms, EveryBoxHasItsLabelBeforeIt) {
-    ShowAlarmList();
-    ShowAddEditor();
-    Pump();
-    for (const char* form : {kList, kAdd})
-        EXPECT_EQ(UnlabelledControls(Form(form)), std::vector<std::string>{}) << form;
-}
 
 TEST_F(AlarmForms, ListShowsTheStoredItemsAndStoresOnlyCheckMarks) {
     const StoredRing sound{{0, 0, 3, 1, 18, 30, 20, 26, 1, 1, 0}, {{"WavFile", "C:\\ring.wav"}}};
