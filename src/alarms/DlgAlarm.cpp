@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -86,11 +87,9 @@ void AlarmDialog::LayOut() {
     int widest = 0;
     lines.clear();
     {
-        const WindowDC dc(hDlg);
-        SelectedObject selected(dc, font());
-        const auto measure = [&dc](std::string_view part) { return LayoutTextWidth(dc, part); };
+        const LayoutMeasure measure(hDlg, font());
         for (const std::string& line : AlarmLines(call, unanswered))
-            for (std::string& row : WrapToWidth(line, kMaxWidth - kFrameWidth - kGap - kTextLeft, measure)) {
+            for (std::string& row : WrapToWidth(line, kMaxWidth - kFrameWidth - kGap - kTextLeft, std::cref(measure))) {
                 widest = std::max(widest, measure(row));
                 lines.push_back(std::move(row));
             }

@@ -1,6 +1,7 @@
 #include "alarms/DlgRemindText.h"
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <optional>
@@ -54,12 +55,10 @@ private:
 
 // A text longer than the window is wide wraps, and the window grows down for the rows it adds.
 void ReminderDialog::LayOut() {
-    const WindowDC dc(hwnd());
-    SelectedObject selected(dc, font());
-    const auto measure = [&dc](std::string_view part) { return LayoutTextWidth(dc, part); };
-    rows = WrapToWidth(text, kRightEdge - kTextLeft, measure);
+    const LayoutMeasure measure(hwnd(), font());
+    rows = WrapToWidth(text, kRightEdge - kTextLeft, std::cref(measure));
     if (!notice.empty())
-        std::ranges::move(WrapToWidth(notice, kRightEdge - kTextLeft, measure), std::back_inserter(rows));
+        std::ranges::move(WrapToWidth(notice, kRightEdge - kTextLeft, std::cref(measure)), std::back_inserter(rows));
     shift = kRowStep * std::max(0, int(rows.size()) - kRoomyRows);
     if (shift) CentreOnDesktop(hwnd(), kWidth, kHeight + shift);
 }

@@ -1,6 +1,7 @@
 #include "alarms/DlgWinExit.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "alarms/Countdown.h"
@@ -55,10 +56,8 @@ void CountdownDialog::LayOut() {
     RECT client;
     GetClientRect(hwnd(), &client);
     {
-        const WindowDC dc(hwnd());
-        SelectedObject selected(dc, font());
-        const auto measure = [&dc](std::string_view text) { return LayoutTextWidth(dc, text); };
-        layout = LayOutCountdown(lines, LayoutForWindow(hwnd(), client.right) - kRightMargin, measure);
+        const LayoutMeasure measure(hwnd(), font());
+        layout = LayOutCountdown(lines, LayoutForWindow(hwnd(), client.right) - kRightMargin, std::cref(measure));
         const int x = layout.figureX, y = layout.figureY;
         figureArea = {x - 1, y - 1, x + measure("30") + 2, y + 14};
     }

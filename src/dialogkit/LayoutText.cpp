@@ -8,8 +8,8 @@ void DrawLayoutText(HDC dc, int x, int y, std::string_view text) {
     TextOutA(dc, ScaleForWindow(painted, x), ScaleForWindow(painted, y), text.data(), static_cast<int>(text.size()));
 }
 
-int LayoutTextWidth(HDC dc, std::string_view text) {
+int LayoutMeasure::operator()(std::string_view text) const {
     SIZE extent{};
-    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &extent);
-    return LayoutForWindow(WindowFromDC(dc), extent.cx);
+    GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &extent);
+    return LayoutForWindow(window_, extent.cx);
 }
