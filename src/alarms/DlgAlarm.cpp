@@ -113,8 +113,7 @@ void AlarmDialog::LayOut() {
 void AlarmDialog::OnInitDialog() {
     const HWND hDlg = hwnd();
     SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Alarm"));
-    SYSTEMTIME now;
-    seams.GetLocalTime(&now);
+    const SYSTEMTIME now = LocalNow();
     rangAt = {now.wHour, now.wMinute};
     openedMs = seams.GetTickCount64();
     sound.Start(call.wavFile);

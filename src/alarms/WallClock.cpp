@@ -25,12 +25,6 @@ std::int64_t UtcNowSeconds() {
     return ToSeconds(utc);
 }
 
-SYSTEMTIME LocalNow() {
-    SYSTEMTIME now{};
-    seams.GetLocalTime(&now);
-    return now;
-}
-
 CivilTime CivilNow() { return CivilOf(LocalNow()); }
 
 std::int64_t WallSecondsAt(std::int64_t utcSeconds) {

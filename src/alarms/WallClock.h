@@ -8,8 +8,7 @@
 
 // The current UTC time in whole seconds, counted as CivilSeconds counts them.
 std::int64_t UtcNowSeconds();
-// The local date and time now, with its weekday, as the clock seam gives it and as civil time.
-SYSTEMTIME LocalNow();
+// The local date and time now as civil time.
 CivilTime CivilNow();
 // The local wall time of a UTC second, by the time zone's rules for that instant.
 std::int64_t WallSecondsAt(std::int64_t utcSeconds);

@@ -1,6 +1,5 @@
 #include "app/ClockAccessible.h"
 
-#include "alarms/WallClock.h"
 #include "app/frmMain.h"
 #include "system/Seams.h"
 

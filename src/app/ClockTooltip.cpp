@@ -16,8 +16,7 @@ HWND tooltipOwner = nullptr;
 std::string shownText;
 
 std::string ShortDateText() {
-    SYSTEMTIME now{};
-    seams.GetLocalTime(&now);
+    const SYSTEMTIME now = LocalNow();
     char text[128] = {};
     GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, text, sizeof text);
     return text;

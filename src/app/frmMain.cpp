@@ -3,7 +3,6 @@
 #include "alarms/RingList.h"
 #include "alarms/RingScheduler.h"
 #include "alarms/WakeTimer.h"
-#include "alarms/WallClock.h"
 #include "app/AboutWindow.h"
 #include "app/ClockAccessible.h"
 #include "app/ClockTooltip.h"

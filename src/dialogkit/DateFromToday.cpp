@@ -7,11 +7,7 @@ namespace {
 
 CivilDate DateOf(const SYSTEMTIME& time) { return {time.wYear, time.wMonth, time.wDay}; }
 
-CivilDate Today() {
-    SYSTEMTIME now;
-    seams.GetLocalTime(&now);
-    return DateOf(now);
-}
+CivilDate Today() { return DateOf(LocalNow()); }
 
 }  // namespace
 

@@ -113,8 +113,7 @@ void SysTimeDialog::ShowRefusal(const std::string& text) {
 
 void SysTimeDialog::FollowClock() {
     if (edited) return;
-    SYSTEMTIME now;
-    seams.GetLocalTime(&now);
+    const SYSTEMTIME now = LocalNow();
     for (int picker : {kDate, kTime})
         SendDlgItemMessageA(hwnd(), picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&now));
 }

@@ -26,8 +26,7 @@ SkinFile SelectedPicture(HWND hDlg, int ID, const std::string& folder, int built
 }
 
 std::string CurrentTimeText() {
-    SYSTEMTIME now{};
-    seams.GetLocalTime(&now);
+    const SYSTEMTIME now = LocalNow();
     return TimeText(now.wHour, now.wMinute, now.wSecond);
 }
 

@@ -99,3 +99,9 @@ Seams RealSeams() {
 }
 
 Seams seams = RealSeams();
+
+SYSTEMTIME LocalNow() {
+    SYSTEMTIME now{};
+    seams.GetLocalTime(&now);
+    return now;
+}

@@ -65,3 +65,6 @@ extern Seams seams;
 
 // The real calls, for a test that needs to put one back.
 Seams RealSeams();
+
+// The local date and time now, with its weekday, as the clock seam gives it.
+SYSTEMTIME LocalNow();
