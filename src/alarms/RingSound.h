@@ -38,7 +38,6 @@ public:
     void Refill();
     // Silent at once, at any moment; nothing happens when it is not playing.
     void Stop();
-    bool playing() const { return device_ != nullptr; }
 
 private:
     struct Buffer {

@@ -69,8 +69,8 @@ std::vector<int> SnoozeList::TakeDue(std::uint64_t nowTickMs) {
     return numbers;
 }
 
-bool SnoozeList::Remove(int number) {
-    return std::erase_if(pending_, [number](const Pending& snooze) { return snooze.number == number; }) > 0;
+void SnoozeList::Remove(int number) {
+    std::erase_if(pending_, [number](const Pending& snooze) { return snooze.number == number; });
 }
 
 void SnoozeList::Renumber(int from, int to) {

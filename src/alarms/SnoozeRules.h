@@ -31,7 +31,7 @@ public:
     StoredSnooze Add(int number, int minutes, std::int64_t nowUtc, std::uint64_t nowTickMs);
     // The items whose snooze has run out, earliest first; they are gone from the list, so each rings once.
     std::vector<int> TakeDue(std::uint64_t nowTickMs);
-    bool Remove(int number);
+    void Remove(int number);
     // The item stored as `from` is now stored as `to`.
     void Renumber(int from, int to);
     // After the wall clock was set, the snoozes whose stored UTC no longer says when they fall due, corrected.
