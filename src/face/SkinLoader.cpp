@@ -111,10 +111,8 @@ SkinLists ScanSkinLists(const std::string& folder) {
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         const GdiBitmap picture = LoadSkinPicture({folder + "\\" + found.cFileName, 0});
-        BITMAP size{};
-        if (!picture || !GetObjectA(picture, sizeof size, &size)) continue;
-        if (IsBackgroundSize(size.bmWidth, size.bmHeight)) ListSkin(keys::BackList, lists.backgrounds, found.cFileName);
-        if (IsTimeStripSize(size.bmWidth, size.bmHeight)) ListSkin(keys::TimeList, lists.timeStrips, found.cFileName);
+        if (HasSize(picture, IsBackgroundSize)) ListSkin(keys::BackList, lists.backgrounds, found.cFileName);
+        if (HasSize(picture, IsTimeStripSize)) ListSkin(keys::TimeList, lists.timeStrips, found.cFileName);
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return lists;
