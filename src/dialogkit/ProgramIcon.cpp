@@ -21,11 +21,11 @@ ProgramIcon::~ProgramIcon() {
 void ProgramIcon::Draw(HDC dc, int x, int y) const { DrawIconEx(dc, x, y, icon_, 0, 0, 0, nullptr, DI_NORMAL); }
 
 void DialogIcon::Draw(HWND window, HDC dc) {
-    if (const int size = ScaleForWindow(window, 32); size != size_) {
+    if (const int size = ScaleForWindow(window, kLayoutSize); size != size_) {
         icon_ = std::make_unique<ProgramIcon>(size);
         size_ = size;
     }
-    const int corner = ScaleForWindow(window, 10);
+    const int corner = ScaleForWindow(window, kLayoutCorner);
     icon_->Draw(dc, corner, corner);
 }
 

@@ -26,6 +26,8 @@ public:
     void Draw(HWND window, HDC dc);
 
 private:
+    static constexpr int kLayoutSize = 32;
+    static constexpr int kLayoutCorner = 10;
     std::unique_ptr<ProgramIcon> icon_;
     int size_ = 0;
 };
