@@ -82,10 +82,9 @@ public:
     ~ScreenKeptOn() {
         if (held_ && --holders_ == 0) Request(false);
     }
+    static bool Requested() { return requested_; }
     // Lets the computer sleep again though a window still waits.
-    static void GiveUp() {
-        if (holders_ > 0) Request(false);
-    }
+    static void GiveUp() { Request(false); }
 
 private:
     static void Request(bool on) {
@@ -111,8 +110,9 @@ std::int64_t LastInputUtc(std::int64_t nowUtc) {
 
 void CheckRingTime(HWND owner) {
     const std::int64_t now = UtcNowSeconds();
-    // A computer woken in a bag must not stay on for a reminder nobody reads.
-    if (!Watch().KeepsAwake(now, LastInputUtc(now))) ScreenKeptOn::GiveUp();
+    // A computer woken in a bag must not stay on for a reminder nobody reads. Only a held screen asks for the
+    // last input, so an ordinary tick makes no such call.
+    if (ScreenKeptOn::Requested() && !Watch().KeepsAwake(now, LastInputUtc(now))) ScreenKeptOn::GiveUp();
     // Decide every due item before running any: a modal action lets later ticks in, and may see the
     // list rebuilt, but what was due in a scanned second still runs, in list order.
     std::vector<DueRing> due;
